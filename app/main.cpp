@@ -1,0 +1,46 @@
+// Program entry: the windows in their fixed order, then the message loop.
+
+#include <QApplication>
+#include <exception>
+
+#include "app/messages.h"
+#include "app/shellhost.h"
+#include "app/startupstate.h"
+#include "app/zmstart.h"
+#include "content/datatables.h"
+#include "edition/editiontour.h"
+#include "platform/fontsetup.h"
+#include "screens/home/zmhome.h"
+
+namespace {
+
+int runProgram(QApplication& app) {
+    ShellHost host;
+    SetContentHost(&host);
+    Content().Tour = EditionTourTable();
+
+    TZMStartWin startWin;
+    TZMHomeWin homeWin;
+
+    if (!Startup().Quitting) {
+        homeWin.show();
+        app.exec();
+    }
+    SetContentHost(nullptr);
+    return Startup().ExitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(kProductTitle);
+    QApplication::setApplicationDisplayName(kProductTitle);
+    InstallFontSubstitutions();
+    try {
+        return runProgram(app);
+    } catch (const std::exception& error) {
+        ShowErrorBox(error.what());
+        return 0;
+    }
+}

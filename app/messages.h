@@ -1,0 +1,12 @@
+// The program's message boxes: the product title in every caption and in place of APPNAME.
+#pragma once
+
+#include <string>
+
+// The text with its first "APPNAME" replaced by the product title.
+std::string ReplaceAppName(const std::string& text);
+
+void ShowErrorBox(const std::string& text);
+void ShowWarningBox(const std::string& text);
+// True when the user chose Cancel.
+bool AskRetryCancel(const std::string& text);

@@ -1,0 +1,55 @@
+#include "app/shutdown.h"
+
+#include <QCoreApplication>
+
+#include "app/shellwindows.h"
+#include "app/startupstate.h"
+#include "content/datatables.h"
+
+ShellWindows& Windows() {
+    static ShellWindows windows;
+    return windows;
+}
+
+void ResetShellWindows() { Windows() = ShellWindows(); }
+
+namespace {
+
+void hideAndDisable(QWidget* window) {
+    if (!window) return;
+    window->hide();
+    window->setEnabled(false);
+}
+
+void run(const std::function<void()>& step) {
+    if (step) step();
+}
+
+}  // namespace
+
+void Shutdown() {
+    ShellWindows& w = Windows();
+    if (w.ZMHomeWin) run(w.writePreferenceBits);
+    hideAndDisable(w.ZMHelpWin);
+    hideAndDisable(w.ZMAnimWin);
+    hideAndDisable(w.ZMShowWin);
+    hideAndDisable(w.MapKey);
+    if (w.MapWin) {
+        run(w.hideMap);
+        w.MapWin->setEnabled(false);
+    }
+    hideAndDisable(w.ZMExplore);
+    hideAndDisable(w.ZMHomeWin);
+    if (w.ZMStartWin) w.ZMStartWin->setEnabled(false);
+    run(w.releaseMap);
+    run(w.releaseExplore);
+    if (w.ZMHomeWin) {
+        ReleaseContent();
+        run(w.releaseHome);
+        Startup().DataDir.clear();
+        Startup().PictureRoot.clear();
+    }
+    Startup().InstanceMutex.reset();
+    QCoreApplication::quit();
+    Startup().Quitting = true;
+}
