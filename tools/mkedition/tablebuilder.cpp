@@ -123,8 +123,8 @@ private:
         const size_t needed = captionStart + view.caption.size() + 1;
         if (needed > static_cast<size_t>(kViewTextSize) || nameEnd > 255 || captionStart > 255)
             return fail(lineError(view.line, "caption too long: name, title and caption take " +
-                                                 std::to_string(needed - 3) + " bytes, room for " +
-                                                 std::to_string(kViewTextSize - 3)));
+                                                 std::to_string(needed - 5) + " bytes, room for " +
+                                                 std::to_string(kViewTextSize - 5)));
         std::memset(rec.Text, 0, sizeof rec.Text);
         std::string heading = place.name + ": " + view.title;
         std::memcpy(rec.Text, heading.data(), heading.size());

@@ -1,0 +1,36 @@
+# Debian packages the project needs, and installing the missing ones (sourced by the scripts).
+
+FERN_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev \
+libfluidsynth-dev timgm6mb-soundfont libgtest-dev fonts-dejavu-core fonts-urw-base35"
+
+fern_install_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo="sudo"
+        else
+            echo "These packages are missing and this user cannot install them: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+# Configures (once) and builds a build directory: fern_build DIR [cmake options...]
+fern_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$FERN_ROOT" -B "$dir" -G Ninja "$@"
+    fi
+    cmake --build "$dir" -j "$(nproc)"
+}
