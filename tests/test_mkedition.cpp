@@ -61,10 +61,11 @@ TEST(MkEditionBuild, HeadingLayout) {
     EXPECT_STREQ(v.Text + v.CaptionStart, "Boats at rest.");
 }
 
-TEST(MkEditionBuild, NameIndexStartsAtTheFirstGroupNotBelowItsLetters) {
+TEST(MkEditionBuild, NameIndexHoldsTheFirstGroupOfEachLetterPair) {
     EditionSource source = SimpleEdition(50, 2);
     source.places[0].name = "Bexley, Corvan";
-    source.places[1].name = "Brampton, Corvan";
+    source.places[1].name = "bexhill, Corvan";
+    source.places[2].name = "Brampton, Corvan";
     const BTabImage image = Build(source).image;
     auto entry = [&](char a, char b) { return image.nameIndex[static_cast<size_t>((a - 'A') * 26 + (b - 'A'))]; };
     auto groupName = [&](int view) {
@@ -72,10 +73,15 @@ TEST(MkEditionBuild, NameIndexStartsAtTheFirstGroupNotBelowItsLetters) {
         return std::string(v.Text, v.NameEnd - 2);
     };
     ASSERT_NE(entry('B', 'E'), -1);
-    EXPECT_EQ(groupName(entry('B', 'E')), "Bexley, Corvan");
-    EXPECT_EQ(groupName(entry('B', 'F')), "Brampton, Corvan");
-    // Nothing at all starts with Z beyond "Za": no entry.
-    EXPECT_EQ(entry('Z', 'Z'), -1);
+    EXPECT_EQ(groupName(entry('B', 'E')), "bexhill, Corvan");
+    EXPECT_EQ(groupName(entry('B', 'R')), "Brampton, Corvan");
+    EXPECT_EQ(entry('B', 'F'), -1);
+    for (size_t i = 0; i < image.nameIndex.size(); ++i) {
+        if (image.nameIndex[i] == -1) continue;
+        const std::string name = upper(groupName(image.nameIndex[i]));
+        EXPECT_EQ(name[0], static_cast<char>('A' + i / 26));
+        EXPECT_EQ(name[1], static_cast<char>('A' + i % 26));
+    }
 }
 
 TEST(MkEditionBuild, RowIndexPointsAtANearestRow) {

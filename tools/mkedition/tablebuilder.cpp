@@ -201,23 +201,15 @@ private:
         }
     }
 
-    // Each entry starts the lookup's walk at the first group not below its two letters, so a
-    // one-letter search ("xA") still reaches names that go on with later letters.
+    // Each entry holds the first group whose name starts with its two letters.
     void buildNameIndex() {
         std::vector<int16_t>& index = built_.image.nameIndex;
         index.assign(btab::kNameIndexEntries, -1);
-        for (int l1 = 0; l1 < 26; ++l1) {
-            for (int l2 = 0; l2 < 26; ++l2) {
-                const std::string prefix{static_cast<char>('A' + l1), static_cast<char>('A' + l2)};
-                for (size_t g = 0; g < groupKeys_.size(); ++g) {
-                    const std::string& key = groupKeys_[g];
-                    if (key[0] == prefix[0] && key.compare(0, 2, prefix) >= 0) {
-                        index[static_cast<size_t>(l1 * 26 + l2)] =
-                            static_cast<int16_t>(groupStarts_[g]);
-                        break;
-                    }
-                }
-            }
+        for (size_t g = groupKeys_.size(); g-- > 0;) {
+            const std::string& key = groupKeys_[g];
+            if (key[0] < 'A' || key[0] > 'Z' || key[1] < 'A' || key[1] > 'Z') continue;
+            index[static_cast<size_t>((key[0] - 'A') * 26 + (key[1] - 'A'))] =
+                static_cast<int16_t>(groupStarts_[g]);
         }
     }
 
