@@ -5,6 +5,7 @@
 
 #include "app/messages.h"
 #include "app/shellhost.h"
+#include "app/stage.h"
 #include "app/startupstate.h"
 #include "app/zmstart.h"
 #include "content/datatables.h"
@@ -19,11 +20,14 @@ int runProgram(QApplication& app) {
     SetContentHost(&host);
     Content().Tour = EditionTourTable();
 
+    TStage stage;
     TZMStartWin startWin;
-    TZMHomeWin homeWin;
+    TZMHomeWin homeWin(stage.area());
 
     if (!Startup().Quitting) {
+        stage.showFullArea();
         homeWin.show();
+        stage.setCurrentScreen(&homeWin);
         app.exec();
     }
     SetContentHost(nullptr);

@@ -26,6 +26,7 @@ struct ShellWindows {
     std::function<void()> releaseMap;
     std::function<void()> releaseExplore;
     std::function<void()> releaseHome;          // the control screen's mini map
+    std::function<void()> requestExit;          // the control screen's exit path
 };
 
 ShellWindows& Windows();

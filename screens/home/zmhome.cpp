@@ -21,8 +21,8 @@ TZMHomeWin::TZMHomeWin(QWidget* parent) : QWidget(parent) {
     Windows().ZMHomeWin = this;
     if (Startup().ScreenHeight == 0) RunStartupChecks();
     if (Startup().Quitting) return;
-    setWindowTitle(QString::fromLatin1("Vantora Fernvales"));
-    resize(Startup().ScreenWidth, Startup().ScreenHeight);
+    setWindowTitle(QString::fromLatin1(kProductTitle));
+    setGeometry(0, 0, Startup().ScreenWidth, Startup().ScreenHeight);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackdrop);
     colours.setColor(QPalette::WindowText, Qt::white);

@@ -1,0 +1,84 @@
+#include "app/stage.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/keypreview.h"
+#include "app/shellwindows.h"
+#include "app/shutdown.h"
+#include "app/startupstate.h"
+
+namespace {
+
+const QColor kBackdrop(0, 40, 64);  // 0x00402800 in blue-green-red
+TStage* theStage = nullptr;
+
+}  // namespace
+
+TStage::TStage(QWidget* parent) : QWidget(parent), area_(new QWidget(this)) {
+    theStage = this;
+    setWindowTitle(QString::fromLatin1(kProductTitle));
+    area_->setObjectName(QStringLiteral("StageArea"));
+    qApp->installEventFilter(this);
+}
+
+TStage::~TStage() {
+    qApp->removeEventFilter(this);
+    if (theStage == this) theStage = nullptr;
+}
+
+void TStage::setCurrentScreen(QWidget* screen) { current_ = screen; }
+
+void TStage::minimise() { showMinimized(); }
+
+void TStage::showFullArea() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+    showFullScreen();
+}
+
+void TStage::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), kBackdrop);
+}
+
+// Closing the stage is the user asking to leave: the exit path decides.
+void TStage::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (Startup().Quitting) {
+        event->accept();
+    } else if (Windows().requestExit) {
+        Windows().requestExit();
+    } else {
+        Shutdown();
+    }
+}
+
+void TStage::resizeEvent(QResizeEvent*) { centreArea(); }
+
+void TStage::centreArea() {
+    const int w = Startup().ScreenWidth;
+    const int h = Startup().ScreenHeight;
+    area_->setGeometry((width() - w) / 2, (height() - h) / 2, w, h);
+}
+
+// Keys go to the current screen's handlers before the focused control. Only the first
+// delivery counts: a key the focused control ignores travels up its parents through this
+// filter again.
+bool TStage::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, event);
+    QWidget* focus = QApplication::focusWidget();
+    auto* screen = dynamic_cast<KeyPreviewScreen*>(current_.data());
+    const bool firstDelivery = watched == (focus ? static_cast<QObject*>(focus) : this);
+    if (!firstDelivery || (focus && focus->window() != this) || !screen || !current_->isEnabled())
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    return type == QEvent::KeyPress ? screen->FormKeyDown(key) : screen->FormKeyUp(key);
+}
+
+QWidget* StageArea() { return theStage ? theStage->area() : nullptr; }
+
+TStage* Stage() { return theStage; }

@@ -1,0 +1,39 @@
+// The stage: the one full-screen top-level window. It paints the backdrop and centres the
+// ScreenWidth x ScreenHeight area that hosts the screens and their companion windows, so
+// every layout keeps its 4:3 proportions on any display, and positions work on every desktop.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class TStage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TStage(QWidget* parent = nullptr);
+    ~TStage() override;
+
+    // Parent of the screens and companion windows; sized once the start-up checks have run.
+    QWidget* area() const { return area_; }
+    // The screen whose key handlers see keys first.
+    void setCurrentScreen(QWidget* screen);
+    QWidget* currentScreen() const { return current_; }
+    void minimise();
+    // Full screen on the primary screen, also where no window manager honours the request.
+    void showFullArea();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void centreArea();
+
+    QWidget* area_;
+    QPointer<QWidget> current_;
+};
+
+// The stage's area, or null before the stage exists (tests create screens without one).
+QWidget* StageArea();
+TStage* Stage();
