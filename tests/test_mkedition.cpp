@@ -202,6 +202,28 @@ TEST(MkEditionParse, PlacesViewsAndTopics) {
     EXPECT_EQ(v.line, 5);
 }
 
+// The 215 bytes are Latin-1 bytes of the stored text, whatever the UTF-8 source spends on them,
+// and the refusal names the view's line even when the caption runs on over + lines.
+TEST(MkEditionParse, CaptionLimitCountsStoredBytesAndNamesTheView) {
+    auto build = [](const std::string& tail) {
+        std::string accents;
+        for (int i = 0; i < 9; ++i) accents += "\xC3\xA9";
+        const std::string text = "place Ab, C\n  at 10 10\n  view T\n    year 1900\n    caption " +
+                                 accents + std::string(100, 'c') + "\n    + " + tail + "\n";
+        EditionSource source;
+        std::string error;
+        EXPECT_TRUE(ParsePlacesText(text, source, error)) << error;
+        return BuildTables(source);
+    };
+    // "Ab, C" + "T" + 9 + 100 + 1 + 99 caption bytes = 215
+    const BuildOutcome fits = build(std::string(99, 'c'));
+    EXPECT_TRUE(fits.ok) << fits.error;
+    const BuildOutcome tooLong = build(std::string(100, 'c'));
+    EXPECT_FALSE(tooLong.ok);
+    EXPECT_NE(tooLong.error.find("places.txt: line 3: caption too long"), std::string::npos)
+        << tooLong.error;
+}
+
 TEST(MkEditionParse, ErrorsNameTheLine) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"place Ab, C\n  at 1\n", "line 2: 'at' needs 2 numbers"},
