@@ -1,0 +1,62 @@
+// The control screen's layout figures at the two design sizes.
+#include <gtest/gtest.h>
+
+#include "screens/home/homelayout.h"
+
+namespace {
+
+TEST(HomeLayout, At800x600) {
+    const HomeLayout l = ArrangeHomeLayout(800, 600);
+    EXPECT_EQ(l.miniMap, QRect(356, 0, 384, 600));
+    EXPECT_STREQ(l.miniMapFile, "mimimi.bmp");
+    EXPECT_EQ(l.prodTitle.width(), 356);
+    EXPECT_EQ(l.prodTitleFontHeight, -25);
+    EXPECT_EQ(l.closeBtn.left(), 740);
+    EXPECT_EQ(l.closeBtn.width(), 60);
+    EXPECT_EQ(l.homeTabs, QRect(12, 64, 335, 460));
+    EXPECT_EQ(l.tabWidth, 66);
+    EXPECT_EQ(l.sheet, QSize(327, 430));
+    EXPECT_EQ(l.iconImage, QRect(12, 552, 68, 36));
+    EXPECT_EQ(l.leftBBar, QRect(88, 565, 268, 35));
+    EXPECT_EQ(l.rightBBar, QRect(740, 565, 60, 35));
+}
+
+TEST(HomeLayout, At1024x768) {
+    const HomeLayout l = ArrangeHomeLayout(1024, 768);
+    EXPECT_EQ(l.miniMap, QRect(455, 0, 491, 768));
+    EXPECT_STREQ(l.miniMapFile, "mimi.bmp");
+    EXPECT_EQ(l.prodTitleFontHeight, -27);
+    EXPECT_EQ(l.closeBtn.left(), 946);
+    EXPECT_EQ(l.homeTabs, QRect(15, 81, 425, 588));
+    EXPECT_EQ(l.sheet, QSize(417, 558));
+    EXPECT_EQ(l.iconImage, QRect(15, 720, 68, 36));
+    EXPECT_EQ(l.leftBBar, QRect(93, 733, 362, 35));
+    EXPECT_EQ(l.rightBBar, QRect(946, 733, 78, 35));
+}
+
+TEST(HomeLayout, GoToPageFollowsItsMeasures) {
+    const GoToMeasures m{QSize(150, 16), QSize(180, 18), QSize(60, 25), QSize(170, 16)};
+    const GoToLayout small = ArrangeGoToPage(800, 600, QSize(327, 430), m);
+    EXPECT_EQ(small.startImage, QRect(14, 14, 34, 75));
+    EXPECT_EQ(small.label1.topLeft(), QPoint(76, 15));
+    EXPECT_EQ(small.markCheckBox.topLeft(), QPoint(90, 45));
+    EXPECT_EQ(small.goButton, QRect(253, 391, 60, 25));
+    EXPECT_EQ(small.goToCombo, QRect(14, 128, 299, 260));
+    EXPECT_EQ(small.label2.topLeft(), QPoint(14, 105));
+
+    const GoToLayout large = ArrangeGoToPage(1024, 768, QSize(417, 558), m);
+    EXPECT_EQ(large.startImage, QRect(17, 17, 34, 75));
+    EXPECT_EQ(large.goButton, QRect(340, 516, 60, 25));
+    EXPECT_EQ(large.goToCombo, QRect(17, 180, 383, 332));
+    EXPECT_EQ(large.label2.top(), 180 - 8 - 16);
+}
+
+TEST(HomeLayout, MiniMapConversions) {
+    // The mini map spans the map's 3072 columns.
+    EXPECT_EQ(MapToMiniMap(3072, 4840, 800, 600), QPoint(384, 600));
+    EXPECT_EQ(MapToMiniMap(2400, 3900, 1024, 768), QPoint(384, 617));
+    EXPECT_EQ(MiniMapToMap(384, 617, 1024, 768), QPoint(2400, 3896));
+    EXPECT_EQ(MiniMapToMap(0, 0, 800, 600), QPoint(0, 40));
+}
+
+}  // namespace
