@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QGuiApplication>
 
 #include "content/contenthost.h"
 #include "content/datatables.h"
+#include "content/picturepaths.h"
 
 const char kFileNotFoundQuestion[] = "File not found - insert Vantora Verdanis CD and retry";
 const char kFileNotReadQuestion[] = "File not read - replace Vantora Verdanis CD and retry";
@@ -29,8 +31,32 @@ private:
     QGuiApplication* app_;
 };
 
+// A worker's end, posted to the GUI thread. Made on the GUI thread before the worker starts,
+// so the worker only hands a pointer over.
+class WorkerEndEvent final : public QEvent {
+public:
+    explicit WorkerEndEvent(int worker) : QEvent(kind()), worker_(worker) {}
+    static QEvent::Type kind() {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+    int worker() const { return worker_; }
+
+private:
+    int worker_;
+};
+
+class WorkerEndReceiver final : public QObject {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() != WorkerEndEvent::kind()) return QObject::event(event);
+        PictureLoadEnded(static_cast<WorkerEndEvent*>(event)->worker());
+        return true;
+    }
+};
+
 void createOnFirstUse(PictureState& s) {
-    if (!s.GuiReceiver) s.GuiReceiver = std::make_unique<QObject>();
+    if (!s.GuiReceiver) s.GuiReceiver = std::make_unique<WorkerEndReceiver>();
     if (s.FillBuffer < 0) s.FillBuffer = 1;  // so that the first load fills buffer 0
 }
 
@@ -39,18 +65,6 @@ int bufferHolding(const PictureState& s, int view) {
         if (s.BufferViews[b] == view) return b;
     }
     return -1;
-}
-
-std::string nativePath(const std::string& root, const std::string& relative) {
-    std::string path = relative;
-    for (char& c : path) {
-        if (c == '\\') c = '/';
-    }
-    return root + path;
-}
-
-std::string bareName(const std::string& relative) {
-    return relative.substr(relative.rfind('\\') + 1);
 }
 
 void sizeForView(QImage& bitmap, int view) {
@@ -73,9 +87,9 @@ void startWorker(PictureState& s) {
                    PixelRows{bitmap.bits(), bitmap.bytesPerLine(), bitmap.width(), bitmap.height()},
                    PictureWorkerPriority(s.SlideshowVisible)};
     QObject* receiver = s.GuiReceiver.get();
-    s.Worker = std::make_unique<TBackgdOpen>(std::move(job), s, [receiver, worker] {
-        QMetaObject::invokeMethod(receiver, [worker] { PictureLoadEnded(worker); },
-                                  Qt::QueuedConnection);
+    auto* ended = new WorkerEndEvent(worker);  // Qt's event queue owns it once posted
+    s.Worker = std::make_unique<TBackgdOpen>(std::move(job), s, [receiver, ended] {
+        QCoreApplication::postEvent(receiver, ended);
     });
 }
 
@@ -115,8 +129,8 @@ void StartPictureLoad(int view) {
     s.LoadingView.store(view);
     sizeForView(s.PictureBuffers[s.FillBuffer], view);
     const std::string relative = PictureFileName(view);
-    s.PicturePath = nativePath(s.PictureRoot, relative);
-    s.Seeded = Keystream::seededFrom(bareName(relative));
+    s.PicturePath = NativePicturePath(s.PictureRoot, relative);
+    s.Seeded = Keystream::seededFrom(BarePictureName(relative));
     startWorker(s);
 }
 

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "content/datatables.h"
+#include "content/picturepaths.h"
 #include "content/pictures.h"
 #include "tests/support/editions.h"
 #include "tests/support/photographs.h"
@@ -103,17 +104,12 @@ protected:
     int view(int photographed) const { return viewOfPhoto_[static_cast<size_t>(photographed)]; }
 
     std::string pathOf(int photographed) const {
-        std::string relative = PictureFileName(view(photographed));
-        for (char& c : relative) {
-            if (c == '\\') c = '/';
-        }
-        return dataDir_.path() + relative;
+        return NativePicturePath(dataDir_.path(), PictureFileName(view(photographed)));
     }
 
     std::vector<uint8_t> scrambled(int photographed) const {
-        const std::string relative = PictureFileName(view(photographed));
         return ScramblePhotograph(plain_[static_cast<size_t>(photographed)],
-                                  relative.substr(relative.rfind('\\') + 1));
+                                  BarePictureName(PictureFileName(view(photographed))));
     }
 
     void writeFile(int photographed, const std::vector<uint8_t>& bytes) const {

@@ -5,6 +5,7 @@
 
 #include "content/datatables.h"
 #include "content/keyruns.h"
+#include "content/picturepaths.h"
 #include "content/pictures.h"
 #include "tools/mkedition/jpegcodec.h"
 #include "tools/mkedition/outputfiles.h"
@@ -35,15 +36,11 @@ bool writePhotograph(const ViewRecord& view, const ViewPhoto& photo, const std::
                 ", the view needs " + sizeText(width, height);
         return false;
     }
-    std::string relative = PictureFileNameOfCode(view.PicCode);
-    const std::string bareName = relative.substr(relative.rfind('\\') + 1);
-    for (char& c : relative) {
-        if (c == '\\') c = '/';
-    }
-    const std::filesystem::path target = std::filesystem::path(outDir) / relative;
+    const std::string relative = PictureFileNameOfCode(view.PicCode);
+    const std::filesystem::path target = NativePicturePath(outDir + "/", relative);
     std::error_code ignored;
     std::filesystem::create_directories(target.parent_path(), ignored);
-    if (!WriteIfChanged(target.string(), ScramblePhotograph(std::move(jpeg), bareName))) {
+    if (!WriteIfChanged(target.string(), ScramblePhotograph(std::move(jpeg), BarePictureName(relative)))) {
         error = "cannot write " + target.string();
         return false;
     }
