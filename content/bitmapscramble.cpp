@@ -6,7 +6,7 @@
 
 void ScrambleBitmapPixels(QImage& image, const std::string& seedName) {
     if (image.depth() != 8) return;
-    BitmapScrambler scrambler(Keystream::seededFrom(seedName));
+    KeyRunScrambler scrambler = KeyRunScrambler::forBitmap(Keystream::seededFrom(seedName));
     const auto width = static_cast<size_t>(image.width());
     for (int y = 0; y < image.height(); ++y) scrambler.apply(image.scanLine(y), width);
 }

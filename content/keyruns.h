@@ -7,34 +7,26 @@
 
 #include "content/keystream.h"
 
-// A run that starts at zero or below never ends: its key holds to the end of the data.
-struct KeyRun {
-    uint8_t key = 0;
-    int64_t remaining = 0;
-};
-
-// Photographs: K is a draw, the run length twice the next draw.
-class PhotoScrambler {
+class KeyRunScrambler {
 public:
-    explicit PhotoScrambler(const Keystream& seeded);
+    // Photographs: K is a draw, the run length twice the next draw.
+    static KeyRunScrambler forPhotograph(const Keystream& seeded);
+    // Bitmap pixel rows: K is the register's top byte, the run length its top half 8 steps
+    // later; when a run ends, 8 steps come first.
+    static KeyRunScrambler forBitmap(const Keystream& seeded);
+
     void apply(uint8_t* bytes, size_t count);
 
 private:
+    enum class Kind { Photograph, Bitmap };
+
+    KeyRunScrambler(Kind kind, const Keystream& seeded);
     void nextRun();
+    void takeBitmapRun();
 
+    Kind kind_;
     Keystream keystream_;
-    KeyRun run_;
-};
-
-// Bitmap pixel rows: K is the register's top byte, the run length its top half 8 steps later.
-class BitmapScrambler {
-public:
-    explicit BitmapScrambler(const Keystream& seeded);
-    void apply(uint8_t* bytes, size_t count);
-
-private:
-    void nextRun();
-
-    Keystream keystream_;
-    KeyRun run_;
+    uint8_t key_ = 0;
+    // A run that starts at zero or below never ends: its key holds to the end of the data.
+    int64_t remaining_ = 0;
 };

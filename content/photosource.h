@@ -14,11 +14,11 @@ constexpr size_t kPhotoBlocksPerRead = 16;
 
 struct PhotoSource {
     PhotoSource(std::FILE* photoFile, const Keystream& seeded)
-        : file(photoFile), scrambler(seeded) {}
+        : file(photoFile), scrambler(KeyRunScrambler::forPhotograph(seeded)) {}
 
     jpeg_source_mgr manager{};
     std::FILE* file;
-    PhotoScrambler scrambler;
+    KeyRunScrambler scrambler;
     bool anyBytesRead = false;
     JOCTET buffer[kPhotoBlockSize * kPhotoBlocksPerRead];
 };

@@ -62,8 +62,7 @@ std::vector<uint8_t> randomBytes(std::mt19937& random, size_t count) {
 }
 
 // Applies in random pieces: where the data is cut must not matter.
-template <typename Scrambler>
-std::vector<uint8_t> applyInPieces(Scrambler scrambler, std::vector<uint8_t> bytes,
+std::vector<uint8_t> applyInPieces(KeyRunScrambler scrambler, std::vector<uint8_t> bytes,
                                    std::mt19937& random) {
     size_t at = 0;
     while (at < bytes.size()) {
@@ -99,7 +98,7 @@ TEST(Keystream, DrawIsTopByteAfterNineSteps) {
 }
 
 // Every first run length 2 * D, D from -128 to 127: zero and below included.
-TEST(PhotoScrambler, MatchesModelForEveryRunLengthAndRoundTrips) {
+TEST(PhotographScrambling, MatchesModelForEveryRunLengthAndRoundTrips) {
     std::mt19937 random(11);
     std::set<int> firstDraws;
     for (int tries = 0; firstDraws.size() < 256 && tries < 200000; ++tries) {
@@ -109,14 +108,14 @@ TEST(PhotoScrambler, MatchesModelForEveryRunLengthAndRoundTrips) {
         if (!firstDraws.insert(modelDraw(r)).second) continue;
         const std::vector<uint8_t> plain = randomBytes(random, 1500);
         const std::vector<uint8_t> scrambled =
-            applyInPieces(PhotoScrambler(Keystream(state)), plain, random);
+            applyInPieces(KeyRunScrambler::forPhotograph(Keystream(state)), plain, random);
         ASSERT_EQ(scrambled, modelPhoto(state, plain)) << "state " << state;
-        ASSERT_EQ(applyInPieces(PhotoScrambler(Keystream(state)), scrambled, random), plain);
+        ASSERT_EQ(applyInPieces(KeyRunScrambler::forPhotograph(Keystream(state)), scrambled, random), plain);
     }
     EXPECT_EQ(firstDraws.size(), 256u);
 }
 
-TEST(PhotoScrambler, RunThatStartsAtZeroOrBelowKeepsItsKey) {
+TEST(PhotographScrambling, RunThatStartsAtZeroOrBelowKeepsItsKey) {
     std::mt19937 random(3);
     for (int found = 0; found < 2;) {
         const uint32_t state = random();
@@ -124,25 +123,25 @@ TEST(PhotoScrambler, RunThatStartsAtZeroOrBelowKeepsItsKey) {
         const auto key = static_cast<uint8_t>(modelDraw(r));
         if (modelDraw(r) > 0) continue;
         std::vector<uint8_t> zeros(100000, 0);
-        PhotoScrambler(Keystream(state)).apply(zeros.data(), zeros.size());
+        KeyRunScrambler::forPhotograph(Keystream(state)).apply(zeros.data(), zeros.size());
         ASSERT_EQ(zeros, std::vector<uint8_t>(100000, key));
         ++found;
     }
 }
 
-TEST(BitmapScrambler, MatchesModelAndRoundTrips) {
+TEST(BitmapScrambling, MatchesModelAndRoundTrips) {
     std::mt19937 random(5);
     for (int i = 0; i < 50; ++i) {
         const uint32_t state = random();
         const std::vector<uint8_t> plain = randomBytes(random, 200000);  // several runs
         const std::vector<uint8_t> scrambled =
-            applyInPieces(BitmapScrambler(Keystream(state)), plain, random);
+            applyInPieces(KeyRunScrambler::forBitmap(Keystream(state)), plain, random);
         ASSERT_EQ(scrambled, modelBitmap(state, plain)) << "state " << state;
-        ASSERT_EQ(applyInPieces(BitmapScrambler(Keystream(state)), scrambled, random), plain);
+        ASSERT_EQ(applyInPieces(KeyRunScrambler::forBitmap(Keystream(state)), scrambled, random), plain);
     }
 }
 
-TEST(BitmapScrambler, RunCounterStartingAtZeroNeverRunsOut) {
+TEST(BitmapScrambling, RunCounterStartingAtZeroNeverRunsOut) {
     std::mt19937 random(9);
     uint32_t state = 0;
     for (int tries = 0; tries < 20000000; ++tries) {
@@ -151,7 +150,7 @@ TEST(BitmapScrambler, RunCounterStartingAtZeroNeverRunsOut) {
     }
     ASSERT_EQ(stepBitByBit(state, 8) >> 16, 0u) << "no state with a zero first run found";
     const std::vector<uint8_t> plain = randomBytes(random, 150000);
-    EXPECT_EQ(applyInPieces(BitmapScrambler(Keystream(state)), plain, random),
+    EXPECT_EQ(applyInPieces(KeyRunScrambler::forBitmap(Keystream(state)), plain, random),
               modelBitmap(state, plain));
 }
 

@@ -50,7 +50,7 @@ bool writePhotograph(const ViewRecord& view, const ViewPhoto& photo, const std::
 }  // namespace
 
 std::vector<uint8_t> ScramblePhotograph(std::vector<uint8_t> bytes, const std::string& bareName) {
-    PhotoScrambler(Keystream::seededFrom(bareName)).apply(bytes.data(), bytes.size());
+    KeyRunScrambler::forPhotograph(Keystream::seededFrom(bareName)).apply(bytes.data(), bytes.size());
     return bytes;
 }
 
