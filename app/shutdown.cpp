@@ -5,6 +5,7 @@
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "content/datatables.h"
+#include "content/pictures.h"
 
 ShellWindows& Windows() {
     static ShellWindows windows;
@@ -43,6 +44,7 @@ void Shutdown() {
     if (w.ZMStartWin) w.ZMStartWin->setEnabled(false);
     run(w.releaseMap);
     run(w.releaseExplore);
+    ReleasePictures();
     if (w.ZMHomeWin) {
         ReleaseContent();
         run(w.releaseHome);
