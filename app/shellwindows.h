@@ -6,6 +6,9 @@
 #include <QWidget>
 #include <functional>
 
+// Which screen asked for the exit dialog, so that Cancel returns to it.
+enum class ExitRequester { ControlScreen, ExploreScreen, SlideshowWindow };
+
 struct ShellWindows {
     QPointer<QWidget> ZMStartWin;
     QPointer<QWidget> ZMHomeWin;
@@ -26,7 +29,24 @@ struct ShellWindows {
     std::function<void()> releaseMap;
     std::function<void()> releaseExplore;
     std::function<void()> releaseHome;          // the control screen's mini map
-    std::function<void()> requestExit;          // the control screen's exit path
+    std::function<void(ExitRequester)> requestExit;  // the control screen's exit path
+
+    // Hand-overs between screens, and the boxes the menus open; each is set by its window.
+    std::function<void()> showExplore;  // brings the explore screen up at CurrentPlace
+    std::function<void()> showSlideshow;
+    std::function<void()> showAbout;
+    std::function<void()> toggleHelp;
+    std::function<void()> printerSetup;
+    // The exit dialog, modal: true when the user chose to exit.
+    std::function<bool()> runExitDialog;
+
+    // One-time set-up of the other windows, in the order they must run.
+    std::function<void()> setUpExplore;
+    std::function<void()> setUpMap;
+    std::function<void()> setUpMapKey;
+    std::function<void()> setUpLondon;
+    std::function<void()> setUpShow;
+    std::function<void()> setUpExitDialog;
 };
 
 ShellWindows& Windows();

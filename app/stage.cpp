@@ -49,7 +49,11 @@ void TStage::closeEvent(QCloseEvent* event) {
     if (Startup().Quitting) {
         event->accept();
     } else if (Windows().requestExit) {
-        Windows().requestExit();
+        const QWidget* screen = current_.data();
+        Windows().requestExit(screen && screen == Windows().ZMExplore ? ExitRequester::ExploreScreen
+                              : screen && screen == Windows().ZMShowWin
+                                  ? ExitRequester::SlideshowWindow
+                                  : ExitRequester::ControlScreen);
     } else {
         Shutdown();
     }

@@ -20,6 +20,7 @@
 #include "platform/systeminfo.h"
 #include "screens/home/zmhome.h"
 #include "tests/support/editions.h"
+#include "tests/support/minimaps.h"
 
 namespace {
 
@@ -227,6 +228,7 @@ TEST_F(StartupTest, ControlScreenLoadsTheContent) {
     runChecks(goodMachine());
     DataDirectory data;
     data.writeTable(Build(SimpleEdition(60, 2)).image);
+    WriteMiniMaps(data);
     Startup().DataDir = data.path();
     {
         TZMHomeWin home;
@@ -235,7 +237,7 @@ TEST_F(StartupTest, ControlScreenLoadsTheContent) {
         EXPECT_EQ(home.placeNames().size(), 60u);
         EXPECT_EQ(home.width(), 800);
         home.show();
-        home.close();  // closing the control screen ends the program
+        home.CloseBtnClick();  // with no exit dialog to ask, Exit ends the program
         EXPECT_TRUE(Startup().Quitting);
         EXPECT_FALSE(Content().loaded());
         EXPECT_TRUE(home.isHidden());
@@ -248,6 +250,7 @@ TEST_F(StartupTest, DamagedTableStopsTheStart) {
     BTabImage image = Build(SimpleEdition(60, 2)).image;
     image.views[2].NextGroup = 1;
     data.writeTable(image);
+    WriteMiniMaps(data);
     Startup().DataDir = data.path();
     TZMHomeWin home;
     ASSERT_EQ(boxes.size(), 1u);

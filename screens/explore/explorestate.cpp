@@ -1,0 +1,8 @@
+#include "screens/explore/explorestate.h"
+
+ExploreState& Explore() {
+    static ExploreState state;
+    return state;
+}
+
+void ResetExploreState() { Explore() = ExploreState(); }

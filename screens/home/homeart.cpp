@@ -1,0 +1,109 @@
+#include "screens/home/homeart.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+namespace {
+
+QImage blank(QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+void drawArm(QPainter& p, QPointF root, double length, bool pointsRight, double y) {
+    const double dir = pointsRight ? 1.0 : -1.0;
+    QPainterPath arm;
+    arm.moveTo(root.x(), y);
+    arm.lineTo(root.x() + dir * (length - 5), y);
+    arm.lineTo(root.x() + dir * length, y + 4);
+    arm.lineTo(root.x() + dir * (length - 5), y + 8);
+    arm.lineTo(root.x(), y + 8);
+    arm.closeSubpath();
+    QLinearGradient wood(0, y, 0, y + 8);
+    wood.setColorAt(0, QColor(236, 226, 200));
+    wood.setColorAt(1, QColor(196, 182, 150));
+    p.setBrush(wood);
+    p.setPen(QPen(QColor(70, 50, 30), 1));
+    p.drawPath(arm);
+}
+
+}  // namespace
+
+QImage PaintStartImage() {
+    QImage image = blank(QSize(34, 75));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Grass tuft at the foot.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 120, 50));
+    p.drawEllipse(QRectF(4, 68, 26, 7));
+    // The post.
+    QLinearGradient post(14, 0, 20, 0);
+    post.setColorAt(0, QColor(120, 84, 48));
+    post.setColorAt(1, QColor(78, 52, 28));
+    p.setBrush(post);
+    p.drawRect(QRectF(14.5, 6, 5, 65));
+    p.setBrush(QColor(60, 40, 22));
+    p.drawEllipse(QRectF(14, 3, 6, 5));
+    // Three arms, the top one pointing onward.
+    drawArm(p, QPointF(17, 0), 16.5, true, 12);
+    drawArm(p, QPointF(17, 0), 16.5, false, 26);
+    drawArm(p, QPointF(17, 0), 16.5, true, 40);
+    return image;
+}
+
+QImage PaintIconImage() {
+    QImage image = blank(QSize(68, 36));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF medallion(1.5, 1.5, 65, 33);
+    QLinearGradient ground(0, 0, 0, 36);
+    ground.setColorAt(0, QColor(32, 78, 118));
+    ground.setColorAt(1, QColor(8, 34, 60));
+    p.setBrush(ground);
+    p.setPen(QPen(QColor(214, 184, 96), 2));
+    p.drawRoundedRect(medallion, 16, 16);
+    // A fern frond arching across the medallion: a curved stem with tapering leaflets.
+    QPainterPath stem;
+    stem.moveTo(12, 27);
+    stem.cubicTo(24, 10, 42, 6, 58, 12);
+    p.setPen(QPen(QColor(150, 206, 110), 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(stem);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 190, 90));
+    const int leaflets = 11;
+    for (int i = 1; i <= leaflets; ++i) {
+        const double t = static_cast<double>(i) / (leaflets + 1);
+        const QPointF at = stem.pointAtPercent(t);
+        const double angle = stem.angleAtPercent(t);
+        const double size = 7.5 * (1.0 - 0.6 * t);
+        for (int side : {-1, 1}) {
+            p.save();
+            p.translate(at);
+            p.rotate(-angle + side * 62);
+            p.drawEllipse(QRectF(0, -size * 0.18, size, size * 0.36));
+            p.restore();
+        }
+    }
+    return image;
+}
+
+QImage PaintSilverBar(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient metal(0, 0, 0, size.height());
+    metal.setColorAt(0.0, QColor(248, 248, 250));
+    metal.setColorAt(0.45, QColor(196, 200, 206));
+    metal.setColorAt(0.55, QColor(176, 180, 188));
+    metal.setColorAt(1.0, QColor(224, 226, 230));
+    p.fillRect(image.rect(), metal);
+    p.setPen(QColor(120, 124, 132));
+    p.drawLine(0, size.height() - 1, size.width(), size.height() - 1);
+    p.setPen(QColor(255, 255, 255));
+    p.drawLine(0, 0, size.width(), 0);
+    return image;
+}

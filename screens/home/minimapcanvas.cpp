@@ -1,0 +1,54 @@
+#include "screens/home/minimapcanvas.h"
+
+#include <QPainter>
+
+#include "content/datatables.h"
+#include "screens/home/homelayout.h"
+
+void MiniMapCanvas::setUp(const QImage& bitmap, QSize screenSize, QSize mapSize) {
+    bitmap_ = bitmap.convertToFormat(QImage::Format_RGB32);
+    screen_ = screenSize;
+    canvas_ = QImage(mapSize, QImage::Format_RGB32);
+    restore();
+}
+
+void MiniMapCanvas::release() {
+    bitmap_ = QImage();
+    canvas_ = QImage();
+}
+
+void MiniMapCanvas::restore() {
+    if (canvas_.isNull()) return;
+    QPainter painter(&canvas_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(canvas_.rect(), bitmap_);
+}
+
+QPoint MiniMapCanvas::placePixel(int place) const {
+    const PlaceRecord& p = Content().place(place);
+    return MapToMiniMap(p.x, p.y, screen_.width(), screen_.height());
+}
+
+void MiniMapCanvas::drawPlaceDot(int place, int diameter, QRgb colour) {
+    if (canvas_.isNull()) return;
+    const QPoint centre = placePixel(place);
+    QPainter painter(&canvas_);
+    painter.setPen(QPen(QColor::fromRgb(colour), 0));
+    painter.setBrush(QColor::fromRgb(colour));
+    painter.drawEllipse(QRect(centre.x() - diameter / 2, centre.y() - diameter / 2, diameter,
+                              diameter));
+}
+
+void MiniMapCanvas::markAllPlaces() {
+    for (int p = 0; p < Content().PlaceCount; ++p) drawPlaceDot(p, dotDiameter(), kDotYellow);
+}
+
+void MiniMapCanvas::drawRing(int place) {
+    if (canvas_.isNull()) return;
+    const QPoint c = placePixel(place);
+    QPainter painter(&canvas_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor::fromRgb(kDotGreen), 2));
+    painter.setBrush(QColor::fromRgb(kDotYellow));
+    painter.drawEllipse(QRect(QPoint(c.x() - 4, c.y() - 4), QPoint(c.x() + 4, c.y() + 4)));
+}

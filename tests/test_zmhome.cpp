@@ -1,0 +1,380 @@
+// The control screen: its layout on the screen it runs on, the mini map, the hand-over of a
+// place to the explore screen, marking, flashing, the Go To page and the exit path.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <fstream>
+
+#include "app/shellhost.h"
+#include "app/shellwindows.h"
+#include "app/startupchecks.h"
+#include "app/startupstate.h"
+#include "app/statebits.h"
+#include "content/datatables.h"
+#include "content/foundset.h"
+#include "content/nearestplace.h"
+#include "content/showlist.h"
+#include "platform/beep.h"
+#include "platform/messagebox.h"
+#include "platform/prefstore.h"
+#include "platform/systeminfo.h"
+#include "screens/explore/explorestate.h"
+#include "screens/home/homelayout.h"
+#include "screens/home/imagecontrol.h"
+#include "screens/home/simplecombo.h"
+#include "screens/home/zmhome.h"
+#include "screens/show/showstate.h"
+#include "tests/support/editions.h"
+#include "tests/support/minimaps.h"
+
+namespace {
+
+class HomeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8().constData(), 1);
+        setenv("XDG_CONFIG_HOME", config_.path().toUtf8().constData(), 1);
+        ResetStartupState();
+        ResetShellWindows();
+        ResetExploreState();
+        ResetShowState();
+        SetMessageResponder([this](const std::string&, const std::string& text, MessageButtons) {
+            boxes.push_back(text);
+            return MessageAnswer::Ok;
+        });
+        SetBeepObserver([this] { ++beeps; });
+        SetContentHost(&host_);
+        SystemFacts facts = SystemInfo::queryHost();  // the configured offscreen screen
+        facts.physicalMemoryBytes = 1ull << 30;
+        facts.colourBits = 24;
+        SystemInfo::inject(facts);
+        RunStartupChecks();
+        ASSERT_FALSE(Startup().Quitting);
+
+        EditionSource source = SimpleEdition(60, 2);
+        source.places[0].name = "Dunby, Corvan";
+        source.places[1].name = "Dunwell, Corvan";
+        built_ = Build(source);
+        data_.writeTable(built_.image);
+        WriteMiniMaps(data_);
+        Startup().DataDir = data_.path();
+    }
+    void TearDown() override {
+        SetContentHost(nullptr);
+        SetMessageResponder(nullptr);
+        SetBeepObserver(nullptr);
+        SystemInfo::clearInjection();
+        ReleaseContent();
+        ResetShellWindows();
+        ResetStartupState();
+        ResetExploreState();
+    }
+
+    int W() const { return Startup().ScreenWidth; }
+    int H() const { return Startup().ScreenHeight; }
+    int place(int source) const { return built_.placeIndexOfSource[static_cast<size_t>(source)]; }
+    QPoint pixelOf(int p) const {
+        return MapToMiniMap(Content().place(p).x, Content().place(p).y, W(), H());
+    }
+    void clickMap(TZMHomeWin& home, QPoint at) {
+        home.MiniMapMouseDown(at);
+        home.MiniMapClick();
+    }
+    QRgb canvasAt(const TZMHomeWin& home, QPoint at) const {
+        return home.miniMapCanvas().image().pixel(at);
+    }
+
+    std::vector<std::string> boxes;
+    int beeps = 0;
+    QTemporaryDir runtime_;
+    QTemporaryDir config_;
+    ShellHost host_;
+    DataDirectory data_;
+    BuiltEdition built_;
+};
+
+TEST_F(HomeTest, LaidOutForTheScreenWithItsMiniMap) {
+    TZMHomeWin home;
+    ASSERT_FALSE(Startup().Quitting);
+    const HomeLayout layout = ArrangeHomeLayout(W(), H());
+    EXPECT_EQ(home.geometry(), QRect(0, 0, W(), H()));
+    EXPECT_EQ(home.MiniMap->geometry(), layout.miniMap);
+    EXPECT_EQ(home.HomeTabs->geometry(), layout.homeTabs);
+    EXPECT_EQ(home.CloseBtn->geometry(), layout.closeBtn);
+    EXPECT_EQ(home.IconImage->geometry(), layout.iconImage);
+    EXPECT_EQ(home.LeftBBar->geometry(), layout.leftBBar);
+    EXPECT_EQ(home.HomeTabs->count(), 5);
+    EXPECT_EQ(home.HomeTabs->tabText(4), QStringLiteral("Slideshow"));
+    // The small screen gets the small mini map, stretched to the control.
+    EXPECT_EQ(home.miniMapCanvas().image().size(), layout.miniMap.size());
+    const QRgb expected = H() == 600 ? kSmallMiniMapColour : kLargeMiniMapColour;
+    EXPECT_EQ(canvasAt(home, QPoint(50, 50)), expected);
+    EXPECT_EQ(home.placeNames().size(), 60u);
+    EXPECT_EQ(home.GoToCombo->geometry().height(), H() * 260 / 600);
+}
+
+TEST_F(HomeTest, MissingMiniMapStopsTheStart) {
+    std::remove((data_.path() + (H() == 600 ? "mimimi.bmp" : "mimi.bmp")).c_str());
+    TZMHomeWin home;
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Cannot read data file - is Vantora Fernvales correctly installed?");
+    EXPECT_TRUE(Startup().Quitting);
+    EXPECT_TRUE(Startup().StopStartup);
+}
+
+TEST_F(HomeTest, MapClickHandsTheNearestPlaceOver) {
+    TZMHomeWin home;
+    home.show();
+    // Until the explore screen exists the place is only recorded, and this screen stays.
+    const int target = place(7);
+    clickMap(home, pixelOf(target) + QPoint(1, 0));
+    const QPoint map = MiniMapToMap(pixelOf(target).x() + 1, pixelOf(target).y(), W(), H());
+    EXPECT_EQ(Explore().CurrentPlace, NearestPlace(map.x(), map.y(), -1));
+    EXPECT_TRUE(home.isVisible());
+
+    int handOvers = 0;
+    Windows().showExplore = [&] { ++handOvers; };
+    clickMap(home, pixelOf(place(20)));
+    EXPECT_EQ(handOvers, 1);
+    EXPECT_FALSE(home.isVisible());
+    EXPECT_FALSE(Explore().ExploreInSet);
+}
+
+TEST_F(HomeTest, ExploreInSetFollowsThePageThatBuiltTheSet) {
+    TZMHomeWin home;
+    ASSERT_GT(SelectYears(1500, 1600), 0);
+    home.Pages.TimelineGeneration = Content().FoundGeneration;
+
+    home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Search));
+    clickMap(home, QPoint(10, 10));  // the search page found nothing yet: all places
+    EXPECT_FALSE(Explore().ExploreInSet);
+    home.Pages.LastSearchCount = 3;
+    clickMap(home, QPoint(10, 10));
+    EXPECT_TRUE(Explore().ExploreInSet);
+
+    home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Timeline));
+    clickMap(home, QPoint(10, 10));
+    EXPECT_TRUE(Explore().ExploreInSet);
+    EXPECT_TRUE(IsInFoundSet(Explore().CurrentPlace));
+    ASSERT_GT(SelectYears(1500, 1700), 0);  // rebuilt by someone else: a newer generation
+    clickMap(home, QPoint(10, 10));
+    EXPECT_FALSE(Explore().ExploreInSet);
+
+    home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Tour));
+    EXPECT_FALSE(DecideExploreInSet(HomePage::Tour, home.Pages, true, Content().FoundGeneration));
+    home.Pages.TourGeneration = Content().FoundGeneration;
+    clickMap(home, QPoint(10, 10));
+    EXPECT_TRUE(Explore().ExploreInSet);
+    EXPECT_FALSE(DecideExploreInSet(HomePage::GoTo, home.Pages, true, Content().FoundGeneration));
+}
+
+TEST_F(HomeTest, SlideshowPageChoosesTheStartOfTheShow) {
+    TZMHomeWin home;
+    home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Slideshow));
+    int shows = 0;
+    Windows().showSlideshow = [&] { ++shows; };
+    clickMap(home, pixelOf(place(3)));
+    EXPECT_EQ(Content().ShowKind, 0);  // the standard show when none was chosen
+    const QPoint map = MiniMapToMap(pixelOf(place(3)).x(), pixelOf(place(3)).y(), W(), H());
+    EXPECT_EQ(ShowWindowState().ShowPlace, NearestShowPlace(map.x(), map.y()));
+    EXPECT_EQ(shows, 1);
+}
+
+TEST_F(HomeTest, HomeKeyExploresFromTheStartPointOrTheCurrentPlace) {
+    TZMHomeWin home;
+    QKeyEvent homeKey(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
+    EXPECT_TRUE(home.FormKeyDown(&homeKey));
+    EXPECT_EQ(Explore().CurrentPlace, NearestPlace(1476, 2510, -1));
+
+    ASSERT_GT(SelectYears(1500, 1550), 0);
+    Explore().ExploreInSet = true;
+    Explore().CurrentPlace = place(9);
+    home.IconImageClick();
+    const PlaceRecord& from = Content().place(place(9));
+    EXPECT_EQ(Explore().CurrentPlace, NearestFoundPlace(from.x, from.y, -1));
+    QKeyEvent other(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+    EXPECT_FALSE(home.FormKeyDown(&other));
+}
+
+TEST_F(HomeTest, MarkAllDrawsEveryPlaceAndRestoreWipesThem) {
+    TZMHomeWin home;
+    const QRgb clean = canvasAt(home, QPoint(1, 1));
+    home.MarkCheckBox->setCheckState(Qt::Checked);
+    home.MarkCheckBoxClick();
+    for (int p = 0; p < Content().PlaceCount; ++p) EXPECT_EQ(canvasAt(home, pixelOf(p)), kDotYellow) << p;
+    home.MarkCheckBox->setCheckState(Qt::Unchecked);
+    home.MarkCheckBoxClick();
+    for (int p = 0; p < Content().PlaceCount; ++p) EXPECT_EQ(canvasAt(home, pixelOf(p)), clean) << p;
+
+    // Another page unchecks the box and clears the dots.
+    home.MarkCheckBox->setCheckState(Qt::Checked);
+    home.MarkCheckBoxClick();
+    home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Tour));
+    EXPECT_EQ(home.MarkCheckBox->checkState(), Qt::Unchecked);
+    EXPECT_EQ(canvasAt(home, pixelOf(0)), clean);
+}
+
+TEST_F(HomeTest, FlashingAlternatesAndStopsDrawingWhenTheListEmpties) {
+    TZMHomeWin home;
+    const QRgb clean = canvasAt(home, QPoint(1, 1));
+    ASSERT_GT(SelectYears(1500, 1560), 0);
+    const int member = Content().FoundHead;
+    home.StartFlash(false);
+    EXPECT_TRUE(home.MMFlashTimer->isActive());
+    home.MMFlashTimerTimer();
+    EXPECT_EQ(canvasAt(home, pixelOf(member)), kDotYellow);
+    home.MMFlashTimerTimer();
+    EXPECT_EQ(canvasAt(home, pixelOf(member)), kDotGreen);
+
+    home.RestoreMiniMap();
+    EXPECT_FALSE(home.MMFlashTimer->isActive());
+    home.StartFlash(false);
+    ASSERT_EQ(SelectYears(3000, 3001), 0);  // the set is now empty
+    home.MMFlashTimerTimer();
+    EXPECT_EQ(canvasAt(home, pixelOf(member)), clean);
+    EXPECT_TRUE(home.FlashPhase);
+
+    // The show list flashes the same way; an empty one does not start.
+    home.StopFlash();
+    home.StartFlash(true);
+    EXPECT_FALSE(home.MMFlashTimer->isActive());
+    BuildShowList(2);
+    home.StartFlash(true);
+    home.MMFlashTimerTimer();
+    for (int p = 0; p < Content().PlaceCount; ++p) EXPECT_EQ(canvasAt(home, pixelOf(p)), kDotYellow);
+}
+
+TEST_F(HomeTest, HidingPausesTheFlashAndShowingResumesIt) {
+    TZMHomeWin home;
+    home.show();
+    ASSERT_GT(SelectYears(1500, 1560), 0);
+    home.StartFlash(false);
+    home.hide();
+    EXPECT_FALSE(home.MMFlashTimer->isActive());
+    EXPECT_TRUE(home.FlashWasRunning);
+    home.show();
+    EXPECT_TRUE(home.MMFlashTimer->isActive());
+}
+
+TEST_F(HomeTest, TypedNameIsRingedOnceWhileItKeepsMatching) {
+    TZMHomeWin home;
+    const QPoint dunby = pixelOf(place(0));
+    home.GoToCombo->setText(QStringLiteral("Dunb"));
+    EXPECT_EQ(home.MarkedPlace, place(0));
+    EXPECT_EQ(canvasAt(home, dunby), kDotYellow);
+    // Spoil the ring: a redraw would mend it.
+    QImage& canvas = const_cast<QImage&>(home.miniMapCanvas().image());
+    canvas.setPixel(dunby, 0xFF000000);
+    home.GoToCombo->setText(QStringLiteral("Dunby, C"));
+    EXPECT_EQ(canvasAt(home, dunby), 0xFF000000u);
+
+    home.GoToCombo->setText(QStringLiteral("Dunw"));
+    EXPECT_EQ(home.MarkedPlace, place(1));
+    EXPECT_NE(canvasAt(home, dunby), 0xFF000000u);  // the old ring was wiped
+    home.GoToComboExit();
+    EXPECT_EQ(home.MarkedPlace, -1);
+    EXPECT_EQ(home.MarkCheckBox->checkState(), Qt::Unchecked);
+    home.GoToComboEnter();
+    EXPECT_EQ(home.MarkCheckBox->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(home.MarkedPlace, place(1));
+}
+
+TEST_F(HomeTest, GoBeepsOnNoMatchAndOtherwiseChoosesThePlace) {
+    TZMHomeWin home;
+    Explore().ExploreInSet = true;
+    for (const char* text : {"", "1 Dunby", "Qz", "Dunbyx"}) {
+        home.GoToCombo->setText(QString::fromLatin1(text));
+        home.GoButtonClick();
+    }
+    EXPECT_EQ(beeps, 4);
+    EXPECT_EQ(Explore().CurrentPlace, -1);
+    home.GoToCombo->setText(QStringLiteral("dunwell"));
+    home.GoButtonClick();
+    EXPECT_EQ(beeps, 4);
+    EXPECT_EQ(Explore().CurrentPlace, place(1));
+    EXPECT_FALSE(Explore().ExploreInSet);
+}
+
+TEST_F(HomeTest, StartPlaceGoesTheTypedWay) {
+    data_.write("StartHere.txt", "Nowhere, Corvan\n");
+    {
+        TZMHomeWin home;
+        home.show();
+        home.repaint();
+        QApplication::processEvents();
+        EXPECT_EQ(beeps, 1);
+        EXPECT_FALSE(Content().StartHereText.has_value());
+        home.repaint();
+        QApplication::processEvents();
+        EXPECT_EQ(beeps, 1);  // only once
+        home.CloseBtnClick();
+    }
+    ResetStartupState();
+    RunStartupChecks();
+    Startup().DataDir = data_.path();
+    data_.write("StartHere.txt", "Dunwell, Corvan\r\n");
+    TZMHomeWin home;
+    home.show();
+    home.repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(Explore().CurrentPlace, place(1));
+}
+
+TEST_F(HomeTest, ExitRunsTheShutdownUnlessCancelled) {
+    const std::string key = PrefStore(kRegistryKeyPath).filePath();
+    QDir().mkpath(QFileInfo(QString::fromStdString(key)).path());
+    std::ofstream(key) << "[General]\nStateBits=24\n";  // scrolling titles and captions
+    TZMHomeWin home;
+    EXPECT_EQ(home.Options.TextMode, ShowTextMode::Captions);
+    EXPECT_TRUE(home.Options.MusicOn);
+
+    bool dialogSawDisabled = false;
+    Windows().runExitDialog = [&] {
+        dialogSawDisabled = !home.isEnabled();
+        return false;
+    };
+    home.CloseBtnClick();
+    EXPECT_TRUE(dialogSawDisabled);
+    EXPECT_TRUE(home.isEnabled());
+    EXPECT_FALSE(Startup().Quitting);
+
+    home.Options.MusicOn = false;
+    home.Options.TextMode = ShowTextMode::ScrollingTitles;
+    Windows().runExitDialog = [] { return true; };
+    home.CloseBtnClick();
+    EXPECT_TRUE(Startup().Quitting);
+    EXPECT_FALSE(Content().loaded());
+    uint32_t bits = 0;
+    ASSERT_TRUE(PrefStore(kRegistryKeyPath).readValue("StateBits", bits));
+    EXPECT_EQ(bits, kStateMusicOff | kStateScrollingTitles);
+}
+
+TEST_F(HomeTest, FinishSetUpRunsEachWindowInOrderUntilQuitting) {
+    TZMHomeWin home;
+    std::vector<std::string> order;
+    Windows().setUpExplore = [&] { order.push_back("explore"); };
+    Windows().setUpMap = [&] { order.push_back("map"); };
+    Windows().setUpShow = [&] { order.push_back("show"); };
+    home.FinishSetUp();
+    EXPECT_EQ(order, (std::vector<std::string>{"explore", "map", "show"}));
+    EXPECT_FALSE(Startup().NotInitialised);
+
+    Startup().NotInitialised = true;
+    order.clear();
+    Windows().setUpMap = [&] {
+        order.push_back("map");
+        Startup().Quitting = true;
+    };
+    home.FinishSetUp();
+    EXPECT_EQ(order, (std::vector<std::string>{"explore", "map"}));
+    EXPECT_TRUE(Startup().NotInitialised);
+}
+
+}  // namespace
