@@ -1,64 +1,74 @@
 // The note lists of the edition's music: words, timing, dynamics, repeats, and what is refused.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "tools/mkedition/notelist.h"
 #include "tools/mkedition/notetokens.h"
 
 namespace {
 
+// Each sound word reads as its value; each bad one is refused.
+template <typename Value, typename Parse>
+void expectWords(Parse parse, std::initializer_list<std::pair<const char*, Value>> sound,
+                 std::initializer_list<const char*> bad) {
+    for (const auto& [word, expected] : sound) {
+        Value value{};
+        EXPECT_TRUE(parse(word, value)) << word;
+        EXPECT_EQ(value, expected) << word;
+    }
+    for (const char* word : bad) {
+        Value value{};
+        EXPECT_FALSE(parse(word, value)) << word;
+    }
+}
+
 TEST(NoteWords, PitchNames) {
-    const struct {
-        const char* name;
-        int pitch;
-    } sound[] = {{"C4", 60},  {"A4", 69},  {"C-1", 0},  {"G9", 127}, {"Bb3", 58},
-                 {"F#2", 42}, {"Cb4", 59}, {"B#3", 60}, {"E5", 76}};
-    for (const auto& entry : sound) {
-        int pitch = -1;
-        EXPECT_TRUE(ParsePitchName(entry.name, pitch)) << entry.name;
-        EXPECT_EQ(pitch, entry.pitch) << entry.name;
-    }
-    for (const char* bad :
-         {"", "H4", "c4", "C", "C10", "G#9", "Cb-1", "C-2", "C4x", "C#b4", "Bb", "C-", "C123"}) {
-        int pitch = -1;
-        EXPECT_FALSE(ParsePitchName(bad, pitch)) << bad;
-    }
+    expectWords<int>(
+        ParsePitchName,
+        {{"C4", 60},
+         {"A4", 69},
+         {"C-1", 0},
+         {"G9", 127},
+         {"Bb3", 58},
+         {"F#2", 42},
+         {"Cb4", 59},
+         {"B#3", 60},
+         {"E5", 76}},
+        {"", "H4", "c4", "C", "C10", "G#9", "Cb-1", "C-2", "C4x", "C#b4", "Bb", "C-", "C123"});
 }
 
 TEST(NoteWords, Durations) {
-    const struct {
-        const char* code;
-        uint32_t ticks;
-    } sound[] = {{"w", 1920},  {"h", 960},  {"q", 480},  {"e", 240},  {"s", 120},
-                 {"h.", 1440}, {"q.", 720}, {"e.", 360}, {"q3", 320}, {"e3", 160}};
-    for (const auto& entry : sound) {
-        uint32_t ticks = 0;
-        EXPECT_TRUE(ParseDurationCode(entry.code, ticks)) << entry.code;
-        EXPECT_EQ(ticks, entry.ticks) << entry.code;
-    }
-    for (const char* bad : {"", "x", "q..", "q4", "Q", "qq", "3", "."}) {
-        uint32_t ticks = 0;
-        EXPECT_FALSE(ParseDurationCode(bad, ticks)) << bad;
-    }
+    expectWords<uint32_t>(ParseDurationCode,
+                          {{"w", 1920},
+                           {"h", 960},
+                           {"q", 480},
+                           {"e", 240},
+                           {"s", 120},
+                           {"h.", 1440},
+                           {"q.", 720},
+                           {"e.", 360},
+                           {"q3", 320},
+                           {"e3", 160}},
+                          {"", "x", "q..", "q4", "Q", "qq", "3", "."});
 }
 
 TEST(NoteWords, DynamicMarks) {
-    const struct {
-        const char* mark;
-        int velocity;
-    } sound[] = {{"ppp", 16}, {"pp", 32},  {"p", 48},    {"mp", 64}, {"mf", 80},
-                 {"f", 96},   {"ff", 112}, {"fff", 127}, {"v1", 1},  {"v127", 127}};
-    for (const auto& entry : sound) {
-        int velocity = 0;
-        EXPECT_TRUE(ParseDynamicMark(entry.mark, velocity)) << entry.mark;
-        EXPECT_EQ(velocity, entry.velocity) << entry.mark;
-    }
-    for (const char* bad : {"", "v", "v0", "v128", "mff", "pppp", "F", "vx"}) {
-        int velocity = 0;
-        EXPECT_FALSE(ParseDynamicMark(bad, velocity)) << bad;
-    }
+    expectWords<int>(ParseDynamicMark,
+                     {{"ppp", 16},
+                      {"pp", 32},
+                      {"p", 48},
+                      {"mp", 64},
+                      {"mf", 80},
+                      {"f", 96},
+                      {"ff", 112},
+                      {"fff", 127},
+                      {"v1", 1},
+                      {"v127", 127}},
+                     {"", "v", "v0", "v128", "mff", "pppp", "F", "vx"});
 }
 
 Song parsed(const std::string& text) {
