@@ -5,6 +5,7 @@
 #include <string>
 
 #include "content/btabformat.h"
+#include "tools/mkedition/editionmusic.h"
 #include "tools/mkedition/outputfiles.h"
 #include "tools/mkedition/photographs.h"
 #include "tools/mkedition/sourceparser.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
         if (!MirrorOptionalFile(sourceDir + "/" + text, outDir + "/" + text))
             return failure(std::string("cannot write ") + outDir + "/" + text);
     }
+    std::string musicError;
+    if (!WriteEditionMusic(sourceDir, outDir, musicError)) return failure(musicError);
     if (!tourSource.empty() && !WriteIfChanged(tourSource, TourTableSource(built.edition.tour)))
         return failure("cannot write " + tourSource);
     return 0;
