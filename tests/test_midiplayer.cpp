@@ -1,0 +1,105 @@
+// The MIDI player: refuses what is not MIDI, and announces the end of a play (or its stop)
+// when notification is on, also with no audio to play through.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "platform/midiplayer.h"
+#include "tests/support/editions.h"
+#include "tools/mkedition/midiwriter.h"
+#include "tools/mkedition/notelist.h"
+
+namespace {
+
+std::vector<uint8_t> shortPiece() {
+    // Four eighth notes at 240 a minute: half a second.
+    Song song;
+    std::string error;
+    const bool parsed = ParseNoteList(
+        "tempo 240\nmeter 2/4\ntrack Piano\n  channel 1\n  program 1\n  | C4/e E4 G4 C5 |\n", song,
+        error);
+    EXPECT_TRUE(parsed) << error;
+    return WriteMidi(song);
+}
+
+// Runs the event loop until the player notifies or the limit passes; the milliseconds taken.
+qint64 waitForNotify(MidiPlayer& player, int limitMs, int& notifications) {
+    QEventLoop loop;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&player, &MidiPlayer::notify, &loop, [&] {
+        ++notifications;
+        loop.quit();
+    });
+    QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return clock.elapsed();
+}
+
+class MidiPlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MidiPlayer::setAudioAllowed(false);
+        dir.write("short.mid", shortPiece());
+        dir.write("garbage.mid", std::string("MThd but not really a MIDI file at all"));
+    }
+    DataDirectory dir;
+};
+
+TEST_F(MidiPlayerTest, RefusesMissingAndDamagedFiles) {
+    MidiPlayer player;
+    EXPECT_FALSE(player.open(dir.path() + "missing.mid"));
+    EXPECT_FALSE(player.open(dir.path() + "garbage.mid"));
+    std::vector<uint8_t> cut = shortPiece();
+    cut.resize(cut.size() - 7);
+    dir.write("cut.mid", cut);
+    EXPECT_FALSE(player.open(dir.path() + "cut.mid"));
+    EXPECT_FALSE(player.isOpen());
+    player.play();  // nothing to play: no notification, no crash
+    EXPECT_FALSE(player.isPlaying());
+    ASSERT_TRUE(player.open(dir.path() + "short.mid"));
+    EXPECT_NEAR(player.lengthSeconds(), 0.5, 0.01);
+}
+
+TEST_F(MidiPlayerTest, NotifiesTheEndAfterTheMusicsLength) {
+    MidiPlayer player;
+    ASSERT_TRUE(player.open(dir.path() + "short.mid"));
+    player.setNotify(true);
+    player.play();
+    EXPECT_TRUE(player.isPlaying());
+    int notifications = 0;
+    const qint64 took = waitForNotify(player, 3000, notifications);
+    EXPECT_EQ(notifications, 1);
+    EXPECT_GE(took, 480);
+    EXPECT_FALSE(player.isPlaying());
+}
+
+TEST_F(MidiPlayerTest, StopNotifiesOnlyWhenNotificationIsOn) {
+    MidiPlayer player;
+    ASSERT_TRUE(player.open(dir.path() + "short.mid"));
+    int notifications = 0;
+    QObject::connect(&player, &MidiPlayer::notify, [&] { ++notifications; });
+    player.play();
+    player.stop();
+    EXPECT_EQ(notifications, 0);
+    player.setNotify(true);
+    player.play();
+    player.stop();
+    EXPECT_EQ(notifications, 1);
+    player.stop();  // already stopped
+    player.close();
+    EXPECT_EQ(notifications, 1);
+
+    // A play left running when its file is closed ends quietly.
+    ASSERT_TRUE(player.open(dir.path() + "short.mid"));
+    player.play();
+    player.close();
+    QEventLoop loop;
+    QTimer::singleShot(700, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(notifications, 1);
+}
+
+}  // namespace
