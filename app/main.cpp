@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <exception>
 
+#include "app/exitinfodlg.h"
 #include "app/messages.h"
 #include "app/shellhost.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
+#include "app/zmanim.h"
 #include "app/zmstart.h"
 #include "content/datatables.h"
 #include "edition/editiontour.h"
@@ -23,12 +25,17 @@ int runProgram(QApplication& app) {
     TStage stage;
     TZMStartWin startWin;
     TZMHomeWin homeWin(stage.area());
+    TExitInfoDlg exitDialog;
+    TZMAnimWin animWin;
+
+    startWin.setAnimationWindow(&animWin);
+    animWin.onClick = [&startWin] { startWin.LogoClick(); };
+    animWin.onPressed = [&startWin] { startWin.raise(); };
 
     if (!Startup().Quitting) {
-        stage.showFullArea();
-        homeWin.show();
-        stage.setCurrentScreen(&homeWin);
-        app.exec();
+        homeWin.hide();
+        startWin.show();
+        if (!Startup().Quitting) app.exec();
     }
     SetContentHost(nullptr);
     return Startup().ExitCode;

@@ -3,6 +3,8 @@
 #include "app/startupstate.h"
 #include "platform/messagebox.h"
 
+const char kCannotReadDataFiles[] = "Cannot read data files - is APPNAME correctly installed?";
+
 namespace {
 
 const std::string kPlaceholder = "APPNAME";

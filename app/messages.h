@@ -3,6 +3,9 @@
 
 #include <string>
 
+// A content file other than the table is missing or unreadable.
+extern const char kCannotReadDataFiles[];
+
 // The text with its first "APPNAME" replaced by the product title.
 std::string ReplaceAppName(const std::string& text);
 

@@ -35,11 +35,14 @@ struct ShellWindows {
     std::function<void()> showExplore;  // brings the explore screen up at CurrentPlace
     std::function<void()> showSlideshow;
     std::function<void()> showAbout;
-    std::function<void()> toggleHelp;
+    std::function<void()> toggleHelp;  // F1: shows or hides the help window
+    std::function<void()> showHelp;    // at the end of the title sequence
     std::function<void()> printerSetup;
     // The exit dialog, modal: true when the user chose to exit.
     std::function<bool()> runExitDialog;
 
+    // The control screen's run of the set-ups below, once every window exists.
+    std::function<void()> finishSetUp;
     // One-time set-up of the other windows, in the order they must run.
     std::function<void()> setUpExplore;
     std::function<void()> setUpMap;

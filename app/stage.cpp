@@ -83,6 +83,14 @@ bool TStage::eventFilter(QObject* watched, QEvent* event) {
     return type == QEvent::KeyPress ? screen->FormKeyDown(key) : screen->FormKeyUp(key);
 }
 
+QPoint AreaOriginOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return QPoint(0, 0);
+    const QRect display = screen->geometry();
+    return display.topLeft() + QPoint((display.width() - Startup().ScreenWidth) / 2,
+                                      (display.height() - Startup().ScreenHeight) / 2);
+}
+
 QWidget* StageArea() { return theStage ? theStage->area() : nullptr; }
 
 TStage* Stage() { return theStage; }

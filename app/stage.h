@@ -34,6 +34,10 @@ private:
     QPointer<QWidget> current_;
 };
 
+// Where the screen area's top-left corner lies on the display, for the top-level windows that
+// place themselves in it (title window, backdrop, dialogs).
+QPoint AreaOriginOnScreen();
+
 // The stage's area, or null before the stage exists (tests create screens without one).
 QWidget* StageArea();
 TStage* Stage();

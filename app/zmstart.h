@@ -1,11 +1,40 @@
-// The title window: the program's first window. Its creation runs the start-up checks.
+// The title window: the program's first window. Its creation runs the start-up checks; shown,
+// it plays the jingle, sets up the other windows and, after 12 seconds, starts the title
+// animation. The jingle's end or a click brings up the control screen.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
+
+#include "platform/midiplayer.h"
+
+class QLabel;
+class TZMAnimWin;
 
 class TZMStartWin : public QWidget {
     Q_OBJECT
 public:
     explicit TZMStartWin(QWidget* parent = nullptr);
     ~TZMStartWin() override;
+
+    void setAnimationWindow(TZMAnimWin* animWin) { animWin_ = animWin; }
+
+    void InitTimerTimer();
+    void StartAnimTimerTimer();
+    void JinglePlayerNotify();
+    void LogoClick();
+
+    QLabel* Logo = nullptr;
+    MidiPlayer JinglePlayer;
+    QTimer StartAnimTimer;
+    QTimer InitTimer;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    TZMAnimWin* animWin_ = nullptr;
+    bool clickStops_ = false;
 };

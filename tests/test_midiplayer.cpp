@@ -8,21 +8,9 @@
 
 #include "platform/midiplayer.h"
 #include "tests/support/editions.h"
-#include "tools/mkedition/midiwriter.h"
-#include "tools/mkedition/notelist.h"
+#include "tests/support/music.h"
 
 namespace {
-
-std::vector<uint8_t> shortPiece() {
-    // Four eighth notes at 240 a minute: half a second.
-    Song song;
-    std::string error;
-    const bool parsed = ParseNoteList(
-        "tempo 240\nmeter 2/4\ntrack Piano\n  channel 1\n  program 1\n  | C4/e E4 G4 C5 |\n", song,
-        error);
-    EXPECT_TRUE(parsed) << error;
-    return WriteMidi(song);
-}
 
 // Runs the event loop until the player notifies or the limit passes; the milliseconds taken.
 qint64 waitForNotify(MidiPlayer& player, int limitMs, int& notifications) {
@@ -42,7 +30,7 @@ class MidiPlayerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         MidiPlayer::setAudioAllowed(false);
-        dir.write("short.mid", shortPiece());
+        dir.write("short.mid", ShortPiece());
         dir.write("garbage.mid", std::string("MThd but not really a MIDI file at all"));
     }
     DataDirectory dir;
@@ -52,7 +40,7 @@ TEST_F(MidiPlayerTest, RefusesMissingAndDamagedFiles) {
     MidiPlayer player;
     EXPECT_FALSE(player.open(dir.path() + "missing.mid"));
     EXPECT_FALSE(player.open(dir.path() + "garbage.mid"));
-    std::vector<uint8_t> cut = shortPiece();
+    std::vector<uint8_t> cut = ShortPiece();
     cut.resize(cut.size() - 7);
     dir.write("cut.mid", cut);
     EXPECT_FALSE(player.open(dir.path() + "cut.mid"));

@@ -91,19 +91,3 @@ QImage PaintIconImage() {
     }
     return image;
 }
-
-QImage PaintSilverBar(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient metal(0, 0, 0, size.height());
-    metal.setColorAt(0.0, QColor(248, 248, 250));
-    metal.setColorAt(0.45, QColor(196, 200, 206));
-    metal.setColorAt(0.55, QColor(176, 180, 188));
-    metal.setColorAt(1.0, QColor(224, 226, 230));
-    p.fillRect(image.rect(), metal);
-    p.setPen(QColor(120, 124, 132));
-    p.drawLine(0, size.height() - 1, size.width(), size.height() - 1);
-    p.setPen(QColor(255, 255, 255));
-    p.drawLine(0, 0, size.width(), 0);
-    return image;
-}

@@ -8,5 +8,3 @@
 QImage PaintStartImage();
 // The logo button: a fern frond in a medallion (68 x 36).
 QImage PaintIconImage();
-// A brushed-silver bar.
-QImage PaintSilverBar(QSize size);

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "app/messages.h"
+#include "app/shellart.h"
 #include "app/shutdown.h"
 #include "app/stage.h"
 #include "app/startupchecks.h"
@@ -77,6 +78,7 @@ TZMHomeWin::~TZMHomeWin() {
         w.writePreferenceBits = nullptr;
         w.releaseHome = nullptr;
         w.requestExit = nullptr;
+        w.finishSetUp = nullptr;
     }
 }
 
@@ -175,6 +177,7 @@ void TZMHomeWin::createControls() {
     w.writePreferenceBits = [this] { WriteShowOptions(Options); };
     w.releaseHome = [this] { canvas_.release(); };
     w.requestExit = [this](ExitRequester asker) { CloseBtnClick(asker); };
+    w.finishSetUp = [this] { FinishSetUp(); };
 }
 
 void TZMHomeWin::createHomeMenu() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <fstream>
 #include <random>
 
@@ -48,6 +50,8 @@ DataDirectory::DataDirectory() { EXPECT_TRUE(dir_.isValid()); }
 std::string DataDirectory::path() const { return dir_.path().toStdString() + "/"; }
 
 void DataDirectory::write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    const QString file = QString::fromStdString(path() + name);
+    QDir().mkpath(QFileInfo(file).path());
     std::ofstream out(path() + name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }

@@ -1,0 +1,10 @@
+// Pictures the shell and every screen share, drawn in code at any size.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+// The product's logo: a coastal landscape under the title.
+QImage PaintLogo(QSize size);
+// A brushed-silver bar.
+QImage PaintSilverBar(QSize size);

@@ -1,0 +1,113 @@
+// The exit dialog: the jingle ending untouched exits, a touch keeps it open, Escape cancels,
+// and the control screen's Exit button runs it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "app/exitinfodlg.h"
+#include "app/shellwindows.h"
+#include "app/startupstate.h"
+#include "app/statebits.h"
+#include "platform/prefstore.h"
+#include "tests/support/minimaps.h"
+#include "tests/support/music.h"
+#include "tests/support/shellfixture.h"
+#include "screens/home/zmhome.h"
+
+namespace {
+
+class ExitDialogTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        data.write("000/J0.dat", ShortPiece());
+    }
+};
+
+void pressOn(QWidget* target) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+
+TEST_F(ExitDialogTest, CreditsHaveTheirFiveHeadings) {
+    TExitInfoDlg dialog;
+    dialog.SetUp();
+    const QString text = dialog.TextDisplay->toPlainText();
+    for (const char* heading : {"   Upgrade", "   Visits", "   Landowners", "   Disclaimer"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(heading))) << heading;
+    EXPECT_EQ(dialog.TextDisplay->textCursor().position(), 0);
+    EXPECT_EQ(dialog.geometry().size(), QSize(Startup().ScreenWidth, Startup().ScreenHeight));
+}
+
+TEST_F(ExitDialogTest, JingleEndingUntouchedExits) {
+    TExitInfoDlg dialog;
+    dialog.show();
+    EXPECT_TRUE(dialog.JingleAutoExit);
+    EXPECT_TRUE(dialog.JinglePlayer.isPlaying());
+    dialog.JinglePlayerNotify();
+    EXPECT_EQ(dialog.result(), kExitChosen);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.JinglePlayer.isPlaying());
+}
+
+TEST_F(ExitDialogTest, TouchingTheTextKeepsItOpen) {
+    TExitInfoDlg dialog;
+    dialog.show();
+    pressOn(dialog.TextDisplay->viewport());
+    EXPECT_FALSE(dialog.JingleAutoExit);
+    dialog.JinglePlayerNotify();
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.hide();
+
+    dialog.show();
+    EXPECT_TRUE(dialog.JingleAutoExit);
+    pressOn(&dialog);
+    EXPECT_FALSE(dialog.JingleAutoExit);
+}
+
+TEST_F(ExitDialogTest, EscapeCancelsAndEnterExits) {
+    TExitInfoDlg dialog;
+    dialog.show();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &escape);
+    EXPECT_EQ(dialog.result(), kCancelChosen);
+    dialog.show();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &enter);
+    EXPECT_EQ(dialog.result(), kExitChosen);
+}
+
+TEST_F(ExitDialogTest, ControlScreenExitRunsTheDialog) {
+    data.writeTable(Build(SimpleEdition(60, 2)).image);
+    WriteMiniMaps(data);
+    writeStateBits(0);
+    TZMHomeWin home;
+    TExitInfoDlg dialog;
+    home.show();
+
+    // Cancel: everything enabled again and the control screen back.
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_FALSE(home.isEnabled());
+        EXPECT_FALSE(home.isVisible());  // the dialog hides the screens
+        dialog.CancelBtn->click();
+    });
+    home.CloseBtnClick();
+    EXPECT_FALSE(Startup().Quitting);
+    EXPECT_TRUE(home.isEnabled());
+    EXPECT_TRUE(home.isVisible());
+
+    // Exit: the shutdown runs and the options are stored.
+    home.Options.MusicOn = false;
+    QTimer::singleShot(0, &dialog, [&] { dialog.ExitBtn->click(); });
+    home.CloseBtnClick();
+    EXPECT_TRUE(Startup().Quitting);
+    EXPECT_TRUE(ReadStateBit(kStateMusicOff));
+}
+
+}  // namespace

@@ -1,0 +1,153 @@
+// The title sequence: jingle, set-up of the other windows, the zoom and the sliding lines, and
+// the way out to the control screen (at the jingle's end or on a click).
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <memory>
+
+#include "app/shellwindows.h"
+#include "app/stage.h"
+#include "app/startupstate.h"
+#include "app/statebits.h"
+#include "app/zmanim.h"
+#include "app/zmstart.h"
+#include "platform/animationclock.h"
+#include "tests/support/music.h"
+#include "tests/support/shellfixture.h"
+
+namespace {
+
+class TitleSequenceTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        data.write("000/J0.dat", ShortPiece());
+        Windows().ZMHomeWin = &home;
+        Windows().finishSetUp = [this] { ++setUps; };
+        Windows().showHelp = [this] { ++helps; };
+    }
+    void TearDown() override {
+        AnimationClock::stop();
+        ShellTest::TearDown();
+    }
+    // The title window runs the start-up checks, which find the data beside the program:
+    // point them back at the test's data.
+    std::unique_ptr<TZMStartWin> titleWindow() {
+        auto window = std::make_unique<TZMStartWin>();
+        Startup().DataDir = data.path();
+        return window;
+    }
+
+    QWidget home;
+    int setUps = 0;
+    int helps = 0;
+};
+
+TEST_F(TitleSequenceTest, TitleWindowSitsAboveTheMiddle) {
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    const int W = Startup().ScreenWidth;
+    const int H = Startup().ScreenHeight;
+    EXPECT_EQ(start.size(), QSize(W * 362 / 800, H * 201 / 600));
+    const QPoint inArea = start.pos() - AreaOriginOnScreen();
+    EXPECT_EQ(inArea.y(), H * 2 / 5 - start.height() / 2);
+    EXPECT_EQ(inArea.x(), (W - start.width()) / 2);
+}
+
+TEST_F(TitleSequenceTest, AClickGoesStraightToTheControlScreen) {
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    TZMAnimWin anim;
+    start.setAnimationWindow(&anim);
+    start.show();
+    EXPECT_TRUE(start.JinglePlayer.isPlaying());
+    EXPECT_TRUE(start.StartAnimTimer.isActive());
+    start.LogoClick();  // before the set-up ran: a click does nothing yet
+    EXPECT_TRUE(start.JinglePlayer.isPlaying());
+
+    start.InitTimerTimer();
+    EXPECT_EQ(setUps, 1);
+    start.LogoClick();
+    EXPECT_TRUE(Startup().StopStartup);
+    EXPECT_TRUE(home.isVisible());
+    EXPECT_EQ(helps, 1);
+    EXPECT_FALSE(start.isVisible());
+    EXPECT_FALSE(start.StartAnimTimer.isActive());
+    start.StartAnimTimerTimer();  // too late: no zoom
+    EXPECT_FALSE(anim.isVisible());
+    EXPECT_FALSE(AnimationClock::running());
+}
+
+TEST_F(TitleSequenceTest, NoHelpWindowWhenSwitchedOff) {
+    writeStateBits(kStateNoHelpAtStart);
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    start.show();
+    start.InitTimerTimer();
+    start.JinglePlayerNotify();  // the jingle ended
+    EXPECT_TRUE(home.isVisible());
+    EXPECT_EQ(helps, 0);
+}
+
+TEST_F(TitleSequenceTest, MissingOrDamagedJingleStopsTheProgram) {
+    data.write("000/J0.dat", std::string("not a MIDI file"));
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    start.show();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Cannot read data files - is Vantora Fernvales correctly installed?");
+    EXPECT_TRUE(Startup().Quitting);
+}
+
+TEST_F(TitleSequenceTest, ZoomThenTwoLinesSlideInAndStop) {
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    TZMAnimWin anim;
+    start.setAnimationWindow(&anim);
+    start.show();
+    start.InitTimerTimer();
+    start.StartAnimTimerTimer();
+    ASSERT_TRUE(anim.isVisible());
+    EXPECT_TRUE(AnimationClock::running());
+    EXPECT_EQ(anim.stepsLeft(), 80);
+    for (int step = 0; step < 40; ++step) anim.ZoomStep();
+    const int W = Startup().ScreenWidth;
+    const int H = Startup().ScreenHeight;
+    const Edges half = anim.innerEdge();
+    EXPECT_LT(half.left, start.x());
+    EXPECT_GT(half.left, 0);
+    for (int step = 0; step < 40; ++step) anim.ZoomStep();
+    EXPECT_EQ(anim.innerEdge(), (Edges{0, 0, W, H}));
+    EXPECT_EQ(anim.line(), 0);
+    EXPECT_EQ(anim.lineLeft(0), W);
+
+    int ticks = 0;
+    while (anim.line() < 2 && ticks < 10000) {
+        anim.ScrollStep();
+        ++ticks;
+    }
+    EXPECT_EQ(anim.line(), 2);
+    EXPECT_FALSE(AnimationClock::running());
+    for (int line : {0, 1}) {
+        ASSERT_GT(anim.lineWidth(line), 0);
+        EXPECT_NEAR(anim.lineLeft(line), (W - anim.lineWidth(line)) / 2, 2) << line;
+    }
+    EXPECT_GT(anim.lineWidth(0), anim.lineWidth(1));
+}
+
+TEST_F(TitleSequenceTest, StoppingHaltsTheZoom) {
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    TZMAnimWin anim;
+    start.setAnimationWindow(&anim);
+    start.show();
+    start.InitTimerTimer();
+    start.StartAnimTimerTimer();
+    anim.ZoomStep();
+    Startup().StopStartup = true;
+    anim.ZoomStep();
+    EXPECT_EQ(anim.stepsLeft(), 79);
+    EXPECT_FALSE(AnimationClock::running());
+}
+
+}  // namespace
