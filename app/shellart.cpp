@@ -51,16 +51,31 @@ void paintLand(QPainter& p, double w, double h) {
     p.drawPath(downs);
 
     QPainterPath headland;
-    headland.moveTo(0, h * 0.78);
-    headland.cubicTo(w * 0.20, h * 0.62, w * 0.40, h * 0.60, w * 0.56, h * 0.66);
-    headland.lineTo(w * 0.58, h * 0.74);
-    headland.lineTo(w * 0.55, h);
+    headland.moveTo(0, h * 0.80);
+    headland.cubicTo(w * 0.18, h * 0.66, w * 0.36, h * 0.61, w * 0.52, h * 0.63);
+    headland.lineTo(w * 0.55, h * 0.70);
+    headland.lineTo(w * 0.53, h * 0.82);
+    headland.lineTo(w * 0.57, h);
     headland.lineTo(0, h);
     QLinearGradient grass(0, h * 0.6, 0, h);
     grass.setColorAt(0, QColor(96, 150, 76));
     grass.setColorAt(1, QColor(38, 78, 40));
     p.setBrush(grass);
     p.drawPath(headland);
+    // The cliff face catches the low sun.
+    QPainterPath cliff;
+    cliff.moveTo(w * 0.52, h * 0.63);
+    cliff.lineTo(w * 0.55, h * 0.70);
+    cliff.lineTo(w * 0.53, h * 0.82);
+    cliff.lineTo(w * 0.57, h);
+    cliff.lineTo(w * 0.50, h);
+    cliff.lineTo(w * 0.49, h * 0.72);
+    cliff.closeSubpath();
+    QLinearGradient chalk(w * 0.49, 0, w * 0.57, 0);
+    chalk.setColorAt(0, QColor(200, 178, 150));
+    chalk.setColorAt(1, QColor(250, 226, 190));
+    p.setBrush(chalk);
+    p.drawPath(cliff);
 
     const double lx = w * 0.47;
     const double base = h * 0.625;
@@ -116,11 +131,11 @@ void paintTitle(QPainter& p, double w, double h) {
     p.drawText(titleBox, Qt::AlignCenter, QString::fromLatin1(kProductTitle));
     QFont tagline(QString::fromLatin1(kBookmanFace));
     tagline.setItalic(true);
-    tagline.setPixelSize(static_cast<int>(h * 0.075));
+    tagline.setPixelSize(static_cast<int>(h * 0.08));
     p.setFont(tagline);
     p.setPen(QColor(255, 236, 200));
-    p.drawText(QRectF(0, h * 0.29, w, h * 0.1), Qt::AlignCenter,
-               QStringLiteral("A photographic journey through the Corvanic Fernvales"));
+    p.drawText(QRectF(0, h * 0.28, w, h * 0.1), Qt::AlignCenter,
+               QStringLiteral("Travels in the Corvanic Fernvales"));
 }
 
 }  // namespace

@@ -42,8 +42,14 @@ struct Engine {
                 break;
             }
         }
-        if (synth && font && fluid_synth_sfload(synth, font, 1) != FLUID_FAILED)
-            driver = new_fluid_audio_driver(settings, synth);
+        if (synth && font && fluid_synth_sfload(synth, font, 1) != FLUID_FAILED) {
+            // The desktop's sound server first; the bare sound card only when there is none.
+            for (const char* name : {"pulseaudio", "pipewire", "alsa"}) {
+                if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
+                driver = new_fluid_audio_driver(settings, synth);
+                if (driver) break;
+            }
+        }
         if (!driver) release();
     }
 };

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
@@ -110,7 +111,12 @@ void TZMHomeWin::ArrangeControls() {
 
     CloseBtn->setGeometry(layout.closeBtn);
     HomeTabs->setGeometry(layout.homeTabs);
-    HomeTabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: %1px; }").arg(layout.tabWidth - 4));
+    // Five tabs share the page control's width: their captions get a smaller face.
+    QFont tabFont = font;
+    tabFont.setPixelSize(W * 11 / 800);
+    HomeTabs->tabBar()->setFont(tabFont);
+    HomeTabs->setStyleSheet(
+        QStringLiteral("QTabBar::tab { width: %1px; padding: 3px 0px; }").arg(layout.tabWidth - 2));
     createGoToPage();
     arrangeGoToPage();
     placePageHints(*this, layout.sheet, W, H);
