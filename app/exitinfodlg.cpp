@@ -9,6 +9,7 @@
 #include <QTextEdit>
 
 #include "app/creditstext.h"
+#include "app/screenset.h"
 #include "app/shellart.h"
 #include "app/shellwindows.h"
 #include "app/stage.h"
@@ -123,15 +124,7 @@ void TExitInfoDlg::showEvent(QShowEvent* event) {
     JingleAutoExit = true;
     JinglePlayer.setNotify(true);
     ExitBtn->setFocus();
-    const ShellWindows& w = Windows();
-    for (QWidget* window : {w.ZMHelpWin.data(), w.ZMAnimWin.data(), w.ZMStartWin.data(),
-                            w.ZMShowWin.data(), w.MapKey.data()}) {
-        if (window) window->hide();
-    }
-    if (w.MapWin && w.hideMap) w.hideMap();
-    for (QWidget* window : {w.ZMExplore.data(), w.ZMHomeWin.data()}) {
-        if (window) window->hide();
-    }
+    HideScreens();
 }
 
 void TExitInfoDlg::hideEvent(QHideEvent* event) {

@@ -38,6 +38,14 @@ protected:
         return window;
     }
 
+    // Shown, set up, and 12 seconds on.
+    static void runUntilTheZoom(TZMStartWin& start, TZMAnimWin& anim) {
+        start.setAnimationWindow(&anim);
+        start.show();
+        start.InitTimerTimer();
+        start.StartAnimTimerTimer();
+    }
+
     QWidget home;
     int setUps = 0;
     int helps = 0;
@@ -103,10 +111,7 @@ TEST_F(TitleSequenceTest, ZoomThenTwoLinesSlideInAndStop) {
     std::unique_ptr<TZMStartWin> title = titleWindow();
     TZMStartWin& start = *title;
     TZMAnimWin anim;
-    start.setAnimationWindow(&anim);
-    start.show();
-    start.InitTimerTimer();
-    start.StartAnimTimerTimer();
+    runUntilTheZoom(start, anim);
     ASSERT_TRUE(anim.isVisible());
     EXPECT_TRUE(AnimationClock::running());
     EXPECT_EQ(anim.stepsLeft(), 80);
@@ -139,10 +144,7 @@ TEST_F(TitleSequenceTest, StoppingHaltsTheZoom) {
     std::unique_ptr<TZMStartWin> title = titleWindow();
     TZMStartWin& start = *title;
     TZMAnimWin anim;
-    start.setAnimationWindow(&anim);
-    start.show();
-    start.InitTimerTimer();
-    start.StartAnimTimerTimer();
+    runUntilTheZoom(start, anim);
     anim.ZoomStep();
     Startup().StopStartup = true;
     anim.ZoomStep();

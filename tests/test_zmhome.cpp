@@ -33,48 +33,28 @@
 #include "screens/show/showstate.h"
 #include "tests/support/editions.h"
 #include "tests/support/minimaps.h"
+#include "tests/support/shellfixture.h"
 
 namespace {
 
-class HomeTest : public ::testing::Test {
+class HomeTest : public ShellTest {
 protected:
     void SetUp() override {
-        setenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8().constData(), 1);
-        setenv("XDG_CONFIG_HOME", config_.path().toUtf8().constData(), 1);
-        ResetStartupState();
-        ResetShellWindows();
+        ShellTest::SetUp();
         ResetExploreState();
         ResetShowState();
-        SetMessageResponder([this](const std::string&, const std::string& text, MessageButtons) {
-            boxes.push_back(text);
-            return MessageAnswer::Ok;
-        });
         SetBeepObserver([this] { ++beeps; });
-        SetContentHost(&host_);
-        SystemFacts facts = SystemInfo::queryHost();  // the configured offscreen screen
-        facts.physicalMemoryBytes = 1ull << 30;
-        facts.colourBits = 24;
-        SystemInfo::inject(facts);
-        RunStartupChecks();
-        ASSERT_FALSE(Startup().Quitting);
-
         EditionSource source = SimpleEdition(60, 2);
         source.places[0].name = "Dunby, Corvan";
         source.places[1].name = "Dunwell, Corvan";
         built_ = Build(source);
-        data_.writeTable(built_.image);
-        WriteMiniMaps(data_);
-        Startup().DataDir = data_.path();
+        data.writeTable(built_.image);
+        WriteMiniMaps(data);
     }
     void TearDown() override {
-        SetContentHost(nullptr);
-        SetMessageResponder(nullptr);
         SetBeepObserver(nullptr);
-        SystemInfo::clearInjection();
-        ReleaseContent();
-        ResetShellWindows();
-        ResetStartupState();
         ResetExploreState();
+        ShellTest::TearDown();
     }
 
     int W() const { return Startup().ScreenWidth; }
@@ -91,12 +71,7 @@ protected:
         return home.miniMapCanvas().image().pixel(at);
     }
 
-    std::vector<std::string> boxes;
     int beeps = 0;
-    QTemporaryDir runtime_;
-    QTemporaryDir config_;
-    ShellHost host_;
-    DataDirectory data_;
     BuiltEdition built_;
 };
 
@@ -121,7 +96,7 @@ TEST_F(HomeTest, LaidOutForTheScreenWithItsMiniMap) {
 }
 
 TEST_F(HomeTest, MissingMiniMapStopsTheStart) {
-    std::remove((data_.path() + (H() == 600 ? "mimimi.bmp" : "mimi.bmp")).c_str());
+    std::remove((data.path() + (H() == 600 ? "mimimi.bmp" : "mimi.bmp")).c_str());
     TZMHomeWin home;
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "Cannot read data file - is Vantora Fernvales correctly installed?");
@@ -303,7 +278,7 @@ TEST_F(HomeTest, GoBeepsOnNoMatchAndOtherwiseChoosesThePlace) {
 }
 
 TEST_F(HomeTest, StartPlaceGoesTheTypedWay) {
-    data_.write("StartHere.txt", "Nowhere, Corvan\n");
+    data.write("StartHere.txt", "Nowhere, Corvan\n");
     {
         TZMHomeWin home;
         home.show();
@@ -318,8 +293,8 @@ TEST_F(HomeTest, StartPlaceGoesTheTypedWay) {
     }
     ResetStartupState();
     RunStartupChecks();
-    Startup().DataDir = data_.path();
-    data_.write("StartHere.txt", "Dunwell, Corvan\r\n");
+    Startup().DataDir = data.path();
+    data.write("StartHere.txt", "Dunwell, Corvan\r\n");
     TZMHomeWin home;
     home.show();
     home.repaint();
@@ -328,9 +303,7 @@ TEST_F(HomeTest, StartPlaceGoesTheTypedWay) {
 }
 
 TEST_F(HomeTest, ExitRunsTheShutdownUnlessCancelled) {
-    const std::string key = PrefStore(kRegistryKeyPath).filePath();
-    QDir().mkpath(QFileInfo(QString::fromStdString(key)).path());
-    std::ofstream(key) << "[General]\nStateBits=24\n";  // scrolling titles and captions
+    writeStateBits(kStateScrollingTitles | kStateCaptions);
     TZMHomeWin home;
     EXPECT_EQ(home.Options.TextMode, ShowTextMode::Captions);
     EXPECT_TRUE(home.Options.MusicOn);

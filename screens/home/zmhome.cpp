@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "app/messages.h"
+#include "app/screenset.h"
 #include "app/shellart.h"
 #include "app/shutdown.h"
 #include "app/stage.h"
@@ -281,26 +282,6 @@ void TZMHomeWin::HomeHelpClick() {
 
 void TZMHomeWin::HomePrintSetupClick() {
     if (Windows().printerSetup) Windows().printerSetup();
-}
-
-void TZMHomeWin::EnableScreens(bool on) {
-    const ShellWindows& w = Windows();
-    for (QWidget* window : {w.ZMHelpWin.data(), w.ZMShowWin.data(), w.MapKey.data(), w.MapWin.data(),
-                            w.ZMExplore.data(), w.ZMHomeWin.data()}) {
-        if (window) window->setEnabled(on);
-    }
-}
-
-void TZMHomeWin::HideScreens() {
-    const ShellWindows& w = Windows();
-    for (QWidget* window : {w.ZMHelpWin.data(), w.ZMAnimWin.data(), w.ZMStartWin.data(),
-                            w.ZMShowWin.data(), w.MapKey.data()}) {
-        if (window) window->hide();
-    }
-    if (w.MapWin && w.hideMap) w.hideMap();
-    for (QWidget* window : {w.ZMExplore.data(), w.ZMHomeWin.data()}) {
-        if (window) window->hide();
-    }
 }
 
 void TZMHomeWin::FinishSetUp() {

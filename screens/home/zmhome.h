@@ -77,8 +77,6 @@ public:
     void MMFlashTimerTimer();
     void DrawPlaceDot(int place, int diameter, QRgb colour);
 
-    void EnableScreens(bool on);
-    void HideScreens();
     void FinishSetUp();
 
     HomePage activePage() const;

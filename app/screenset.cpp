@@ -1,0 +1,23 @@
+#include "app/screenset.h"
+
+#include "app/shellwindows.h"
+
+void EnableScreens(bool on) {
+    const ShellWindows& w = Windows();
+    for (QWidget* window : {w.ZMHelpWin.data(), w.ZMShowWin.data(), w.MapKey.data(), w.MapWin.data(),
+                            w.ZMExplore.data(), w.ZMHomeWin.data()}) {
+        if (window) window->setEnabled(on);
+    }
+}
+
+void HideScreens() {
+    const ShellWindows& w = Windows();
+    for (QWidget* window : {w.ZMHelpWin.data(), w.ZMAnimWin.data(), w.ZMStartWin.data(),
+                            w.ZMShowWin.data(), w.MapKey.data()}) {
+        if (window) window->hide();
+    }
+    if (w.MapWin && w.hideMap) w.hideMap();
+    for (QWidget* window : {w.ZMExplore.data(), w.ZMHomeWin.data()}) {
+        if (window) window->hide();
+    }
+}

@@ -1,0 +1,10 @@
+// The program's screens as one set, for the moments when all of them step back: the exit
+// dialog, printing, the exit path.
+#pragma once
+
+// Enables or disables, in this order, the help window, slideshow window, map key, detailed
+// map, explore screen and control screen (those that exist).
+void EnableScreens(bool on);
+// Hides the help window, title animation, title window, slideshow window, map key, detailed map
+// (through its own hide routine), explore screen and control screen.
+void HideScreens();
