@@ -8,6 +8,7 @@
 #include "app/messages.h"
 #include "app/shutdown.h"
 #include "app/startupstate.h"
+#include "content/pictures.h"
 #include "platform/instancelock.h"
 #include "platform/systeminfo.h"
 
@@ -101,4 +102,5 @@ void RunStartupChecks() {
 
     s.DataDir = LocateDataDir(programPath(), FERN_DEV_PROGRAM_DIR, FERN_DEV_DATA_DIR, s.DevLayout);
     s.PictureRoot = s.DataDir;
+    SetPictureRoot(s.PictureRoot);
 }

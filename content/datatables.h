@@ -89,6 +89,8 @@ void ReleaseContent();
 
 // The relative picture path of a view, with backslashes: c0\c0c1\P0c2c3.JPG
 std::string PictureFileName(int view);
+// The same from the four PicCode characters (mkedition writes the files there).
+std::string PictureFileNameOfCode(const char* code);
 
 // The place name of each group in alphabetical order.
 void FillPlaceNames(std::vector<std::string>& names);

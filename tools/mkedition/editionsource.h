@@ -13,6 +13,7 @@ struct SourceView {
     uint32_t topicMaskB = 0;
     bool portrait = false;
     std::string picCode;  // four letters or digits; empty = assigned by the builder
+    std::string photo;    // a JPEG file relative to the source folder; empty = none
     int line = 0;         // where it stands in the source, for messages
 };
 

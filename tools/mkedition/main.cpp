@@ -6,6 +6,7 @@
 
 #include "content/btabformat.h"
 #include "tools/mkedition/outputfiles.h"
+#include "tools/mkedition/photographs.h"
 #include "tools/mkedition/sourceparser.h"
 #include "tools/mkedition/tablebuilder.h"
 
@@ -40,6 +41,9 @@ int main(int argc, char** argv) {
 
     if (!WriteIfChanged(outDir + "/" + btab::kFileName, WriteBTab(built.edition.image)))
         return failure("cannot write " + outDir + "/" + btab::kFileName);
+    std::string photoError;
+    if (!WritePhotographs(built.edition, sourceDir, outDir, photoError))
+        return failure(photoError);
     for (const char* text : {"ExtraText.txt", "StartHere.txt"}) {
         if (!MirrorOptionalFile(sourceDir + "/" + text, outDir + "/" + text))
             return failure(std::string("cannot write ") + outDir + "/" + text);

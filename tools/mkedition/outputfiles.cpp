@@ -5,20 +5,16 @@
 #include <iterator>
 #include <sstream>
 
-namespace {
-
-bool readAll(const std::string& path, std::vector<uint8_t>& bytes) {
+bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
 }
 
-}  // namespace
-
 bool WriteIfChanged(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::vector<uint8_t> old;
-    if (readAll(path, old) && old == bytes) return true;
+    if (ReadFileBytes(path, old) && old == bytes) return true;
     const std::string temporary = path + ".new";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -35,7 +31,7 @@ bool WriteIfChanged(const std::string& path, const std::string& text) {
 
 bool MirrorOptionalFile(const std::string& source, const std::string& target) {
     std::vector<uint8_t> bytes;
-    if (!readAll(source, bytes)) {
+    if (!ReadFileBytes(source, bytes)) {
         std::remove(target.c_str());
         return true;
     }

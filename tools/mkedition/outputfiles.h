@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes);
 bool WriteIfChanged(const std::string& path, const std::vector<uint8_t>& bytes);
 bool WriteIfChanged(const std::string& path, const std::string& text);
 // Copies source to target when source exists, removes target otherwise.

@@ -99,6 +99,10 @@ bool parseViewLine(const Line& line, SourceView& view, std::string& error) {
         view.picCode = line.rest;
         return true;
     }
+    if (k == "photo") {
+        view.photo = line.rest;
+        return true;
+    }
     if (k == "caption") {
         view.caption = line.rest;
         return true;

@@ -172,6 +172,8 @@ private:
                 rec.Place = static_cast<int16_t>(placeIndex);
                 rec.Year = static_cast<int16_t>(sv.year);
                 rec.NextGroup = -1;
+                if (!sv.photo.empty())
+                    built_.photos.push_back(ViewPhoto{static_cast<int>(views.size()), sv.photo, sv.line});
                 views.push_back(rec);
                 if (views.size() > static_cast<size_t>(btab::kMaxCount))
                     return fail(lineError(sv.line, "more than 32000 views"));

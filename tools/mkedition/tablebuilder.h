@@ -9,11 +9,19 @@
 #include "tools/mkedition/btabimage.h"
 #include "tools/mkedition/editionsource.h"
 
+// A view whose photograph is a file of the source.
+struct ViewPhoto {
+    int view = 0;  // index in the view table
+    std::string file;
+    int line = 0;
+};
+
 struct BuiltEdition {
     BTabImage image;
     std::vector<int16_t> tour;  // coast tour stops as place indices
     // For each source place, its index in the place table.
     std::vector<int> placeIndexOfSource;
+    std::vector<ViewPhoto> photos;
 };
 
 struct BuildOutcome {
