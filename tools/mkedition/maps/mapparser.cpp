@@ -1,6 +1,8 @@
 #include "tools/mkedition/maps/mapparser.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <cstdlib>
 #include <sstream>
 
@@ -129,6 +131,12 @@ private:
         if (isPointLine(line)) return addPoints(line, error);
         if (k == "shore") return addShore(line, error);
         if (k == "via") return addTowns(line, error);
+        static const char* const blocks[] = {"land", "county", "lake", "london-park", "river",
+                                             "road", "hills", "london-street", "label"};
+        if (std::none_of(std::begin(blocks), std::end(blocks), [&](const char* b) { return k == b; })) {
+            error = AtLine(line, "unknown keyword '" + k + "'");
+            return false;
+        }
         if (!closeBlock(error)) return false;
         if (k == "land" || k == "county" || k == "lake" || k == "london-park")
             return openOutline(line, error);
@@ -162,9 +170,7 @@ private:
             source_.londonStreets.push_back(LondonStreet{width, {}, line.number});
             return open(Block::Street, line);
         }
-        if (k == "label") return addLabel(line, error);
-        error = AtLine(line, "unknown keyword '" + k + "'");
-        return false;
+        return addLabel(line, error);
     }
 
     bool open(Block block, const SourceLine& line) {

@@ -7,6 +7,9 @@
 
 namespace {
 
+// Straight stretches longer than this get extra knots before smoothing.
+constexpr double kLongestStraight = 40;
+
 double length(const QPointF& v) { return std::hypot(v.x(), v.y()); }
 
 // Parameter step of centripetal Catmull-Rom between two knots.
@@ -36,7 +39,21 @@ QPointF catmullRom(const QPointF& p0, const QPointF& p1, const QPointF& p2, cons
 
 }  // namespace
 
-QPolygonF SmoothPath(const QPolygonF& points, bool closed, double step, std::vector<int>* knots) {
+QPolygonF SmoothPath(const QPolygonF& given, bool closed, double step, std::vector<int>* knots) {
+    // Long straight stretches get knots along them, so the curve only rounds the corners and
+    // never swings wide of a line its author drew straight.
+    QPolygonF points;
+    std::vector<int> givenAt;
+    const int g = static_cast<int>(given.size());
+    for (int i = 0; i < g; ++i) {
+        givenAt.push_back(static_cast<int>(points.size()));
+        points << given[i];
+        if (!closed && i + 1 == g) break;
+        const QPointF next = given[(i + 1) % g];
+        const int pieces = static_cast<int>(std::ceil(length(next - given[i]) / kLongestStraight));
+        for (int k = 1; k < pieces; ++k) points << given[i] + (next - given[i]) * (static_cast<double>(k) / pieces);
+    }
+
     const int n = static_cast<int>(points.size());
     QPolygonF out;
     if (knots) knots->clear();
@@ -47,18 +64,22 @@ QPolygonF SmoothPath(const QPolygonF& points, bool closed, double step, std::vec
         if (i >= n) return points[n - 1] * 2 - points[n - 2];
         return points[i];
     };
+    std::vector<int> sampleAt;
     const int segments = closed ? n : n - 1;
     for (int i = 0; i < segments; ++i) {
         const QPointF p1 = at(i);
         const QPointF p2 = at(i + 1);
-        if (knots) knots->push_back(static_cast<int>(out.size()));
+        sampleAt.push_back(static_cast<int>(out.size()));
         const int samples = std::max(1, static_cast<int>(std::ceil(length(p2 - p1) / step)));
         for (int s = 0; s < samples; ++s)
             out << catmullRom(at(i - 1), p1, p2, at(i + 2), static_cast<double>(s) / samples);
     }
     if (!closed) {
-        if (knots) knots->push_back(static_cast<int>(out.size()));
+        sampleAt.push_back(static_cast<int>(out.size()));
         out << points[n - 1];
+    }
+    if (knots) {
+        for (int i : givenAt) knots->push_back(sampleAt[static_cast<size_t>(i)]);
     }
     return out;
 }
