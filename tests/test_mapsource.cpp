@@ -6,40 +6,13 @@
 #include <cmath>
 
 #include "tests/support/editions.h"
+#include "tests/support/islandmap.h"
 #include "tools/mkedition/maps/geography.h"
 #include "tools/mkedition/maps/mapparser.h"
 #include "tools/mkedition/maps/noise.h"
 #include "tools/mkedition/maps/shapes.h"
 
 namespace {
-
-// A square island; its east coast runs past three coast places, clockwise.
-constexpr char kIsland[] = R"(land Testland
-  100 100  700 100
-  shore Aport, Testshire .. Cport, Testshire
-  700 900  100 900
-county Testshire
-  300 50  950 50  950 950  300 950
-)";
-
-SourcePlace place(const std::string& name, int x, int y, int line) {
-    SourcePlace p;
-    p.name = name;
-    p.x = x;
-    p.y = y;
-    p.line = line;
-    return p;
-}
-
-EditionSource islandEdition() {
-    EditionSource edition;
-    edition.columnCount = 1024;
-    edition.rowCount = 1024;
-    edition.places = {place("Aport, Testshire", 800, 200, 1), place("Bport, Testshire", 800, 500, 5),
-                      place("Cport, Testshire", 800, 800, 9), place("Inland, Testshire", 450, 500, 13)};
-    edition.coastOrder = {{"Aport, Testshire", 1}, {"Bport, Testshire", 2}, {"Cport, Testshire", 3}};
-    return edition;
-}
 
 MapSource parsed(const std::string& text, const std::string& towns = "") {
     MapSource source;
@@ -57,31 +30,21 @@ std::string mapError(const std::string& text) {
 }
 
 std::string geographyError(const std::string& text, const std::string& towns = "",
-                           const EditionSource& edition = islandEdition()) {
+                           const EditionSource& edition = IslandEdition()) {
     const GeographyOutcome outcome = BuildGeography(parsed(text, towns), edition);
     EXPECT_FALSE(outcome.ok);
     return outcome.error;
 }
 
 TEST(MapText, ReadsEveryKindOfBlock) {
-    const MapSource source = parsed(std::string(kIsland) + R"(
+    const MapSource source = parsed(std::string(kIslandMap) + R"(
 lake Mere
   400 400  420 400  420 420
-river 3.5 Test Water
-  400 200  450 300
-  500 400
 road
   120 500
   via Inland Hamlet
-hills 120 450
-  300 300  350 350
-label sea 950 500 The Eastern Sea
-london-street 1.5
-  2342 3880  2360.5 3881
-london-park Green
-  2350 3872  2360 3872  2360 3880
 )",
-                                        "# towns\n200 500 Hamlet\n");
+                                    kIslandTowns);
     ASSERT_EQ(source.lands.size(), 1u);
     const std::vector<OutlineStep>& steps = source.lands[0].steps;
     ASSERT_EQ(steps.size(), 5u);
@@ -92,20 +55,20 @@ london-park Green
     ASSERT_EQ(source.lakes.size(), 1u);
     ASSERT_EQ(source.rivers.size(), 1u);
     EXPECT_EQ(source.rivers[0].name, "Test Water");
-    EXPECT_DOUBLE_EQ(source.rivers[0].mouthWidth, 3.5);
-    EXPECT_EQ(source.rivers[0].points.size(), 3u);
+    EXPECT_DOUBLE_EQ(source.rivers[0].mouthWidth, 2);
+    EXPECT_EQ(source.rivers[0].points.size(), 4u);
     ASSERT_EQ(source.roads.size(), 1u);
     ASSERT_EQ(source.roads[0].size(), 3u);
     EXPECT_EQ(source.roads[0][1].town, "Inland");
     EXPECT_EQ(source.roads[0][2].town, "Hamlet");
     ASSERT_EQ(source.hills.size(), 1u);
     EXPECT_DOUBLE_EQ(source.hills[0].radius, 120);
-    EXPECT_DOUBLE_EQ(source.hills[0].height, 450);
+    EXPECT_DOUBLE_EQ(source.hills[0].height, 400);
     ASSERT_EQ(source.labels.size(), 1u);
     EXPECT_EQ(source.labels[0].kind, LabelKind::Sea);
-    EXPECT_EQ(source.labels[0].text, "The Eastern Sea");
+    EXPECT_EQ(source.labels[0].text, "East Sea");
     ASSERT_EQ(source.londonStreets.size(), 1u);
-    EXPECT_EQ(source.londonStreets[0].points[1], QPointF(2360.5, 3881));
+    EXPECT_EQ(source.londonStreets[0].points[1], QPointF(464, 612));
     ASSERT_EQ(source.londonParks.size(), 1u);
     ASSERT_EQ(source.towns.size(), 1u);
     EXPECT_EQ(source.towns[0].name, "Hamlet");
@@ -156,7 +119,7 @@ TEST(MapFolder, WithoutAMapTheEditionHasNoMapsAndBadFilesAreNamed) {
     EXPECT_TRUE(none.ok);
     EXPECT_FALSE(none.present);
 
-    folder.write("map.txt", std::string(kIsland));
+    folder.write("map.txt", std::string(kIslandMap));
     folder.write("towns.txt", std::string("1 2 Fine\n3 Bad\n"));
     MapParseOutcome badTowns = ParseMapFolder(folder.path());
     EXPECT_FALSE(badTowns.ok);
@@ -168,7 +131,7 @@ TEST(MapFolder, WithoutAMapTheEditionHasNoMapsAndBadFilesAreNamed) {
 }
 
 TEST(Geography, CoastPlacesSitOnTheShoreWithTheSeaJustBeyondTheirDots) {
-    const GeographyOutcome outcome = BuildGeography(parsed(kIsland), islandEdition());
+    const GeographyOutcome outcome = BuildGeography(parsed(kIslandMap), IslandEdition());
     ASSERT_TRUE(outcome.ok) << outcome.error;
     const Geography& g = outcome.geography;
     for (const QPointF at : {QPointF(800, 200), QPointF(800, 500), QPointF(800, 800)}) {
@@ -195,48 +158,46 @@ TEST(Geography, RefusesOutlinesThatDisagreeWithTheCoastTour) {
 }
 
 TEST(Geography, RefusesPlacesAndTownsWhereTheMapCannotShowThem) {
-    EditionSource edition = islandEdition();
+    EditionSource edition = IslandEdition();
     edition.places[3].x = 980;
-    EXPECT_EQ(geographyError(kIsland, "", edition), "places.txt: line 13: 'Inland, Testshire' is not on land on the map");
+    EXPECT_EQ(geographyError(kIslandMap, "", edition), "places.txt: line 13: 'Inland, Testshire' is not on land on the map");
     edition.places[3].x = 200;
-    EXPECT_EQ(geographyError(kIsland, "", edition),
+    EXPECT_EQ(geographyError(kIslandMap, "", edition),
               "places.txt: line 13: 'Inland, Testshire' lies outside the county's outline on the map");
     edition.places[3].x = 450;
     edition.coastOrder.push_back({"Inland, Testshire", 4});
-    EXPECT_EQ(geographyError(std::string(kIsland) + "lake L\n  440 480 470 480 470 520 440 520\n", "", edition),
+    EXPECT_EQ(geographyError(std::string(kIslandMap) + "lake L\n  440 480 470 480 470 520 440 520\n", "", edition),
               "places.txt: line 13: 'Inland, Testshire' is not on land on the map");
-    EXPECT_EQ(geographyError(std::string(kIsland) + "lake L\n  456 480 480 480 480 520 456 520\n", "", edition),
+    EXPECT_EQ(geographyError(std::string(kIslandMap) + "lake L\n  456 480 480 480 480 520 456 520\n", "", edition),
               "places.txt: line 13: 'Inland, Testshire' is too near the water for its dot on the map");
-    EXPECT_EQ(geographyError(kIsland, "", edition),
+    EXPECT_EQ(geographyError(kIslandMap, "", edition),
               "places.txt: line 13: 'Inland, Testshire' is a coast stop but lies inland on the map");
-    EXPECT_EQ(geographyError(kIsland, "500 500 Insider\n"), "towns.txt: line 1: 'Insider' lies inside the county on the map");
-    EXPECT_EQ(geographyError(kIsland, "\n20 500 Drowned\n"), "towns.txt: line 2: 'Drowned' is not on land on the map");
+    EXPECT_EQ(geographyError(kIslandMap, "500 500 Insider\n"), "towns.txt: line 1: 'Insider' lies inside the county on the map");
+    EXPECT_EQ(geographyError(kIslandMap, "\n20 500 Drowned\n"), "towns.txt: line 2: 'Drowned' is not on land on the map");
 }
 
 TEST(Geography, RoadsRunThroughTheirTownsByName) {
-    const std::string road = std::string(kIsland) + "road\n  via Hamlet Inland\n  600 600\n";
-    const GeographyOutcome outcome = BuildGeography(parsed(road, "200 500 Hamlet\n"), islandEdition());
+    const std::string road = std::string(kIslandMap) + "road\n  via Hamlet Inland\n  600 600\n";
+    const GeographyOutcome outcome = BuildGeography(parsed(road, "200 500 Hamlet\n"), IslandEdition());
     ASSERT_TRUE(outcome.ok) << outcome.error;
     ASSERT_EQ(outcome.geography.roads.size(), 1u);
     const QPolygonF& path = outcome.geography.roads[0];
     for (const QPointF stop : {QPointF(200, 500), QPointF(450, 500), QPointF(600, 600)})
         EXPECT_LT(DistanceToPath(stop, path, false), 0.01);
 
-    EXPECT_EQ(geographyError(std::string(kIsland) + "road\n  via Hamlet\n  via Nowhere\n", "200 500 Hamlet\n"),
-              "map.txt: line 9: no town or place is called 'Nowhere'");
-    EXPECT_EQ(geographyError(std::string(kIsland) + "road\n  via Hamlet Inland\n", "200 500 Hamlet\n250 500 Hamlet\n"),
-              "map.txt: line 8: 'Hamlet' names more than one town");
+    EXPECT_EQ(geographyError(std::string(kIslandMap) + "road\n  via Hamlet\n  via Nowhere\n", "200 500 Hamlet\n"),
+              "map.txt: line 18: no town or place is called 'Nowhere'");
+    EXPECT_EQ(geographyError(std::string(kIslandMap) + "road\n  via Hamlet Inland\n", "200 500 Hamlet\n250 500 Hamlet\n"),
+              "map.txt: line 17: 'Hamlet' names more than one town");
 }
 
 TEST(Geography, LondonPlacesAreNamedByTheirQuarter) {
-    EditionSource edition = islandEdition();
-    edition.londonBox = MapBox{400, 600, 500, 700};
-    edition.places.push_back(place("London, Crowngate", 420, 620, 17));
-    edition.places.push_back(place("London Government Quarter", 460, 650, 21));
-    const GeographyOutcome outcome = BuildGeography(parsed(kIsland), edition);
+    EditionSource edition = IslandEdition();
+    edition.places[5].name = "London Government Quarter";
+    const GeographyOutcome outcome = BuildGeography(parsed(kIslandMap), edition);
     ASSERT_TRUE(outcome.ok) << outcome.error;
     ASSERT_EQ(outcome.geography.londonPlaces.size(), 2u);
-    EXPECT_EQ(outcome.geography.londonPlaces[0].label, "Crowngate");
+    EXPECT_EQ(outcome.geography.londonPlaces[0].label, "Northgate");
     EXPECT_EQ(outcome.geography.londonPlaces[1].label, "Government Quarter");
     EXPECT_EQ(outcome.geography.places.size(), 4u);
 }
