@@ -42,15 +42,17 @@ bool isDotColour(QRgb pixel) { return fillMatches(pixel, maptiles::kPlaceDotColo
 bool looksLikeSea(QRgb c) { return qBlue(c) > qRed(c) + 25 && qBlue(c) >= qGreen(c); }
 
 std::string tilePath(int column, int row) {
-    return std::string(FERN_EDITION_DIR) + maptiles::kFolder + "/" + maptiles::TileName(column, row);
+    return std::string(FERN_EDITION_DIR) + maptiles::kFolder + "/" +
+           maptiles::TileName(column, row);
 }
 
 class DemoMaps : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         host_ = std::make_unique<RecordingHost>();
         LoadContent(FERN_EDITION_DIR);
-        map_ = QImage(kTileColumns * maptiles::kTileWidth, kTileRows * maptiles::kTileHeight, QImage::Format_RGB32);
+        map_ = QImage(kTileColumns * maptiles::kTileWidth, kTileRows * maptiles::kTileHeight,
+                      QImage::Format_RGB32);
         map_.fill(Qt::black);
         for (int c = 0; c < kTileColumns; ++c) {
             for (int r = 0; r < kTileRows; ++r) {
@@ -59,9 +61,10 @@ protected:
                 if (tile.size() != QSize(maptiles::kTileWidth, maptiles::kTileHeight)) continue;
                 const QImage rgb = tile.convertToFormat(QImage::Format_RGB32);
                 for (int y = 0; y < rgb.height(); ++y) {
-                    std::copy_n(reinterpret_cast<const QRgb*>(rgb.constScanLine(y)), rgb.width(),
-                                reinterpret_cast<QRgb*>(map_.scanLine(r * maptiles::kTileHeight + y)) +
-                                    c * maptiles::kTileWidth);
+                    std::copy_n(
+                        reinterpret_cast<const QRgb*>(rgb.constScanLine(y)), rgb.width(),
+                        reinterpret_cast<QRgb*>(map_.scanLine(r * maptiles::kTileHeight + y)) +
+                            c * maptiles::kTileWidth);
                 }
             }
         }
@@ -74,8 +77,12 @@ protected:
     }
     void SetUp() override { ASSERT_TRUE(Content().loaded()); }
 
-    static bool isLondonPlace(int p) { return (Content().place(p).PlaceFlags2 & kPlaceOnLondonInset) != 0; }
-    static int dotRadius(int p) { return isLondonPlace(p) ? kLondonDotPixelRadius : kPlaceDotPixelRadius; }
+    static bool isLondonPlace(int p) {
+        return (Content().place(p).PlaceFlags2 & kPlaceOnLondonInset) != 0;
+    }
+    static int dotRadius(int p) {
+        return isLondonPlace(p) ? kLondonDotPixelRadius : kPlaceDotPixelRadius;
+    }
     static QPoint at(int p) { return QPoint(Content().place(p).x, Content().place(p).y); }
 
     static std::unique_ptr<RecordingHost> host_;
@@ -99,12 +106,14 @@ TEST_F(DemoMaps, EveryPlaceDotIsSolidYellowAndRingedAgainstTheFlashFill) {
     for (int p = 0; p < Content().PlaceCount; ++p) {
         for (const QPoint& offset : DotDisc(dotRadius(p))) {
             EXPECT_EQ(map_.pixel(at(p) + offset), maptiles::kPlaceDotColour)
-                << "place " << p << " at " << at(p).x() << "," << at(p).y() << " offset " << offset.x() << "," << offset.y();
+                << "place " << p << " at " << at(p).x() << "," << at(p).y() << " offset "
+                << offset.x() << "," << offset.y();
         }
         for (const QPoint& offset : DotRing(dotRadius(p))) {
             const QRgb ring = map_.pixel(at(p) + offset);
             EXPECT_FALSE(isDotColour(ring) || fillMatches(ring, kFlashDark))
-                << "the flash fill of place " << p << " would leak at offset " << offset.x() << "," << offset.y();
+                << "the flash fill of place " << p << " would leak at offset " << offset.x() << ","
+                << offset.y();
         }
     }
 }
@@ -112,7 +121,8 @@ TEST_F(DemoMaps, EveryPlaceDotIsSolidYellowAndRingedAgainstTheFlashFill) {
 TEST_F(DemoMaps, NothingButTheDotsIsYellow) {
     std::set<std::pair<int, int>> dots;
     for (int p = 0; p < Content().PlaceCount; ++p) {
-        for (const QPoint& offset : DotDisc(dotRadius(p))) dots.emplace((at(p) + offset).x(), (at(p) + offset).y());
+        for (const QPoint& offset : DotDisc(dotRadius(p)))
+            dots.emplace((at(p) + offset).x(), (at(p) + offset).y());
     }
     int strays = 0;
     for (int y = 0; y < map_.height(); ++y) {
@@ -132,10 +142,13 @@ TEST_F(DemoMaps, MiniMapsUnscrambleAndShowEveryPlaceOnLand) {
         const char* seed;
         QSize size;
         int screenWidth;
-    } minis[] = {{kSmallMiniMapFile, kSmallMiniMapSeed, QSize(kSmallMiniMapWidth, kSmallMiniMapHeight), 800},
-                 {kLargeMiniMapFile, kLargeMiniMapSeed, QSize(kLargeMiniMapWidth, kLargeMiniMapHeight), 1600}};
+    } minis[] = {
+        {kSmallMiniMapFile, kSmallMiniMapSeed, QSize(kSmallMiniMapWidth, kSmallMiniMapHeight), 800},
+        {kLargeMiniMapFile, kLargeMiniMapSeed, QSize(kLargeMiniMapWidth, kLargeMiniMapHeight),
+         1600}};
     for (const auto& mini : minis) {
-        const QImage map = LoadScrambledBitmap(std::string(FERN_EDITION_DIR) + mini.file, mini.seed);
+        const QImage map =
+            LoadScrambledBitmap(std::string(FERN_EDITION_DIR) + mini.file, mini.seed);
         ASSERT_EQ(map.format(), QImage::Format_Indexed8) << mini.file;
         ASSERT_EQ(map.size(), mini.size) << mini.file;
         ASSERT_EQ(mini.size.width(), mini.screenWidth * 384 / 800);
@@ -179,11 +192,13 @@ TEST_F(DemoMaps, EveryLondonMarkerIsAClosedGreyAreaUnderItsFillPoints) {
             if (!inset.rect().contains(p) || inset.pixel(p) != kLondonMarkerGrey) continue;
             inset.setPixel(p, maptiles::kPlaceDotColour);
             ++filled;
-            todo.insert(todo.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
+            todo.insert(todo.end(),
+                        {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
         }
         EXPECT_LE(filled, markerLimit) << "the fill leaks out of London place " << i << "'s marker";
         for (const auto& point : kLondonFillPoints)
-            EXPECT_EQ(inset.pixel(centre + QPoint(point[0], point[1])), maptiles::kPlaceDotColour) << "London place " << i;
+            EXPECT_EQ(inset.pixel(centre + QPoint(point[0], point[1])), maptiles::kPlaceDotColour)
+                << "London place " << i;
     }
     // Filled, the markers hold all the yellow; no grey is left.
     int yellow = 0;

@@ -34,7 +34,8 @@ TEST(MapPalette, KeepsTheDotColourForTheDotsAlone) {
         if (i == palette.placeDotIndex()) continue;
         const QRgb c = colours[i];
         const QRgb dot = maptiles::kPlaceDotColour;
-        EXPECT_TRUE(std::abs(qRed(c) - qRed(dot)) > kFillTolerance || std::abs(qGreen(c) - qGreen(dot)) > kFillTolerance ||
+        EXPECT_TRUE(std::abs(qRed(c) - qRed(dot)) > kFillTolerance ||
+                    std::abs(qGreen(c) - qGreen(dot)) > kFillTolerance ||
                     std::abs(qBlue(c) - qBlue(dot)) > kFillTolerance)
             << "entry " << i << " would pass for the dot";
     }
@@ -45,9 +46,12 @@ TEST(MapPalette, KeepsTheDotColourForTheDotsAlone) {
 TEST(MapPalette, HoldsEveryInkOfTheStyleExactly) {
     using namespace mapstyle;
     const MapPalette palette;
-    for (QRgb ink : {kCoastLine, kRiver, kGreyedRiver, kLake, kCountyBorder, kRoadCasing, kRoadFill, kGreyedRoadCasing,
-                     kGreyedRoadFill, kPlaceInk, kGreyedInk, kHalo, kWaterInk, kUplandInk, kDistrictInk, kPlaceDotRing,
-                     kTownDot, kTownDotRing, kCityGround, kCityStreet, kCityStreetCasing, kCityPark, kCityFrame}) {
+    for (QRgb ink :
+         {kCoastLine,        kRiver,    kGreyedRiver,      kLake,           kCountyBorder,
+          kRoadCasing,       kRoadFill, kGreyedRoadCasing, kGreyedRoadFill, kPlaceInk,
+          kGreyedInk,        kHalo,     kWaterInk,         kUplandInk,      kDistrictInk,
+          kPlaceDotRing,     kTownDot,  kTownDotRing,      kCityGround,     kCityStreet,
+          kCityStreetCasing, kCityPark, kCityFrame}) {
         ASSERT_TRUE(palette.colours().contains(ink | 0xFF000000u)) << std::hex << ink;
         EXPECT_EQ(palette.colours()[palette.nearest(ink)], ink | 0xFF000000u) << std::hex << ink;
     }
@@ -79,14 +83,18 @@ TEST(PlaceDots, AreSolidDiscsOnThePlaceWithAClosedRing) {
         std::set<std::pair<int, int>> inRing;
         for (const QPoint& p : ring) inRing.emplace(p.x(), p.y());
         EXPECT_TRUE(inDisc.count({0, 0}));
-        const auto [minX, maxX] = std::minmax_element(disc.begin(), disc.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
-        EXPECT_EQ(maxX->x() - minX->x() + 1, 2 * radius) << "the disc is " << 2 * radius << " pixels across";
+        const auto [minX, maxX] = std::minmax_element(
+            disc.begin(), disc.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
+        EXPECT_EQ(maxX->x() - minX->x() + 1, 2 * radius)
+            << "the disc is " << 2 * radius << " pixels across";
         for (const QPoint& p : disc) {
-            EXPECT_TRUE(inDisc.count({-1 - p.x(), p.y()}) && inDisc.count({p.x(), -1 - p.y()})) << "symmetric";
+            EXPECT_TRUE(inDisc.count({-1 - p.x(), p.y()}) && inDisc.count({p.x(), -1 - p.y()}))
+                << "symmetric";
             for (int dy = -1; dy <= 1; ++dy) {
                 for (int dx = -1; dx <= 1; ++dx) {
                     const std::pair<int, int> n{p.x() + dx, p.y() + dy};
-                    EXPECT_TRUE(inDisc.count(n) || inRing.count(n)) << "the ring closes round the disc";
+                    EXPECT_TRUE(inDisc.count(n) || inRing.count(n))
+                        << "the ring closes round the disc";
                 }
             }
         }
@@ -113,7 +121,8 @@ const QSizeF kName(60, 12);
 TEST(LabelPlacer, PutsANameRightOfItsDotFirst) {
     LabelPlacer placer(QRectF(0, 0, 500, 500), [](const QRectF&) { return 0.0; });
     placer.keepFree(QPointF(100, 100), 5);
-    const std::optional<PlacedLabel> placed = placer.place(LabelRequest{QPointF(100, 100), 5, kName});
+    const std::optional<PlacedLabel> placed =
+        placer.place(LabelRequest{QPointF(100, 100), 5, kName});
     ASSERT_TRUE(placed);
     EXPECT_GT(placed->box.left(), 105);
     EXPECT_LT(placed->box.left(), 110);
@@ -140,21 +149,25 @@ TEST(LabelPlacer, CrowdedNamesKeepClearOfDotsAndOfEachOther) {
     for (size_t i = 0; i < boxes.size(); ++i) {
         EXPECT_TRUE(bounds.contains(boxes[i]));
         for (size_t j = i + 1; j < boxes.size(); ++j) EXPECT_FALSE(boxes[i].intersects(boxes[j]));
-        for (const QPointF& dot : dots) EXPECT_FALSE(boxes[i].intersects(QRectF(dot - QPointF(5, 5), QSizeF(10, 10))));
+        for (const QPointF& dot : dots)
+            EXPECT_FALSE(boxes[i].intersects(QRectF(dot - QPointF(5, 5), QSizeF(10, 10))));
     }
 }
 
 TEST(LabelPlacer, GivesUpWhenThereIsNoRoom) {
     LabelPlacer placer(QRectF(0, 0, 50, 100), [](const QRectF&) { return 0.0; });
-    EXPECT_EQ(placer.freeCandidates(LabelRequest{QPointF(50, 50), 5, kName}), 0) << "no candidate fits the bounds";
+    EXPECT_EQ(placer.freeCandidates(LabelRequest{QPointF(50, 50), 5, kName}), 0)
+        << "no candidate fits the bounds";
     LabelPlacer open(QRectF(0, 0, 300, 300), [](const QRectF&) { return 0.0; });
     open.keepFree(QRectF(0, 0, 300, 300));
     EXPECT_FALSE(open.place(LabelRequest{QPointF(150, 150), 5, kName}));
 }
 
 TEST(LabelPlacer, TheExtraCostSteersTheChoice) {
-    LabelPlacer placer(QRectF(0, 0, 500, 500), [](const QRectF& box) { return box.left() > 100 ? 10.0 : 0.0; });
-    const std::optional<PlacedLabel> placed = placer.place(LabelRequest{QPointF(100, 100), 5, kName});
+    LabelPlacer placer(QRectF(0, 0, 500, 500),
+                       [](const QRectF& box) { return box.left() > 100 ? 10.0 : 0.0; });
+    const std::optional<PlacedLabel> placed =
+        placer.place(LabelRequest{QPointF(100, 100), 5, kName});
     ASSERT_TRUE(placed);
     EXPECT_LT(placed->box.right(), 100) << "left of the dot, where it costs nothing";
 }
@@ -173,13 +186,14 @@ std::map<std::string, std::vector<uint8_t>> filesUnder(const std::string& folder
 }
 
 class IslandMaps : public ::testing::Test {
-protected:
+  protected:
     IslandMaps() {
         source_.write("map.txt", std::string(kIslandMap));
         source_.write("towns.txt", std::string(kIslandTowns));
     }
     bool build(const DataDirectory& out, std::string& error) {
-        return WriteEditionMaps(IslandEdition(), source_.path(), out.path() + "data", out.path() + "pictures", error);
+        return WriteEditionMaps(IslandEdition(), source_.path(), out.path() + "data",
+                                out.path() + "pictures", error);
     }
     DataDirectory source_;
 };
@@ -217,12 +231,15 @@ TEST_F(IslandMaps, TilesUnscrambleWithTheirNamesAndMiniMapsWithTheirSeeds) {
     // Aport (800, 200) lies in tile 100, Inland (450, 500) in tile 001.
     const QImage first = LoadScrambledBitmap(data + maptiles::kFolder + "/001.bmp", "001.bmp");
     EXPECT_EQ(first.pixel(450, 500 - 256), maptiles::kPlaceDotColour);
-    EXPECT_NE(LoadScrambledBitmap(data + maptiles::kFolder + "/001.bmp", "000.bmp").pixel(450, 500 - 256),
-              maptiles::kPlaceDotColour);
+    EXPECT_NE(
+        LoadScrambledBitmap(data + maptiles::kFolder + "/001.bmp", "000.bmp").pixel(450, 500 - 256),
+        maptiles::kPlaceDotColour);
     EXPECT_EQ(LoadScrambledBitmap(data + "mimimi.bmp", "Fern").size(), QSize(384, 600));
     EXPECT_EQ(LoadScrambledBitmap(data + "mimi.bmp", "Vale").size(), QSize(768, 1200));
-    EXPECT_EQ(QImage(QString::fromStdString(out.path() + "pictures/" + kLonImageFile)).size(), QSize(384, 276));
-    EXPECT_EQ(QImage(QString::fromStdString(out.path() + "pictures/" + kMiniLonImageFile)).size(), QSize(64, 46));
+    EXPECT_EQ(QImage(QString::fromStdString(out.path() + "pictures/" + kLonImageFile)).size(),
+              QSize(384, 276));
+    EXPECT_EQ(QImage(QString::fromStdString(out.path() + "pictures/" + kMiniLonImageFile)).size(),
+              QSize(64, 46));
     EXPECT_FALSE(tile.isNull());
 }
 
@@ -234,7 +251,8 @@ TEST_F(IslandMaps, ErrorsNameTheSourceFileAndAnEditionWithoutAMapHasNone) {
     EXPECT_EQ(error, source_.path() + "/map.txt: line 1: 'land' needs at least 3 points");
 
     DataDirectory bare;
-    EXPECT_TRUE(WriteEditionMaps(IslandEdition(), bare.path(), out.path() + "data", out.path() + "pictures", error));
+    EXPECT_TRUE(WriteEditionMaps(IslandEdition(), bare.path(), out.path() + "data",
+                                 out.path() + "pictures", error));
     EXPECT_FALSE(QDir(QString::fromStdString(out.path() + "data")).exists());
 }
 

@@ -101,7 +101,9 @@ TEST(MapText, RefusesWhatItCannotDrawNamingTheLine) {
         {"county A\n  1 1 2 2 3 3\ncounty B\n  1 1 2 2 3 3\n", "line 3: a second 'county' outline"},
         {"land \xc3\xa9\xe2\x80\x94\n", "line 1: a character outside Latin-1"},
     };
-    for (const auto& c : cases) EXPECT_NE(mapError(c.text).find(c.error), std::string::npos) << c.text << " -> " << mapError(c.text);
+    for (const auto& c : cases)
+        EXPECT_NE(mapError(c.text).find(c.error), std::string::npos)
+            << c.text << " -> " << mapError(c.text);
 }
 
 TEST(MapText, TownsNeedAPointAndAName) {
@@ -137,7 +139,8 @@ TEST(Geography, CoastPlacesSitOnTheShoreWithTheSeaJustBeyondTheirDots) {
     for (const QPointF at : {QPointF(800, 200), QPointF(800, 500), QPointF(800, 800)}) {
         EXPECT_TRUE(g.onLand(at));
         EXPECT_NEAR(DistanceToPath(at, g.lands[0], true), kShoreOffset, 0.5);
-        EXPECT_FALSE(g.onLand(at + QPointF(kShoreOffset + 1, 0))) << "the sea lies east of the coast stops";
+        EXPECT_FALSE(g.onLand(at + QPointF(kShoreOffset + 1, 0)))
+            << "the sea lies east of the coast stops";
     }
     EXPECT_TRUE(g.inCounty(QPointF(450, 500)));
     EXPECT_FALSE(g.inCounty(QPointF(200, 500)));
@@ -146,48 +149,63 @@ TEST(Geography, CoastPlacesSitOnTheShoreWithTheSeaJustBeyondTheirDots) {
 }
 
 TEST(Geography, RefusesOutlinesThatDisagreeWithTheCoastTour) {
-    EXPECT_EQ(geographyError("land A\n  100 100 700 100\n  shore Aport, Testshire .. Dport, Testshire\n"
-                             "  700 900\ncounty B\n  0 0 1000 0 1000 1000\n"),
-              "map.txt: line 3: 'Dport, Testshire' is not a stop of the coast tour");
-    EXPECT_EQ(geographyError("land A\n  100 100 700 100\n  shore Cport, Testshire .. Aport, Testshire\n"
-                             "  700 900\ncounty B\n  0 0 1000 0 1000 1000\n"),
-              "map.txt: line 3: the shore runs against the coast tour's order");
-    EXPECT_EQ(geographyError("land A\n  100 900 700 900\n  shore Cport, Testshire .. Cport, Testshire\n"
-                             "  700 100 100 100\ncounty B\n  0 0 1000 0 1000 1000\n"),
-              "map.txt: line 1: an outline with a shore must run clockwise round its land");
+    EXPECT_EQ(
+        geographyError("land A\n  100 100 700 100\n  shore Aport, Testshire .. Dport, Testshire\n"
+                       "  700 900\ncounty B\n  0 0 1000 0 1000 1000\n"),
+        "map.txt: line 3: 'Dport, Testshire' is not a stop of the coast tour");
+    EXPECT_EQ(
+        geographyError("land A\n  100 100 700 100\n  shore Cport, Testshire .. Aport, Testshire\n"
+                       "  700 900\ncounty B\n  0 0 1000 0 1000 1000\n"),
+        "map.txt: line 3: the shore runs against the coast tour's order");
+    EXPECT_EQ(
+        geographyError("land A\n  100 900 700 900\n  shore Cport, Testshire .. Cport, Testshire\n"
+                       "  700 100 100 100\ncounty B\n  0 0 1000 0 1000 1000\n"),
+        "map.txt: line 1: an outline with a shore must run clockwise round its land");
 }
 
 TEST(Geography, RefusesPlacesAndTownsWhereTheMapCannotShowThem) {
     EditionSource edition = IslandEdition();
     edition.places[3].x = 980;
-    EXPECT_EQ(geographyError(kIslandMap, "", edition), "places.txt: line 13: 'Inland, Testshire' is not on land on the map");
-    edition.places[3].x = 200;
     EXPECT_EQ(geographyError(kIslandMap, "", edition),
-              "places.txt: line 13: 'Inland, Testshire' lies outside the county's outline on the map");
+              "places.txt: line 13: 'Inland, Testshire' is not on land on the map");
+    edition.places[3].x = 200;
+    EXPECT_EQ(
+        geographyError(kIslandMap, "", edition),
+        "places.txt: line 13: 'Inland, Testshire' lies outside the county's outline on the map");
     edition.places[3].x = 450;
     edition.coastOrder.push_back({"Inland, Testshire", 4});
-    EXPECT_EQ(geographyError(std::string(kIslandMap) + "lake L\n  440 480 470 480 470 520 440 520\n", "", edition),
-              "places.txt: line 13: 'Inland, Testshire' is not on land on the map");
-    EXPECT_EQ(geographyError(std::string(kIslandMap) + "lake L\n  456 480 480 480 480 520 456 520\n", "", edition),
-              "places.txt: line 13: 'Inland, Testshire' is too near the water for its dot on the map");
-    EXPECT_EQ(geographyError(kIslandMap, "", edition),
-              "places.txt: line 13: 'Inland, Testshire' is a coast stop but lies inland on the map");
-    EXPECT_EQ(geographyError(kIslandMap, "500 500 Insider\n"), "towns.txt: line 1: 'Insider' lies inside the county on the map");
-    EXPECT_EQ(geographyError(kIslandMap, "\n20 500 Drowned\n"), "towns.txt: line 2: 'Drowned' is not on land on the map");
+    EXPECT_EQ(
+        geographyError(std::string(kIslandMap) + "lake L\n  440 480 470 480 470 520 440 520\n", "",
+                       edition),
+        "places.txt: line 13: 'Inland, Testshire' is not on land on the map");
+    EXPECT_EQ(
+        geographyError(std::string(kIslandMap) + "lake L\n  456 480 480 480 480 520 456 520\n", "",
+                       edition),
+        "places.txt: line 13: 'Inland, Testshire' is too near the water for its dot on the map");
+    EXPECT_EQ(
+        geographyError(kIslandMap, "", edition),
+        "places.txt: line 13: 'Inland, Testshire' is a coast stop but lies inland on the map");
+    EXPECT_EQ(geographyError(kIslandMap, "500 500 Insider\n"),
+              "towns.txt: line 1: 'Insider' lies inside the county on the map");
+    EXPECT_EQ(geographyError(kIslandMap, "\n20 500 Drowned\n"),
+              "towns.txt: line 2: 'Drowned' is not on land on the map");
 }
 
 TEST(Geography, RoadsRunThroughTheirTownsByName) {
     const std::string road = std::string(kIslandMap) + "road\n  via Hamlet Inland\n  600 600\n";
-    const GeographyOutcome outcome = BuildGeography(parsed(road, "200 500 Hamlet\n"), IslandEdition());
+    const GeographyOutcome outcome =
+        BuildGeography(parsed(road, "200 500 Hamlet\n"), IslandEdition());
     ASSERT_TRUE(outcome.ok) << outcome.error;
     ASSERT_EQ(outcome.geography.roads.size(), 1u);
     const QPolygonF& path = outcome.geography.roads[0];
     for (const QPointF stop : {QPointF(200, 500), QPointF(450, 500), QPointF(600, 600)})
         EXPECT_LT(DistanceToPath(stop, path, false), 0.01);
 
-    EXPECT_EQ(geographyError(std::string(kIslandMap) + "road\n  via Hamlet\n  via Nowhere\n", "200 500 Hamlet\n"),
+    EXPECT_EQ(geographyError(std::string(kIslandMap) + "road\n  via Hamlet\n  via Nowhere\n",
+                             "200 500 Hamlet\n"),
               "map.txt: line 18: no town or place is called 'Nowhere'");
-    EXPECT_EQ(geographyError(std::string(kIslandMap) + "road\n  via Hamlet Inland\n", "200 500 Hamlet\n250 500 Hamlet\n"),
+    EXPECT_EQ(geographyError(std::string(kIslandMap) + "road\n  via Hamlet Inland\n",
+                             "200 500 Hamlet\n250 500 Hamlet\n"),
               "map.txt: line 17: 'Hamlet' names more than one town");
 }
 
@@ -207,7 +225,8 @@ TEST(Shapes, SmoothPathsPassThroughTheirPointsAndRoughPathsKeepTheirPins) {
     std::vector<int> knots;
     const QPolygonF smooth = SmoothPath(square, true, 5, &knots);
     ASSERT_EQ(knots.size(), 4u);
-    for (size_t i = 0; i < knots.size(); ++i) EXPECT_EQ(smooth[knots[i]], square[static_cast<int>(i)]);
+    for (size_t i = 0; i < knots.size(); ++i)
+        EXPECT_EQ(smooth[knots[i]], square[static_cast<int>(i)]);
     EXPECT_GT(SignedArea(smooth), 0) << "clockwise as the map shows it";
     const QPointF outward = RightNormal(smooth, (knots[1] + knots[2]) / 2, true);
     EXPECT_GT(outward.x(), 0.9) << "the right-hand side of a clockwise outline is outside";
@@ -215,7 +234,9 @@ TEST(Shapes, SmoothPathsPassThroughTheirPointsAndRoughPathsKeepTheirPins) {
     const QPolygonF rough = RoughenPath(smooth, true, Roughness{6, 30, 7}, {knots[2]}, 10);
     EXPECT_EQ(rough[knots[2]], smooth[knots[2]]);
     double moved = 0;
-    for (int i = 0; i < smooth.size(); ++i) moved = std::max(moved, std::hypot(rough[i].x() - smooth[i].x(), rough[i].y() - smooth[i].y()));
+    for (int i = 0; i < smooth.size(); ++i)
+        moved =
+            std::max(moved, std::hypot(rough[i].x() - smooth[i].x(), rough[i].y() - smooth[i].y()));
     EXPECT_GT(moved, 1);
     EXPECT_LT(moved, 6 * 2.5);
     EXPECT_EQ(rough, RoughenPath(smooth, true, Roughness{6, 30, 7}, {knots[2]}, 10));

@@ -37,9 +37,11 @@ EditionSource IslandEdition() {
     edition.columnCount = 1024;
     edition.rowCount = 1024;
     edition.londonBox = MapBox{400, 600, 463, 645};
-    edition.places = {place("Aport, Testshire", 800, 200, 0),   place("Bport, Testshire", 800, 500, 1),
-                      place("Cport, Testshire", 800, 800, 2),   place("Inland, Testshire", 450, 500, 3),
-                      place("London, Northgate", 420, 612, 4), place("London, Southgate", 440, 634, 5)};
-    edition.coastOrder = {{"Aport, Testshire", 1}, {"Bport, Testshire", 2}, {"Cport, Testshire", 3}};
+    edition.places = {
+        place("Aport, Testshire", 800, 200, 0),  place("Bport, Testshire", 800, 500, 1),
+        place("Cport, Testshire", 800, 800, 2),  place("Inland, Testshire", 450, 500, 3),
+        place("London, Northgate", 420, 612, 4), place("London, Southgate", 440, 634, 5)};
+    edition.coastOrder = {
+        {"Aport, Testshire", 1}, {"Bport, Testshire", 2}, {"Cport, Testshire", 3}};
     return edition;
 }

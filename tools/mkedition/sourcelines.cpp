@@ -61,14 +61,15 @@ bool ReadLineInts(const SourceLine& line, int* values, int count, std::string& e
     std::istringstream in(line.rest);
     for (int i = 0; i < count; ++i) {
         if (!(in >> values[i])) {
-            error = AtLine(line, "'" + line.keyword + "' needs " + std::to_string(count) + " numbers");
+            error =
+                AtLine(line, "'" + line.keyword + "' needs " + std::to_string(count) + " numbers");
             return false;
         }
     }
     std::string extra;
     if (in >> extra) {
-        error = AtLine(line,
-                       "'" + line.keyword + "' has more than " + std::to_string(count) + " numbers");
+        error = AtLine(
+            line, "'" + line.keyword + "' has more than " + std::to_string(count) + " numbers");
         return false;
     }
     return true;

@@ -17,7 +17,9 @@ constexpr double kTownDotRadius = 2.5;
 // A name half on the land and half on the sea is hard to read.
 constexpr double kShoreStraddleCost = 3;
 
-QPoint pixelOf(const QPointF& at) { return QPoint(static_cast<int>(at.x()), static_cast<int>(at.y())); }
+QPoint pixelOf(const QPointF& at) {
+    return QPoint(static_cast<int>(at.x()), static_cast<int>(at.y()));
+}
 
 void paintTownDots(QPainter& painter, const std::vector<MapPlace>& towns) {
     painter.save();
@@ -33,7 +35,8 @@ void letterTheMap(QPainter& painter, const Geography& geography, const Viewport&
     painter.setRenderHint(QPainter::Antialiasing);
     LabelPlacer placer(QRectF(QPointF(0, 0), QSizeF(view.size)), [&geography](const QRectF& box) {
         int onLand = 0;
-        for (const QPointF& corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight(), box.center()})
+        for (const QPointF& corner :
+             {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight(), box.center()})
             onLand += geography.onLand(corner) ? 1 : 0;
         return onLand == 0 || onLand == 5 ? 0.0 : kShoreStraddleCost;
     });
@@ -48,7 +51,8 @@ void letterTheMap(QPainter& painter, const Geography& geography, const Viewport&
 
 }  // namespace
 
-DetailedMap PaintDetailedMap(const Geography& geography, const Relief& relief, const MapPalette& palette) {
+DetailedMap PaintDetailedMap(const Geography& geography, const Relief& relief,
+                             const MapPalette& palette) {
     const Viewport view{QRectF(QPointF(0, 0), QSizeF(geography.mapSize)), geography.mapSize};
     const QImage ground = PaintGround(geography, relief, view);
     QImage overlay(view.size, QImage::Format_ARGB32_Premultiplied);
@@ -64,9 +68,11 @@ DetailedMap PaintDetailedMap(const Geography& geography, const Relief& relief, c
     map.picture = Quantise(ground, overlay, palette);
     const uint8_t ring = palette.indexOf(kPlaceDotRing);
     for (const MapPlace& place : geography.places)
-        StampDot(map.picture, pixelOf(place.at), kPlaceDotPixelRadius, palette.placeDotIndex(), ring);
+        StampDot(map.picture, pixelOf(place.at), kPlaceDotPixelRadius, palette.placeDotIndex(),
+                 ring);
     for (const MapPlace& place : geography.londonPlaces)
-        StampDot(map.picture, pixelOf(place.at), kLondonDotPixelRadius, palette.placeDotIndex(), ring);
+        StampDot(map.picture, pixelOf(place.at), kLondonDotPixelRadius, palette.placeDotIndex(),
+                 ring);
     map.londonPicture = map.picture.copy(geography.londonBox).convertToFormat(QImage::Format_RGB32);
     return map;
 }

@@ -13,4 +13,5 @@ struct DetailedMap {
     QImage londonPicture;  // the London box as the map shows it, dots included (RGB32)
 };
 
-DetailedMap PaintDetailedMap(const Geography& geography, const Relief& relief, const MapPalette& palette);
+DetailedMap PaintDetailedMap(const Geography& geography, const Relief& relief,
+                             const MapPalette& palette);

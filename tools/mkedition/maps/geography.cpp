@@ -44,15 +44,17 @@ QString shownName(const std::string& name, bool london) {
 
 double clearance(const QPointF& p, const std::vector<QPolygonF>& outlines) {
     double best = 1e300;
-    for (const QPolygonF& outline : outlines) best = std::min(best, DistanceToPath(p, outline, true));
+    for (const QPolygonF& outline : outlines)
+        best = std::min(best, DistanceToPath(p, outline, true));
     return best;
 }
 
 class GeographyBuilder {
-public:
+  public:
     GeographyBuilder(const MapSource& map, const EditionSource& edition)
         : map_(map), edition_(edition) {
-        for (size_t i = 0; i < edition.coastOrder.size(); ++i) coastStop_[edition.coastOrder[i].name] = static_cast<int>(i);
+        for (size_t i = 0; i < edition.coastOrder.size(); ++i)
+            coastStop_[edition.coastOrder[i].name] = static_cast<int>(i);
         for (const SourcePlace& place : edition.places) {
             placeNamed_[place.name] = &place;
             addTownPosition(place.name.substr(0, place.name.find(',')), QPointF(place.x, place.y));
@@ -75,7 +77,8 @@ public:
         }
         for (const SourceRiver& river : map_.rivers) {
             g.rivers.push_back(MapRiver{QString::fromLatin1(river.name.c_str()),
-                                        pinnedLine(river.points, kRiverRoughness), river.mouthWidth});
+                                        pinnedLine(river.points, kRiverRoughness),
+                                        river.mouthWidth});
         }
         for (const std::vector<RouteStop>& road : map_.roads) {
             g.roads.emplace_back();
@@ -92,7 +95,7 @@ public:
         return placesAgree(g, error) && townsAgree(g, error);
     }
 
-private:
+  private:
     void addTownPosition(const std::string& name, const QPointF& at) {
         auto found = town_.find(name);
         if (found == town_.end()) {
@@ -114,7 +117,8 @@ private:
             }
             const auto from = coastStop_.find(step.shoreFrom);
             const auto to = coastStop_.find(step.shoreTo);
-            for (const auto& [found, name] : {std::pair(from, step.shoreFrom), std::pair(to, step.shoreTo)}) {
+            for (const auto& [found, name] :
+                 {std::pair(from, step.shoreFrom), std::pair(to, step.shoreTo)}) {
                 if (found == coastStop_.end()) {
                     error = mapLine(step.line, "'" + name + "' is not a stop of the coast tour");
                     return false;
@@ -125,13 +129,15 @@ private:
                 return false;
             }
             for (int i = from->second; i <= to->second; ++i) {
-                const SourcePlace* place = placeNamed_.at(edition_.coastOrder[static_cast<size_t>(i)].name);
+                const SourcePlace* place =
+                    placeNamed_.at(edition_.coastOrder[static_cast<size_t>(i)].name);
                 shore.push_back(static_cast<int>(raw.size()));
                 raw << QPointF(place->x, place->y);
             }
         }
         if (!shore.empty() && SignedArea(raw) <= 0) {
-            error = mapLine(source.line, "an outline with a shore must run clockwise round its land");
+            error =
+                mapLine(source.line, "an outline with a shore must run clockwise round its land");
             return false;
         }
         QPolygonF pushed(raw);
@@ -148,8 +154,8 @@ private:
     // A line that passes exactly through every point its author gave.
     static QPolygonF pinnedLine(const std::vector<QPointF>& points, const Roughness& roughness) {
         std::vector<int> knots;
-        const QPolygonF smooth =
-            SmoothPath(QPolygonF(QVector<QPointF>(points.begin(), points.end())), false, kSampleStep, &knots);
+        const QPolygonF smooth = SmoothPath(
+            QPolygonF(QVector<QPointF>(points.begin(), points.end())), false, kSampleStep, &knots);
         return RoughenPath(smooth, false, roughness, knots, kPinFade);
     }
 
@@ -160,7 +166,8 @@ private:
                 points.push_back(stop.point);
                 continue;
             }
-            if (std::find(ambiguousTowns_.begin(), ambiguousTowns_.end(), stop.town) != ambiguousTowns_.end()) {
+            if (std::find(ambiguousTowns_.begin(), ambiguousTowns_.end(), stop.town) !=
+                ambiguousTowns_.end()) {
                 error = mapLine(stop.line, "'" + stop.town + "' names more than one town");
                 return false;
             }
@@ -179,7 +186,8 @@ private:
         for (const SourcePlace& place : edition_.places) {
             const QPointF at(place.x, place.y);
             const bool london = edition_.londonBox.contains(place.x, place.y);
-            (london ? g.londonPlaces : g.places).push_back(MapPlace{at, shownName(place.name, london)});
+            (london ? g.londonPlaces : g.places)
+                .push_back(MapPlace{at, shownName(place.name, london)});
             if (!g.onLand(at)) {
                 error = placeLine(place, "is not on land on the map");
                 return false;
@@ -188,7 +196,8 @@ private:
                 error = placeLine(place, "lies outside the county's outline on the map");
                 return false;
             }
-            if (!london && std::min(clearance(at, g.lands), clearance(at, g.lakes)) < kPlaceDotClearance) {
+            if (!london &&
+                std::min(clearance(at, g.lands), clearance(at, g.lakes)) < kPlaceDotClearance) {
                 error = placeLine(place, "is too near the water for its dot on the map");
                 return false;
             }
@@ -202,7 +211,8 @@ private:
 
     bool townsAgree(Geography& g, std::string& error) const {
         for (const SourceTown& town : map_.towns) {
-            const std::string at = "towns.txt: line " + std::to_string(town.line) + ": '" + town.name + "' ";
+            const std::string at =
+                "towns.txt: line " + std::to_string(town.line) + ": '" + town.name + "' ";
             if (!g.onLand(town.at) || clearance(town.at, g.lands) < kTownClearance) {
                 error = at + "is not on land on the map";
                 return false;

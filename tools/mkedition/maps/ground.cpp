@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "tools/mkedition/maps/landcolours.h"
+#include "tools/mkedition/maps/mapstyle.h"
 
 namespace {
 
@@ -51,7 +52,8 @@ QImage PaintGround(const Geography& geography, const Relief& relief, const Viewp
             }
             const double height = relief.height(p.x(), p.y());
             const double brightness = Brightness(relief.shade(p.x(), p.y()));
-            QRgb ground = Brightened(GreyedTint(height), brightness);
+            QRgb ground =
+                Brightened(GreyedTint(height), 1 + (brightness - 1) * mapstyle::kGreyedShadeShare);
             if (inCounty[x] > 0) {
                 const double share = std::min(1.0, static_cast<double>(inCounty[x]) / onLand[x]);
                 ground = Mix(ground, Brightened(CountyTint(height), brightness), share);

@@ -60,7 +60,8 @@ std::vector<LabelPlacer::Candidate> LabelPlacer::candidates(const LabelRequest& 
 bool LabelPlacer::isFree(const QRectF& box) const {
     if (!bounds_.contains(box)) return false;
     const QRectF padded = box.adjusted(-kPadding, -kPadding, kPadding, kPadding);
-    return std::none_of(taken_.begin(), taken_.end(), [&](const QRectF& t) { return t.intersects(padded); });
+    return std::none_of(taken_.begin(), taken_.end(),
+                        [&](const QRectF& t) { return t.intersects(padded); });
 }
 
 std::optional<PlacedLabel> LabelPlacer::place(const LabelRequest& request) {
@@ -76,5 +77,6 @@ std::optional<PlacedLabel> LabelPlacer::place(const LabelRequest& request) {
 
 int LabelPlacer::freeCandidates(const LabelRequest& request) const {
     const std::vector<Candidate> all = candidates(request);
-    return static_cast<int>(std::count_if(all.begin(), all.end(), [&](const Candidate& c) { return isFree(c.box); }));
+    return static_cast<int>(
+        std::count_if(all.begin(), all.end(), [&](const Candidate& c) { return isFree(c.box); }));
 }

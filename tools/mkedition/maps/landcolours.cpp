@@ -19,7 +19,8 @@ QRgb CountyTint(double height) {
         const Tint& above = kCountyTints[i];
         if (height <= above.height) {
             const Tint& below = kCountyTints[i - 1];
-            return Mix(below.colour, above.colour, (height - below.height) / (above.height - below.height));
+            return Mix(below.colour, above.colour,
+                       (height - below.height) / (above.height - below.height));
         }
     }
     return kCountyTints[kCountyTintCount - 1].colour;

@@ -16,6 +16,7 @@ const std::vector<AreaLettering> kDetailedMapAreas{
     {LabelKind::District, {kSansFamily, 12, true, true, 5, kDistrictInk, true}},
     {LabelKind::Upland, {kSerifFamily, 13, false, true, 4, kUplandInk, true}},
     {LabelKind::River, {kSerifFamily, 12, false, false, 1, kWaterInk, true}},
+    {LabelKind::City, {kSansFamily, 11, true, true, 2, kPlaceInk, true}},
 };
 
 const std::vector<AreaLettering> kMiniMapAreas{
@@ -32,7 +33,8 @@ QString shown(const QString& text, const LetterStyle& style) {
 
 QSizeF textSize(const QString& text, const LetterStyle& style, double scale) {
     const QFontMetricsF metrics(StyleFont(style, scale));
-    return QSizeF(std::ceil(metrics.horizontalAdvance(text)), std::ceil(metrics.ascent() + metrics.descent()));
+    return QSizeF(std::ceil(metrics.horizontalAdvance(text)),
+                  std::ceil(metrics.ascent() + metrics.descent()));
 }
 
 }  // namespace
@@ -42,15 +44,15 @@ QFont StyleFont(const LetterStyle& style, double scale) {
     font.setPixelSize(static_cast<int>(std::lround(style.pixelSize * scale)));
     font.setBold(style.bold);
     font.setLetterSpacing(QFont::AbsoluteSpacing, style.letterSpacing * scale);
-    font.setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::PreferAntialias | QFont::NoSubpixelAntialias |
-                                                            QFont::NoFontMerging));
+    font.setStyleStrategy(static_cast<QFont::StyleStrategy>(
+        QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
     font.setHintingPreference(QFont::PreferVerticalHinting);
     font.setKerning(true);
     return font;
 }
 
-void DrawLetters(QPainter& painter, const QRectF& box, const QString& text, const LetterStyle& style,
-                 double scale) {
+void DrawLetters(QPainter& painter, const QRectF& box, const QString& text,
+                 const LetterStyle& style, double scale) {
     const QFont font = StyleFont(style, scale);
     painter.setFont(font);
     const QFontMetricsF metrics(font);
@@ -72,18 +74,25 @@ void LetterAreas(QPainter& painter, const std::vector<SourceLabel>& labels,
                  LabelPlacer& placer) {
     const QTransform toPixels = view.transform();
     for (const SourceLabel& label : labels) {
-        const auto found = std::find_if(lettering.begin(), lettering.end(),
-                                        [&](const AreaLettering& a) { return a.kind == label.kind; });
+        const auto found =
+            std::find_if(lettering.begin(), lettering.end(),
+                         [&](const AreaLettering& a) { return a.kind == label.kind; });
         if (found == lettering.end()) continue;
         const LetterStyle& style = found->style;
-        const QString text = shown(QString::fromLatin1(label.text.c_str()), style);
-        const QSizeF size = textSize(text, style, scale);
+        const QStringList lines =
+            shown(QString::fromLatin1(label.text.c_str()), style).split(QLatin1Char('|'));
+        const double lineHeight = textSize(lines.front(), style, scale).height();
         const QPointF centre = toPixels.map(label.at);
-        // Letter spacing also follows the last letter; centre on the letters alone.
-        const QRectF box(centre.x() - (size.width() - style.letterSpacing * scale) / 2,
-                         centre.y() - size.height() / 2, size.width(), size.height());
-        DrawLetters(painter, box, text, style, scale);
-        placer.keepFree(box);
+        double top = centre.y() - lineHeight * lines.size() / 2;
+        for (const QString& line : lines) {
+            const QSizeF size = textSize(line, style, scale);
+            // Letter spacing also follows the last letter; centre on the letters alone.
+            const QRectF box(centre.x() - (size.width() - style.letterSpacing * scale) / 2, top,
+                             size.width(), size.height());
+            DrawLetters(painter, box, line, style, scale);
+            placer.keepFree(box);
+            top += lineHeight;
+        }
     }
 }
 
@@ -104,7 +113,8 @@ void LetterPlaces(QPainter& painter, const std::vector<MapPlace>& places, double
     // Crowded names first, ties from the north-west, so the order never depends on the input's.
     std::stable_sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) {
         if (a.freedom != b.freedom) return a.freedom < b.freedom;
-        if (a.request.anchor.y() != b.request.anchor.y()) return a.request.anchor.y() < b.request.anchor.y();
+        if (a.request.anchor.y() != b.request.anchor.y())
+            return a.request.anchor.y() < b.request.anchor.y();
         return a.request.anchor.x() < b.request.anchor.x();
     });
     for (const Pending& name : pending) {
@@ -113,12 +123,14 @@ void LetterPlaces(QPainter& painter, const std::vector<MapPlace>& places, double
         if (placed->needsLeader) {
             const QPointF dot = name.request.anchor;
             const QRectF& box = placed->box;
-            const QPointF end(std::clamp(dot.x(), box.left(), box.right()), std::clamp(dot.y(), box.top(), box.bottom()));
+            const QPointF end(std::clamp(dot.x(), box.left(), box.right()),
+                              std::clamp(dot.y(), box.top(), box.bottom()));
             const QPointF toward = end - dot;
             const double length = std::hypot(toward.x(), toward.y());
             if (length > dotRadius + 3) {
                 painter.setPen(QPen(QColor(style.ink), 0.8));
-                painter.drawLine(dot + toward * ((dotRadius + 2) / length), end - toward * (1.5 / length));
+                painter.drawLine(dot + toward * ((dotRadius + 2) / length),
+                                 end - toward * (1.5 / length));
             }
         }
         DrawLetters(painter, placed->box, name.text, style);

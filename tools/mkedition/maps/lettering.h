@@ -46,5 +46,5 @@ extern const LetterStyle kTownNameStyle;
 // The font of a style, set up to render the same on every machine.
 QFont StyleFont(const LetterStyle& style, double scale = 1);
 // Text with its halo; box is where the text's bounding box goes.
-void DrawLetters(QPainter& painter, const QRectF& box, const QString& text, const LetterStyle& style,
-                 double scale = 1);
+void DrawLetters(QPainter& painter, const QRectF& box, const QString& text,
+                 const LetterStyle& style, double scale = 1);

@@ -38,7 +38,8 @@ void paintRiver(QPainter& painter, const MapRiver& river, const LineWidths& widt
     }
 }
 
-void paintRoads(QPainter& painter, const std::vector<QPolygonF>& roads, QRgb casing, QRgb fill, double width) {
+void paintRoads(QPainter& painter, const std::vector<QPolygonF>& roads, QRgb casing, QRgb fill,
+                double width) {
     painter.setPen(pen(casing, width));
     for (const QPolygonF& road : roads) painter.drawPolyline(road);
     painter.setPen(pen(fill, width * 0.55));
@@ -74,7 +75,8 @@ void PaintLinework(QPainter& painter, const Geography& geography, const Viewport
             if (inside) {
                 paintRoads(painter, geography.roads, kRoadCasing, kRoadFill, widths.road);
             } else {
-                paintRoads(painter, geography.roads, kGreyedRoadCasing, kGreyedRoadFill, widths.road * 0.8);
+                paintRoads(painter, geography.roads, kGreyedRoadCasing, kGreyedRoadFill,
+                           widths.road * 0.8);
             }
         }
         painter.restore();

@@ -10,10 +10,10 @@
 // Widths in pixels; a picture at a small scale draws thinner lines and leaves some out.
 struct LineWidths {
     double coast;
-    double river;        // at least this, however narrow the river
-    double riverScale;   // pixels per map unit of river width
+    double river;       // at least this, however narrow the river
+    double riverScale;  // pixels per map unit of river width
     double countyBorder;
-    double road;         // 0: no roads
+    double road;  // 0: no roads
 };
 
 LineWidths DetailedMapLines();

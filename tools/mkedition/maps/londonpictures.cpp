@@ -19,7 +19,9 @@ constexpr int kMarkerHalfWidth = 11;
 constexpr int kMarkerHalfHeight = 13;
 constexpr int kMarkerRing = 2;
 
-QPen pen(QRgb colour, double width) { return QPen(QColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen pen(QRgb colour, double width) {
+    return QPen(QColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 bool inEllipse(int dx, int dy, double a, double b) {
     return (dx * dx) / (a * a) + (dy * dy) / (b * b) <= 1.0;
@@ -35,7 +37,8 @@ void paintMarker(QImage& image, const QPoint& centre) {
             if (!image.rect().contains(p)) continue;
             if (inEllipse(dx, dy, kMarkerHalfWidth + 0.5, kMarkerHalfHeight + 0.5)) {
                 image.setPixel(p, kLondonMarkerGrey);
-            } else if (inEllipse(dx, dy, kMarkerHalfWidth + 0.5 + kMarkerRing, kMarkerHalfHeight + 0.5 + kMarkerRing)) {
+            } else if (inEllipse(dx, dy, kMarkerHalfWidth + 0.5 + kMarkerRing,
+                                 kMarkerHalfHeight + 0.5 + kMarkerRing)) {
                 image.setPixel(p, ring);
             }
         }
@@ -73,7 +76,8 @@ QImage PaintLondonPlan(const Geography& geography, int scale) {
             if (scale == 1) {
                 if (casing) painter.setPen(pen(kCityStreetCasing, 0.7));
             } else {
-                painter.setPen(casing ? pen(kCityStreetCasing, street.width + 2.0 / scale) : pen(kCityStreet, street.width));
+                painter.setPen(casing ? pen(kCityStreetCasing, street.width + 2.0 / scale)
+                                      : pen(kCityStreet, street.width));
             }
             if (scale != 1 || casing) painter.drawPolyline(line);
         }

@@ -25,13 +25,15 @@ std::vector<uint8_t> pngBytes(const QImage& image) {
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
-bool writeBitmap(const std::string& path, const QImage& picture, const std::string& seed, std::string& error) {
+bool writeBitmap(const std::string& path, const QImage& picture, const std::string& seed,
+                 std::string& error) {
     if (WriteIfChanged(path, WriteScrambledBitmap(picture, seed))) return true;
     error = "cannot write " + path;
     return false;
 }
 
-bool writeTiles(const QImage& map, const std::string& sourceDir, const std::string& outDir, std::string& error) {
+bool writeTiles(const QImage& map, const std::string& sourceDir, const std::string& outDir,
+                std::string& error) {
     const int columns = (map.width() + maptiles::kTileWidth - 1) / maptiles::kTileWidth;
     const int rows = (map.height() + maptiles::kTileHeight - 1) / maptiles::kTileHeight;
     if (columns > maptiles::kMaxColumns || rows > maptiles::kMaxRows) {
@@ -54,14 +56,14 @@ bool writeTiles(const QImage& map, const std::string& sourceDir, const std::stri
     return true;
 }
 
-bool writeLondonPictures(const Geography& geography, const QImage& mapLondon, const std::string& resourceDir,
-                         std::string& error) {
+bool writeLondonPictures(const Geography& geography, const QImage& mapLondon,
+                         const std::string& resourceDir, std::string& error) {
     if (!QDir().mkpath(QString::fromStdString(resourceDir))) {
         error = "cannot create " + resourceDir;
         return false;
     }
-    const std::pair<const char*, QImage> pictures[] = {{kMiniLonImageFile, mapLondon},
-                                                       {kLonImageFile, PaintLondonInset(geography)}};
+    const std::pair<const char*, QImage> pictures[] = {
+        {kMiniLonImageFile, mapLondon}, {kLonImageFile, PaintLondonInset(geography)}};
     for (const auto& [name, picture] : pictures) {
         const std::string path = resourceDir + "/" + name;
         if (!WriteIfChanged(path, pngBytes(picture))) {
@@ -74,8 +76,9 @@ bool writeLondonPictures(const Geography& geography, const QImage& mapLondon, co
 
 }  // namespace
 
-bool WriteEditionMaps(const EditionSource& edition, const std::string& sourceDir, const std::string& outDir,
-                      const std::string& resourceDir, std::string& error) {
+bool WriteEditionMaps(const EditionSource& edition, const std::string& sourceDir,
+                      const std::string& outDir, const std::string& resourceDir,
+                      std::string& error) {
     const MapParseOutcome parsed = ParseMapFolder(sourceDir);
     if (!parsed.ok) {
         error = sourceDir + "/" + parsed.error;
@@ -96,11 +99,14 @@ bool WriteEditionMaps(const EditionSource& edition, const std::string& sourceDir
         const char* file;
         const char* seed;
         QSize size;
-    } minis[] = {{kSmallMiniMapFile, kSmallMiniMapSeed, QSize(kSmallMiniMapWidth, kSmallMiniMapHeight)},
-                 {kLargeMiniMapFile, kLargeMiniMapSeed, QSize(kLargeMiniMapWidth, kLargeMiniMapHeight)}};
+    } minis[] = {
+        {kSmallMiniMapFile, kSmallMiniMapSeed, QSize(kSmallMiniMapWidth, kSmallMiniMapHeight)},
+        {kLargeMiniMapFile, kLargeMiniMapSeed, QSize(kLargeMiniMapWidth, kLargeMiniMapHeight)}};
     for (const auto& mini : minis) {
-        if (!writeBitmap(outDir + "/" + mini.file, PaintMiniMap(geography, relief, palette, mini.size), mini.seed, error))
+        if (!writeBitmap(outDir + "/" + mini.file,
+                         PaintMiniMap(geography, relief, palette, mini.size), mini.seed, error))
             return false;
     }
-    return resourceDir.empty() || writeLondonPictures(geography, map.londonPicture, resourceDir, error);
+    return resourceDir.empty() ||
+           writeLondonPictures(geography, map.londonPicture, resourceDir, error);
 }

@@ -14,5 +14,6 @@ constexpr int kLargeMiniMapWidth = 768;
 constexpr int kLargeMiniMapHeight = 1200;
 
 // resourceDir empty: no London pictures. Errors name the file (and the source line) at fault.
-bool WriteEditionMaps(const EditionSource& edition, const std::string& sourceDir, const std::string& outDir,
-                      const std::string& resourceDir, std::string& error);
+bool WriteEditionMaps(const EditionSource& edition, const std::string& sourceDir,
+                      const std::string& outDir, const std::string& resourceDir,
+                      std::string& error);

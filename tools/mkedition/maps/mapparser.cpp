@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <cstdlib>
+#include <iterator>
 #include <sstream>
 
 #include "tools/mkedition/sourcelines.h"
@@ -64,7 +64,8 @@ bool readValues(const SourceLine& line, double* values, const double (*bounds)[2
     for (int i = 0; i < count; ++i) {
         std::string token;
         if (!(in >> token) || !readNumber(token, values[i])) {
-            error = AtLine(line, "'" + line.keyword + "' needs " + std::to_string(count) + " numbers");
+            error =
+                AtLine(line, "'" + line.keyword + "' needs " + std::to_string(count) + " numbers");
             return false;
         }
         if (values[i] < bounds[i][0] || values[i] > bounds[i][1]) {
@@ -79,8 +80,8 @@ bool readValues(const SourceLine& line, double* values, const double (*bounds)[2
     if (tail) {
         *tail = rest;
     } else if (!rest.empty()) {
-        error = AtLine(line, "'" + line.keyword + "' has more than " + std::to_string(count) +
-                                 " numbers");
+        error = AtLine(
+            line, "'" + line.keyword + "' has more than " + std::to_string(count) + " numbers");
         return false;
     }
     return true;
@@ -92,7 +93,8 @@ bool readLabelKind(const std::string& word, LabelKind& kind) {
         LabelKind kind;
     } kinds[] = {{"sea", LabelKind::Sea},         {"district", LabelKind::District},
                  {"upland", LabelKind::Upland},   {"river", LabelKind::River},
-                 {"country", LabelKind::Country}, {"county", LabelKind::County}};
+                 {"country", LabelKind::Country}, {"county", LabelKind::County},
+                 {"city", LabelKind::City}};
     for (const auto& k : kinds) {
         if (word == k.word) {
             kind = k.kind;
@@ -106,7 +108,7 @@ bool readLabelKind(const std::string& word, LabelKind& kind) {
 enum class Block { None, Outline, River, Road, Hills, Street };
 
 class MapTextReader {
-public:
+  public:
     explicit MapTextReader(MapSource& source) : source_(source) {}
 
     bool read(const std::vector<SourceLine>& lines, std::string& error) {
@@ -125,15 +127,17 @@ public:
         return true;
     }
 
-private:
+  private:
     bool readLine(const SourceLine& line, std::string& error) {
         const std::string& k = line.keyword;
         if (isPointLine(line)) return addPoints(line, error);
         if (k == "shore") return addShore(line, error);
         if (k == "via") return addTowns(line, error);
-        static const char* const blocks[] = {"land", "county", "lake", "london-park", "river",
-                                             "road", "hills", "london-street", "label"};
-        if (std::none_of(std::begin(blocks), std::end(blocks), [&](const char* b) { return k == b; })) {
+        static const char* const blocks[] = {"land",        "county",        "lake",
+                                             "london-park", "river",         "road",
+                                             "hills",       "london-street", "label"};
+        if (std::none_of(std::begin(blocks), std::end(blocks),
+                         [&](const char* b) { return k == b; })) {
             error = AtLine(line, "unknown keyword '" + k + "'");
             return false;
         }
@@ -206,23 +210,25 @@ private:
         std::vector<QPointF> points;
         if (!readPoints(line, points, error)) return false;
         switch (block_) {
-        case Block::Outline:
-            for (const QPointF& p : points) outline_->steps.push_back(OutlineStep{p, "", "", line.number});
-            return true;
-        case Block::River:
-            append(source_.rivers.back().points, points);
-            return true;
-        case Block::Road:
-            for (const QPointF& p : points) source_.roads.back().push_back(RouteStop{p, "", line.number});
-            return true;
-        case Block::Hills:
-            append(source_.hills.back().points, points);
-            return true;
-        case Block::Street:
-            append(source_.londonStreets.back().points, points);
-            return true;
-        case Block::None:
-            break;
+            case Block::Outline:
+                for (const QPointF& p : points)
+                    outline_->steps.push_back(OutlineStep{p, "", "", line.number});
+                return true;
+            case Block::River:
+                append(source_.rivers.back().points, points);
+                return true;
+            case Block::Road:
+                for (const QPointF& p : points)
+                    source_.roads.back().push_back(RouteStop{p, "", line.number});
+                return true;
+            case Block::Hills:
+                append(source_.hills.back().points, points);
+                return true;
+            case Block::Street:
+                append(source_.londonStreets.back().points, points);
+                return true;
+            case Block::None:
+                break;
         }
         error = AtLine(line, "points outside an outline, river, road, street or hills");
         return false;
@@ -238,8 +244,8 @@ private:
             error = AtLine(line, "'shore' needs 'FIRST STOP .. LAST STOP'");
             return false;
         }
-        outline_->steps.push_back(
-            OutlineStep{QPointF(), line.rest.substr(0, dots), line.rest.substr(dots + 4), line.number});
+        outline_->steps.push_back(OutlineStep{QPointF(), line.rest.substr(0, dots),
+                                              line.rest.substr(dots + 4), line.number});
         return true;
     }
 
@@ -284,29 +290,30 @@ private:
         size_t count = 0;
         size_t needed = 0;
         switch (block_) {
-        case Block::None:
-            return true;
-        case Block::Outline:
-            count = outline_->steps.size();
-            for (const OutlineStep& step : outline_->steps) count += step.shoreFrom.empty() ? 0 : 2;
-            needed = 3;
-            break;
-        case Block::River:
-            count = source_.rivers.back().points.size();
-            needed = 2;
-            break;
-        case Block::Road:
-            count = source_.roads.back().size();
-            needed = 2;
-            break;
-        case Block::Hills:
-            count = source_.hills.back().points.size();
-            needed = 1;
-            break;
-        case Block::Street:
-            count = source_.londonStreets.back().points.size();
-            needed = 2;
-            break;
+            case Block::None:
+                return true;
+            case Block::Outline:
+                count = outline_->steps.size();
+                for (const OutlineStep& step : outline_->steps)
+                    count += step.shoreFrom.empty() ? 0 : 2;
+                needed = 3;
+                break;
+            case Block::River:
+                count = source_.rivers.back().points.size();
+                needed = 2;
+                break;
+            case Block::Road:
+                count = source_.roads.back().size();
+                needed = 2;
+                break;
+            case Block::Hills:
+                count = source_.hills.back().points.size();
+                needed = 1;
+                break;
+            case Block::Street:
+                count = source_.londonStreets.back().points.size();
+                needed = 2;
+                break;
         }
         block_ = Block::None;
         if (count >= needed) return true;

@@ -41,12 +41,12 @@ struct SourceHills {
     int line = 0;
 };
 
-enum class LabelKind { Sea, District, Upland, River, Country, County };
+enum class LabelKind { Sea, District, Upland, River, Country, County, City };
 
 struct SourceLabel {
     LabelKind kind = LabelKind::Sea;
     QPointF at;
-    std::string text;  // Latin-1
+    std::string text;  // Latin-1; '|' breaks the line
     int line = 0;
 };
 

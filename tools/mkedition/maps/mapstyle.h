@@ -19,7 +19,9 @@ constexpr Tint kCountyTints[] = {{0, qRgb(190, 218, 160)},   {60, qRgb(204, 226,
 constexpr int kCountyTintCount = sizeof kCountyTints / sizeof kCountyTints[0];
 // Verdanis outside the county: a warm grey that darkens a little with height.
 constexpr QRgb kGreyedLand = qRgb(230, 228, 222);
-constexpr double kGreyedDarkeningPerMetre = 0.035;
+constexpr double kGreyedDarkeningPerMetre = 0.03;
+// Outside the county the relief is shown more softly, as everything else there is.
+constexpr double kGreyedShadeShare = 0.6;
 
 // The sea: pale along the shore, deeper blue offshore (distance in map units).
 constexpr QRgb kShallowSea = qRgb(204, 228, 242);

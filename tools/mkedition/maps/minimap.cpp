@@ -16,7 +16,8 @@ constexpr double kNameSizeWidth = 384;
 
 }  // namespace
 
-QImage PaintMiniMap(const Geography& geography, const Relief& relief, const MapPalette& palette, const QSize& size) {
+QImage PaintMiniMap(const Geography& geography, const Relief& relief, const MapPalette& palette,
+                    const QSize& size) {
     const QRectF area(kMiniMapLeft, kMiniMapTop, kMiniMapWidth, kMiniMapHeight);
     const Viewport view{area, size};
     const QImage ground = PaintGround(geography, relief, Viewport{area, size * kSupersample})
@@ -29,7 +30,8 @@ QImage PaintMiniMap(const Geography& geography, const Relief& relief, const MapP
         PaintLinework(painter, geography, view, MiniMapLines(view.unitsPerPixel()));
         painter.setRenderHint(QPainter::TextAntialiasing);
         LabelPlacer placer(QRectF(QPointF(0, 0), QSizeF(size)), [](const QRectF&) { return 0.0; });
-        LetterAreas(painter, geography.labels, kMiniMapAreas, size.width() / kNameSizeWidth, view, placer);
+        LetterAreas(painter, geography.labels, kMiniMapAreas, size.width() / kNameSizeWidth, view,
+                    placer);
     }
     return Quantise(ground, overlay, palette);
 }

@@ -16,4 +16,5 @@ constexpr double kMiniMapWidth = 6400.0 * 384 / 800;
 constexpr double kMiniMapHeight = 4800;
 
 // Format_Indexed8 of the given size.
-QImage PaintMiniMap(const Geography& geography, const Relief& relief, const MapPalette& palette, const QSize& size);
+QImage PaintMiniMap(const Geography& geography, const Relief& relief, const MapPalette& palette,
+                    const QSize& size);

@@ -17,11 +17,12 @@ uint32_t hash(uint32_t a, uint32_t b, uint32_t seed) {
 // One of sixteen evenly spread unit gradients at a lattice point, dotted with the offset.
 double gradient(int64_t ix, int64_t iy, uint32_t seed, double dx, double dy) {
     static const double kDirections[16][2] = {
-        {1.0, 0.0},       {0.92388, 0.38268},   {0.70711, 0.70711},   {0.38268, 0.92388},
-        {0.0, 1.0},       {-0.38268, 0.92388},  {-0.70711, 0.70711},  {-0.92388, 0.38268},
-        {-1.0, 0.0},      {-0.92388, -0.38268}, {-0.70711, -0.70711}, {-0.38268, -0.92388},
-        {0.0, -1.0},      {0.38268, -0.92388},  {0.70711, -0.70711},  {0.92388, -0.38268}};
-    const double* g = kDirections[hash(static_cast<uint32_t>(ix), static_cast<uint32_t>(iy), seed) >> 28];
+        {1.0, 0.0},  {0.92388, 0.38268},   {0.70711, 0.70711},   {0.38268, 0.92388},
+        {0.0, 1.0},  {-0.38268, 0.92388},  {-0.70711, 0.70711},  {-0.92388, 0.38268},
+        {-1.0, 0.0}, {-0.92388, -0.38268}, {-0.70711, -0.70711}, {-0.38268, -0.92388},
+        {0.0, -1.0}, {0.38268, -0.92388},  {0.70711, -0.70711},  {0.92388, -0.38268}};
+    const double* g =
+        kDirections[hash(static_cast<uint32_t>(ix), static_cast<uint32_t>(iy), seed) >> 28];
     return g[0] * dx + g[1] * dy;
 }
 

@@ -38,17 +38,19 @@ MapPalette::MapPalette() : cache_(1 << 24, -1) {
     const double levels[] = {0.62, 0.70, 0.77, 0.83, 0.88, 0.92, 0.96, 1.00, 1.04, 1.08};
     for (int i = 0; i < kCountyTintCount; ++i) {
         std::vector<double> heights{kCountyTints[i].height};
-        if (i + 1 < kCountyTintCount) heights.push_back((heights[0] + kCountyTints[i + 1].height) / 2);
+        if (i + 1 < kCountyTintCount)
+            heights.push_back((heights[0] + kCountyTints[i + 1].height) / 2);
         for (double height : heights) {
             for (double b : levels) add(Brightened(CountyTint(height), b));
         }
     }
     for (int step = 0; step <= 30; ++step) add(Brightened(kGreyedLand, 0.50 + step * 0.02));
     for (int step = 0; step <= 13; ++step) add(SeaTint(kDeepSeaDistance * step * step / 169.0));
-    const QRgb lines[] = {kCoastLine,       kRiver,          kGreyedRiver,          kLake,       kCountyBorder,
-                          kRoadCasing,      kRoadFill,       kGreyedRoadCasing, kGreyedRoadFill,
-                          kPlaceDotRing,    kTownDot,        kTownDotRing,
-                          kCityGround,      kCityStreet,     kCityStreetCasing, kCityPark, kCityFrame};
+    const QRgb lines[] = {kCoastLine,      kRiver,        kGreyedRiver,      kLake,
+                          kCountyBorder,   kRoadCasing,   kRoadFill,         kGreyedRoadCasing,
+                          kGreyedRoadFill, kPlaceDotRing, kTownDot,          kTownDotRing,
+                          kCityGround,     kCityStreet,   kCityStreetCasing, kCityPark,
+                          kCityFrame};
     for (QRgb line : lines) add(line);
     // Lines half over the ground they cross.
     for (QRgb line : {kCoastLine, kRiver, kCountyBorder, kRoadCasing, kRoadFill}) {

@@ -27,7 +27,8 @@ std::vector<QPoint> DotRing(int radius) {
             if (inDisc(dx, dy, radius)) continue;
             bool touches = false;
             for (int ny = dy - 1; ny <= dy + 1; ++ny) {
-                for (int nx = dx - 1; nx <= dx + 1; ++nx) touches = touches || inDisc(nx, ny, radius);
+                for (int nx = dx - 1; nx <= dx + 1; ++nx)
+                    touches = touches || inDisc(nx, ny, radius);
             }
             if (touches) ring.emplace_back(dx, dy);
         }
@@ -35,8 +36,10 @@ std::vector<QPoint> DotRing(int radius) {
     return ring;
 }
 
-void StampDot(QImage& indexed, const QPoint& place, int radius, uint8_t dotIndex, uint8_t ringIndex) {
-    for (const auto& [offsets, index] : {std::pair(DotRing(radius), ringIndex), std::pair(DotDisc(radius), dotIndex)}) {
+void StampDot(QImage& indexed, const QPoint& place, int radius, uint8_t dotIndex,
+              uint8_t ringIndex) {
+    for (const auto& [offsets, index] :
+         {std::pair(DotRing(radius), ringIndex), std::pair(DotDisc(radius), dotIndex)}) {
         for (const QPoint& offset : offsets) {
             const QPoint p = place + offset;
             if (indexed.rect().contains(p)) indexed.scanLine(p.y())[p.x()] = index;

@@ -18,4 +18,5 @@ constexpr int kLondonDotPixelRadius = 2;
 std::vector<QPoint> DotDisc(int radius);
 std::vector<QPoint> DotRing(int radius);
 
-void StampDot(QImage& indexed, const QPoint& place, int radius, uint8_t dotIndex, uint8_t ringIndex);
+void StampDot(QImage& indexed, const QPoint& place, int radius, uint8_t dotIndex,
+              uint8_t ringIndex);

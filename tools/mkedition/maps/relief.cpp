@@ -41,7 +41,9 @@ std::vector<uint8_t> rasterise(int columns, int rows, Draw draw) {
     std::vector<uint8_t> cells(static_cast<size_t>(columns) * static_cast<size_t>(rows));
     for (int y = 0; y < rows; ++y) {
         const uchar* line = mask.constScanLine(y);
-        for (int x = 0; x < columns; ++x) cells[static_cast<size_t>(y) * static_cast<size_t>(columns) + static_cast<size_t>(x)] = line[x] >= 128;
+        for (int x = 0; x < columns; ++x)
+            cells[static_cast<size_t>(y) * static_cast<size_t>(columns) + static_cast<size_t>(x)] =
+                line[x] >= 128;
     }
     return cells;
 }
@@ -52,7 +54,9 @@ std::vector<float> distanceOutward(const std::vector<uint8_t>& inside, int colum
     const float diagonal = std::sqrt(2.0f);
     std::vector<float> d(inside.size());
     for (size_t i = 0; i < inside.size(); ++i) d[i] = inside[i] ? far : 0.0f;
-    auto at = [&](int x, int y) -> float& { return d[static_cast<size_t>(y) * static_cast<size_t>(columns) + static_cast<size_t>(x)]; };
+    auto at = [&](int x, int y) -> float& {
+        return d[static_cast<size_t>(y) * static_cast<size_t>(columns) + static_cast<size_t>(x)];
+    };
     for (int y = 0; y < rows; ++y) {
         for (int x = 0; x < columns; ++x) {
             float& v = at(x, y);
@@ -119,7 +123,8 @@ Relief::Relief(const Geography& geography)
     height_.assign(cells, 0.0f);
     for (int gy = 0; gy < rows_; ++gy) {
         for (int gx = 0; gx < columns_; ++gx) {
-            const size_t i = static_cast<size_t>(gy) * static_cast<size_t>(columns_) + static_cast<size_t>(gx);
+            const size_t i =
+                static_cast<size_t>(gy) * static_cast<size_t>(columns_) + static_cast<size_t>(gx);
             sea_[i] *= static_cast<float>(kCell);
             if (!land[i]) continue;
             const double x = gx * kCell;
@@ -128,10 +133,12 @@ Relief::Relief(const Geography& geography)
             const double lowland = 6 + 14 * std::min(inlandUnits, 250.0) / 250.0;
             const double crests = RidgedNoise2(x / 170, y / 170, 202, 4);
             const double relief = hills[i] * (0.4 + 0.7 * crests);
-            const double rolling = 30 * (FractalNoise2(x / 420, y / 420, 303, 4) + 0.8) * (0.5 + crests);
+            const double rolling =
+                30 * (FractalNoise2(x / 420, y / 420, 303, 4) + 0.8) * (0.5 + crests);
             const double valley = 0.45 + 0.55 * smoothstep(0, 60, fromRiver[i] * kCell);
             const double shore = smoothstep(0, 30, inlandUnits);
-            height_[i] = static_cast<float>(std::max(0.0, (lowland + (relief + rolling) * valley) * shore));
+            height_[i] =
+                static_cast<float>(std::max(0.0, (lowland + (relief + rolling) * valley) * shore));
         }
     }
     computeShade();
@@ -141,7 +148,8 @@ void Relief::raiseHills(const Geography& geography, std::vector<float>& hills) c
     for (const SourceHills& range : geography.hills) {
         QPolygonF ridge(QVector<QPointF>(range.points.begin(), range.points.end()));
         const double reachOut = range.radius * 1.15 * kReach + kWarp;
-        const QRectF reach = ridge.boundingRect().adjusted(-reachOut, -reachOut, reachOut, reachOut);
+        const QRectF reach =
+            ridge.boundingRect().adjusted(-reachOut, -reachOut, reachOut, reachOut);
         const int x0 = std::max(0, static_cast<int>(reach.left() / kCell));
         const int x1 = std::min(columns_ - 1, static_cast<int>(reach.right() / kCell) + 1);
         const int y0 = std::max(0, static_cast<int>(reach.top() / kCell));
@@ -153,12 +161,14 @@ void Relief::raiseHills(const Geography& geography, std::vector<float>& hills) c
                 const double y = gy * kCell;
                 const QPointF warped(x + kWarp * FractalNoise2(x / 260, y / 260, 404, 3),
                                      y + kWarp * FractalNoise2(x / 260, y / 260, 505, 3));
-                const double width = range.radius * (0.85 + 0.3 * FractalNoise2(x / 300, y / 300, 606, 2));
+                const double width =
+                    range.radius * (0.85 + 0.3 * FractalNoise2(x / 300, y / 300, 606, 2));
                 const double d = DistanceToPath(warped, ridge, false) / width;
                 if (d >= kReach) continue;
                 // Gaussian, so the hills run out into long foothills.
                 const double bump = std::exp(-2.5 * d * d) - kTail;
-                float& h = hills[static_cast<size_t>(gy) * static_cast<size_t>(columns_) + static_cast<size_t>(gx)];
+                float& h = hills[static_cast<size_t>(gy) * static_cast<size_t>(columns_) +
+                                 static_cast<size_t>(gx)];
                 // Overlapping hills merge into one mass rather than stacking into a spike.
                 h = std::max(h, static_cast<float>(range.height * bump)) +
                     static_cast<float>(0.25 * std::min<double>(h, range.height * bump));
@@ -175,9 +185,12 @@ void Relief::computeShade() {
     const double lz = std::sqrt(0.5);
     for (int gy = 1; gy + 1 < rows_; ++gy) {
         for (int gx = 1; gx + 1 < columns_; ++gx) {
-            const size_t i = static_cast<size_t>(gy) * static_cast<size_t>(columns_) + static_cast<size_t>(gx);
+            const size_t i =
+                static_cast<size_t>(gy) * static_cast<size_t>(columns_) + static_cast<size_t>(gx);
             const double dx = (height_[i + 1] - height_[i - 1]) / (2 * kCell) * kSlopeScale;
-            const double dy = (height_[i + static_cast<size_t>(columns_)] - height_[i - static_cast<size_t>(columns_)]) / (2 * kCell) * kSlopeScale;
+            const double dy = (height_[i + static_cast<size_t>(columns_)] -
+                               height_[i - static_cast<size_t>(columns_)]) /
+                              (2 * kCell) * kSlopeScale;
             const double n = std::sqrt(dx * dx + dy * dy + 1);
             shade_[i] = static_cast<float>((-dx * lx - dy * ly + lz) / n / lz);
         }
@@ -191,7 +204,8 @@ double Relief::sample(const std::vector<float>& grid, double x, double y) const 
     const int iy = static_cast<int>(gy);
     const double fx = gx - ix;
     const double fy = gy - iy;
-    const size_t i = static_cast<size_t>(iy) * static_cast<size_t>(columns_) + static_cast<size_t>(ix);
+    const size_t i =
+        static_cast<size_t>(iy) * static_cast<size_t>(columns_) + static_cast<size_t>(ix);
     const size_t below = i + static_cast<size_t>(columns_);
     const double top = grid[i] + fx * (grid[i + 1] - grid[i]);
     const double bottom = grid[below] + fx * (grid[below + 1] - grid[below]);

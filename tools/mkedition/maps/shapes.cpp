@@ -51,7 +51,8 @@ QPolygonF SmoothPath(const QPolygonF& given, bool closed, double step, std::vect
         if (!closed && i + 1 == g) break;
         const QPointF next = given[(i + 1) % g];
         const int pieces = static_cast<int>(std::ceil(length(next - given[i]) / kLongestStraight));
-        for (int k = 1; k < pieces; ++k) points << given[i] + (next - given[i]) * (static_cast<double>(k) / pieces);
+        for (int k = 1; k < pieces; ++k)
+            points << given[i] + (next - given[i]) * (static_cast<double>(k) / pieces);
     }
 
     const int n = static_cast<int>(points.size());
@@ -98,7 +99,9 @@ QPolygonF RoughenPath(const QPolygonF& path, bool closed, const Roughness& rough
                       const std::vector<int>& pinned, double fade) {
     const int n = static_cast<int>(path.size());
     std::vector<double> arc(static_cast<size_t>(n), 0.0);
-    for (int i = 1; i < n; ++i) arc[static_cast<size_t>(i)] = arc[static_cast<size_t>(i - 1)] + length(path[i] - path[i - 1]);
+    for (int i = 1; i < n; ++i)
+        arc[static_cast<size_t>(i)] =
+            arc[static_cast<size_t>(i - 1)] + length(path[i] - path[i - 1]);
     const double total = closed && n > 1 ? arc.back() + length(path[0] - path[n - 1]) : arc.back();
 
     // Distance along the path to the nearest pinned sample; the ends of an open path and the
@@ -123,11 +126,13 @@ QPolygonF RoughenPath(const QPolygonF& path, bool closed, const Roughness& rough
         double amplitude = 1;
         double frequency = 1;
         for (int octave = 0; octave < 4; ++octave) {
-            offset += amplitude * Noise1(s * frequency, roughness.seed + static_cast<uint32_t>(octave));
+            offset +=
+                amplitude * Noise1(s * frequency, roughness.seed + static_cast<uint32_t>(octave));
             amplitude *= 0.45;
             frequency *= 2.3;
         }
-        const double weight = fade > 0 ? std::min(1.0, freedom[static_cast<size_t>(i)] / fade) : 1.0;
+        const double weight =
+            fade > 0 ? std::min(1.0, freedom[static_cast<size_t>(i)] / fade) : 1.0;
         out[i] += RightNormal(path, i, closed) * (offset * roughness.amplitude * weight);
     }
     return out;
@@ -146,7 +151,8 @@ double DistanceToPath(const QPointF& p, const QPolygonF& path, bool closed) {
     if (n == 1) return length(p - path[0]);
     double best = 1e300;
     const int segments = closed ? n : n - 1;
-    for (int i = 0; i < segments; ++i) best = std::min(best, DistanceToSegment(p, path[i], path[(i + 1) % n]));
+    for (int i = 0; i < segments; ++i)
+        best = std::min(best, DistanceToSegment(p, path[i], path[(i + 1) % n]));
     return best;
 }
 
