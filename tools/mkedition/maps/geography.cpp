@@ -76,9 +76,8 @@ class GeographyBuilder {
             if (!outline(lake, kLakeRoughness, g.lakes.back(), error)) return false;
         }
         for (const SourceRiver& river : map_.rivers) {
-            g.rivers.push_back(MapRiver{QString::fromLatin1(river.name.c_str()),
-                                        pinnedLine(river.points, kRiverRoughness),
-                                        river.mouthWidth});
+            g.rivers.push_back(
+                MapRiver{pinnedLine(river.points, kRiverRoughness), river.mouthWidth});
         }
         for (const std::vector<RouteStop>& road : map_.roads) {
             g.roads.emplace_back();
@@ -129,10 +128,14 @@ class GeographyBuilder {
                 return false;
             }
             for (int i = from->second; i <= to->second; ++i) {
-                const SourcePlace* place =
-                    placeNamed_.at(edition_.coastOrder[static_cast<size_t>(i)].name);
+                const std::string& stop = edition_.coastOrder[static_cast<size_t>(i)].name;
+                const auto place = placeNamed_.find(stop);
+                if (place == placeNamed_.end()) {
+                    error = mapLine(step.line, "the coast stop '" + stop + "' is not a place");
+                    return false;
+                }
                 shore.push_back(static_cast<int>(raw.size()));
-                raw << QPointF(place->x, place->y);
+                raw << QPointF(place->second->x, place->second->y);
             }
         }
         if (!shore.empty() && SignedArea(raw) <= 0) {

@@ -13,7 +13,6 @@
 #include "tools/mkedition/maps/mapsource.h"
 
 struct MapRiver {
-    QString name;
     QPolygonF path;  // from the source to the mouth
     double mouthWidth;
 };
@@ -43,8 +42,7 @@ struct Geography {
     bool inCounty(const QPointF& p) const;
 };
 
-// Dots of covered places: radius in map units, and the land they need round them.
-constexpr double kPlaceDotRadius = 4;
+// The land a covered place's dot needs round it, in map units.
 constexpr double kPlaceDotClearance = 6;
 // A coast stop's shore point lies this far out to sea from the place.
 constexpr double kShoreOffset = 7;

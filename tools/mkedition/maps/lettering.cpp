@@ -27,19 +27,8 @@ const std::vector<AreaLettering> kMiniMapAreas{
 
 namespace {
 
-QString shown(const QString& text, const LetterStyle& style) {
-    return style.capitals ? text.toUpper() : text;
-}
-
-QSizeF textSize(const QString& text, const LetterStyle& style, double scale) {
-    const QFontMetricsF metrics(StyleFont(style, scale));
-    return QSizeF(std::ceil(metrics.horizontalAdvance(text)),
-                  std::ceil(metrics.ascent() + metrics.descent()));
-}
-
-}  // namespace
-
-QFont StyleFont(const LetterStyle& style, double scale) {
+// The font of a style, set up to render the same on every machine.
+QFont styleFont(const LetterStyle& style, double scale) {
     QFont font(QString::fromLatin1(style.family));
     font.setPixelSize(static_cast<int>(std::lround(style.pixelSize * scale)));
     font.setBold(style.bold);
@@ -51,9 +40,10 @@ QFont StyleFont(const LetterStyle& style, double scale) {
     return font;
 }
 
-void DrawLetters(QPainter& painter, const QRectF& box, const QString& text,
+// Text with its halo; box is where the text's bounding box goes.
+void drawLetters(QPainter& painter, const QRectF& box, const QString& text,
                  const LetterStyle& style, double scale) {
-    const QFont font = StyleFont(style, scale);
+    const QFont font = styleFont(style, scale);
     painter.setFont(font);
     const QFontMetricsF metrics(font);
     const QPointF baseline(box.left(), box.top() + metrics.ascent());
@@ -68,6 +58,18 @@ void DrawLetters(QPainter& painter, const QRectF& box, const QString& text,
     painter.setPen(QColor(style.ink));
     painter.drawText(baseline, text);
 }
+
+QString shown(const QString& text, const LetterStyle& style) {
+    return style.capitals ? text.toUpper() : text;
+}
+
+QSizeF textSize(const QString& text, const LetterStyle& style, double scale) {
+    const QFontMetricsF metrics(styleFont(style, scale));
+    return QSizeF(std::ceil(metrics.horizontalAdvance(text)),
+                  std::ceil(metrics.ascent() + metrics.descent()));
+}
+
+}  // namespace
 
 void LetterAreas(QPainter& painter, const std::vector<SourceLabel>& labels,
                  const std::vector<AreaLettering>& lettering, double scale, const Viewport& view,
@@ -89,7 +91,7 @@ void LetterAreas(QPainter& painter, const std::vector<SourceLabel>& labels,
             // Letter spacing also follows the last letter; centre on the letters alone.
             const QRectF box(centre.x() - (size.width() - style.letterSpacing * scale) / 2, top,
                              size.width(), size.height());
-            DrawLetters(painter, box, line, style, scale);
+            drawLetters(painter, box, line, style, scale);
             placer.keepFree(box);
             top += lineHeight;
         }
@@ -133,6 +135,6 @@ void LetterPlaces(QPainter& painter, const std::vector<MapPlace>& places, double
                                  end - toward * (1.5 / length));
             }
         }
-        DrawLetters(painter, placed->box, name.text, style);
+        drawLetters(painter, placed->box, name.text, style, 1);
     }
 }

@@ -42,9 +42,3 @@ void LetterPlaces(QPainter& painter, const std::vector<MapPlace>& places, double
 
 extern const LetterStyle kPlaceNameStyle;
 extern const LetterStyle kTownNameStyle;
-
-// The font of a style, set up to render the same on every machine.
-QFont StyleFont(const LetterStyle& style, double scale = 1);
-// Text with its halo; box is where the text's bounding box goes.
-void DrawLetters(QPainter& painter, const QRectF& box, const QString& text,
-                 const LetterStyle& style, double scale = 1);

@@ -37,6 +37,13 @@ QPointF catmullRom(const QPointF& p0, const QPointF& p1, const QPointF& p2, cons
     return lerp(b1, b2, t1, t2, t);
 }
 
+double distanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b) {
+    const QPointF ab = b - a;
+    const double l2 = QPointF::dotProduct(ab, ab);
+    const double t = l2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / l2, 0.0, 1.0) : 0.0;
+    return length(p - (a + ab * t));
+}
+
 }  // namespace
 
 QPolygonF SmoothPath(const QPolygonF& given, bool closed, double step, std::vector<int>* knots) {
@@ -138,13 +145,6 @@ QPolygonF RoughenPath(const QPolygonF& path, bool closed, const Roughness& rough
     return out;
 }
 
-double DistanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b) {
-    const QPointF ab = b - a;
-    const double l2 = QPointF::dotProduct(ab, ab);
-    const double t = l2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / l2, 0.0, 1.0) : 0.0;
-    return length(p - (a + ab * t));
-}
-
 double DistanceToPath(const QPointF& p, const QPolygonF& path, bool closed) {
     const int n = static_cast<int>(path.size());
     if (n == 0) return 1e300;
@@ -152,7 +152,7 @@ double DistanceToPath(const QPointF& p, const QPolygonF& path, bool closed) {
     double best = 1e300;
     const int segments = closed ? n : n - 1;
     for (int i = 0; i < segments; ++i)
-        best = std::min(best, DistanceToSegment(p, path[i], path[(i + 1) % n]));
+        best = std::min(best, distanceToSegment(p, path[i], path[(i + 1) % n]));
     return best;
 }
 

@@ -25,7 +25,6 @@ QPolygonF RoughenPath(const QPolygonF& path, bool closed, const Roughness& rough
 // map: the sea side of an outline that runs clockwise round its land.
 QPointF RightNormal(const QPolygonF& path, int i, bool closed);
 
-double DistanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b);
 double DistanceToPath(const QPointF& p, const QPolygonF& path, bool closed);
 
 // Positive when the outline runs clockwise as seen on the map.
