@@ -161,6 +161,10 @@ TEST(Geography, RefusesOutlinesThatDisagreeWithTheCoastTour) {
         geographyError("land A\n  100 900 700 900\n  shore Cport, Testshire .. Cport, Testshire\n"
                        "  700 100 100 100\ncounty B\n  0 0 1000 0 1000 1000\n"),
         "map.txt: line 1: an outline with a shore must run clockwise round its land");
+    EditionSource strayStop = IslandEdition();
+    strayStop.coastOrder[1].name = "Zport, Testshire";
+    EXPECT_EQ(geographyError(kIslandMap, "", strayStop),
+              "map.txt: line 3: the coast stop 'Zport, Testshire' is not a place");
 }
 
 TEST(Geography, RefusesPlacesAndTownsWhereTheMapCannotShowThem) {
