@@ -30,14 +30,15 @@ void paintTownDots(QPainter& painter, const std::vector<MapPlace>& towns) {
     painter.restore();
 }
 
-void letterTheMap(QPainter& painter, const Geography& geography, const Viewport& view) {
+void letterTheMap(QPainter& painter, const Geography& geography, const Relief& relief,
+                  const Viewport& view) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::Antialiasing);
-    LabelPlacer placer(QRectF(QPointF(0, 0), QSizeF(view.size)), [&geography](const QRectF& box) {
+    LabelPlacer placer(QRectF(QPointF(0, 0), QSizeF(view.size)), [&relief](const QRectF& box) {
         int onLand = 0;
         for (const QPointF& corner :
              {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight(), box.center()})
-            onLand += geography.onLand(corner) ? 1 : 0;
+            onLand += relief.seaDistance(corner.x(), corner.y()) < 1 ? 1 : 0;
         return onLand == 0 || onLand == 5 ? 0.0 : kShoreStraddleCost;
     });
     const double dotClearance = kPlaceDotPixelRadius + 1;
@@ -62,7 +63,7 @@ DetailedMap PaintDetailedMap(const Geography& geography, const Relief& relief,
         PaintLinework(painter, geography, view, DetailedMapLines());
         paintTownDots(painter, geography.towns);
         painter.drawImage(geography.londonBox.topLeft(), PaintLondonPlan(geography, 1));
-        letterTheMap(painter, geography, view);
+        letterTheMap(painter, geography, relief, view);
     }
     DetailedMap map;
     map.picture = Quantise(ground, overlay, palette);

@@ -53,7 +53,6 @@ std::vector<LabelPlacer::Candidate> LabelPlacer::candidates(const LabelRequest& 
         add(x - g - w, y - h / 2 - step, cost + 1.5, true);
         add(x - g - w, y - h / 2 + step, cost + 1.5, true);
     }
-    for (Candidate& candidate : out) candidate.cost += extraCost_(candidate.box);
     return out;
 }
 
@@ -65,10 +64,20 @@ bool LabelPlacer::isFree(const QRectF& box) const {
 }
 
 std::optional<PlacedLabel> LabelPlacer::place(const LabelRequest& request) {
-    const std::vector<Candidate> all = candidates(request);
+    std::vector<Candidate> all = candidates(request);
+    std::stable_sort(all.begin(), all.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
     const Candidate* best = nullptr;
+    double bestCost = 0;
     for (const Candidate& candidate : all) {
-        if ((!best || candidate.cost < best->cost) && isFree(candidate.box)) best = &candidate;
+        // The extra cost is never negative: nothing dearer before it can win.
+        if (best && candidate.cost >= bestCost) break;
+        if (!isFree(candidate.box)) continue;
+        const double cost = candidate.cost + extraCost_(candidate.box);
+        if (!best || cost < bestCost) {
+            best = &candidate;
+            bestCost = cost;
+        }
     }
     if (!best) return std::nullopt;
     taken_.push_back(best->box);

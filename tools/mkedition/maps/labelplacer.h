@@ -22,7 +22,7 @@ struct PlacedLabel {
 class LabelPlacer {
   public:
     // extraCost scores a candidate box (for example how much of it straddles the shore); the
-    // placer adds it to the cost of the candidate's position.
+    // placer adds it, never negative, to the cost of the candidate's position.
     LabelPlacer(const QRectF& bounds, std::function<double(const QRectF&)> extraCost);
 
     void keepFree(const QRectF& area);
