@@ -243,6 +243,24 @@ TEST_F(IslandMaps, TilesUnscrambleWithTheirNamesAndMiniMapsWithTheirSeeds) {
     EXPECT_FALSE(tile.isNull());
 }
 
+TEST_F(IslandMaps, APlaceWithNoRoomForItsNameIsRefused) {
+    EditionSource crowded = IslandEdition();
+    // Dots a little more than a dot apart, in a block: the inner ones' names cannot go anywhere.
+    for (int i = 0; i < 49; ++i) {
+        SourcePlace place;
+        place.name = "Crowd " + std::to_string(i) + ", Testshire";
+        place.x = 500 + (i % 7) * 12;
+        place.y = 300 + (i / 7) * 12;
+        place.line = 100 + i;
+        crowded.places.push_back(place);
+    }
+    DataDirectory out;
+    std::string error;
+    EXPECT_FALSE(WriteEditionMaps(crowded, source_.path(), out.path() + "data", "", error));
+    EXPECT_EQ(error.rfind(source_.path() + "/places.txt: line 1", 0), 0u) << error;
+    EXPECT_NE(error.find("no room for the name 'Crowd "), std::string::npos) << error;
+}
+
 TEST_F(IslandMaps, ErrorsNameTheSourceFileAndAnEditionWithoutAMapHasNone) {
     DataDirectory out;
     std::string error;

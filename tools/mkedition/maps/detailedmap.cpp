@@ -30,8 +30,9 @@ void paintTownDots(QPainter& painter, const std::vector<MapPlace>& towns) {
     painter.restore();
 }
 
-void letterTheMap(QPainter& painter, const Geography& geography, const Relief& relief,
-                  const Viewport& view) {
+// The covered places whose names found no room.
+std::vector<size_t> letterTheMap(QPainter& painter, const Geography& geography,
+                                 const Relief& relief, const Viewport& view) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::Antialiasing);
     LabelPlacer placer(QRectF(QPointF(0, 0), QSizeF(view.size)), [&relief](const QRectF& box) {
@@ -46,8 +47,11 @@ void letterTheMap(QPainter& painter, const Geography& geography, const Relief& r
     for (const MapPlace& town : geography.towns) placer.keepFree(town.at, kTownDotRadius + 1);
     placer.keepFree(QRectF(geography.londonBox).adjusted(-1, -1, 2, 2));
     LetterAreas(painter, geography.labels, kDetailedMapAreas, 1, view, placer);
-    LetterPlaces(painter, geography.places, dotClearance, kPlaceNameStyle, view, placer);
+    const std::vector<size_t> unnamed =
+        LetterPlaces(painter, geography.places, dotClearance, kPlaceNameStyle, view, placer);
+    // A greyed town without its name is no loss.
     LetterPlaces(painter, geography.towns, kTownDotRadius + 1, kTownNameStyle, view, placer);
+    return unnamed;
 }
 
 }  // namespace
@@ -58,14 +62,14 @@ DetailedMap PaintDetailedMap(const Geography& geography, const Relief& relief,
     const QImage ground = PaintGround(geography, relief, view);
     QImage overlay(view.size, QImage::Format_ARGB32_Premultiplied);
     overlay.fill(Qt::transparent);
+    DetailedMap map;
     {
         QPainter painter(&overlay);
         PaintLinework(painter, geography, view, DetailedMapLines());
         paintTownDots(painter, geography.towns);
         painter.drawImage(geography.londonBox.topLeft(), PaintLondonPlan(geography, 1));
-        letterTheMap(painter, geography, relief, view);
+        map.unnamedPlaces = letterTheMap(painter, geography, relief, view);
     }
-    DetailedMap map;
     map.picture = Quantise(ground, overlay, palette);
     const uint8_t ring = palette.indexOf(kPlaceDotRing);
     for (const MapPlace& place : geography.places)

@@ -11,6 +11,8 @@
 struct DetailedMap {
     QImage picture;        // Format_Indexed8, the map's size
     QImage londonPicture;  // the London box as the map shows it, dots included (RGB32)
+    std::vector<size_t>
+        unnamedPlaces;  // covered places (of geography.places) with no room for a name
 };
 
 DetailedMap PaintDetailedMap(const Geography& geography, const Relief& relief,

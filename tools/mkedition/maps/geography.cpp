@@ -190,7 +190,7 @@ class GeographyBuilder {
             const QPointF at(place.x, place.y);
             const bool london = edition_.londonBox.contains(place.x, place.y);
             (london ? g.londonPlaces : g.places)
-                .push_back(MapPlace{at, shownName(place.name, london)});
+                .push_back(MapPlace{at, shownName(place.name, london), place.line});
             if (!g.onLand(at)) {
                 error = placeLine(place, "is not on land on the map");
                 return false;
@@ -224,7 +224,7 @@ class GeographyBuilder {
                 error = at + "lies inside the county on the map";
                 return false;
             }
-            g.towns.push_back(MapPlace{town.at, QString::fromLatin1(town.name.c_str())});
+            g.towns.push_back(MapPlace{town.at, QString::fromLatin1(town.name.c_str()), town.line});
         }
         return true;
     }

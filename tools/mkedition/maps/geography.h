@@ -20,6 +20,7 @@ struct MapRiver {
 struct MapPlace {
     QPointF at;
     QString label;  // what the map writes beside the dot
+    int line;       // where it stands in places.txt or towns.txt
 };
 
 struct Geography {

@@ -98,19 +98,21 @@ void LetterAreas(QPainter& painter, const std::vector<SourceLabel>& labels,
     }
 }
 
-void LetterPlaces(QPainter& painter, const std::vector<MapPlace>& places, double dotRadius,
-                  const LetterStyle& style, const Viewport& view, LabelPlacer& placer) {
+std::vector<size_t> LetterPlaces(QPainter& painter, const std::vector<MapPlace>& places,
+                                 double dotRadius, const LetterStyle& style, const Viewport& view,
+                                 LabelPlacer& placer) {
     const QTransform toPixels = view.transform();
     struct Pending {
         LabelRequest request;
         QString text;
         int freedom;
+        size_t place;
     };
     std::vector<Pending> pending;
-    for (const MapPlace& place : places) {
-        const QString text = shown(place.label, style);
-        const LabelRequest request{toPixels.map(place.at), dotRadius, textSize(text, style, 1)};
-        pending.push_back(Pending{request, text, placer.freeCandidates(request)});
+    for (size_t i = 0; i < places.size(); ++i) {
+        const QString text = shown(places[i].label, style);
+        const LabelRequest request{toPixels.map(places[i].at), dotRadius, textSize(text, style, 1)};
+        pending.push_back(Pending{request, text, placer.freeCandidates(request), i});
     }
     // Crowded names first, ties from the north-west, so the order never depends on the input's.
     std::stable_sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) {
@@ -119,9 +121,13 @@ void LetterPlaces(QPainter& painter, const std::vector<MapPlace>& places, double
             return a.request.anchor.y() < b.request.anchor.y();
         return a.request.anchor.x() < b.request.anchor.x();
     });
+    std::vector<size_t> leftOut;
     for (const Pending& name : pending) {
         const std::optional<PlacedLabel> placed = placer.place(name.request);
-        if (!placed) continue;
+        if (!placed) {
+            leftOut.push_back(name.place);
+            continue;
+        }
         if (placed->needsLeader) {
             const QPointF dot = name.request.anchor;
             const QRectF& box = placed->box;
@@ -137,4 +143,6 @@ void LetterPlaces(QPainter& painter, const std::vector<MapPlace>& places, double
         }
         drawLetters(painter, placed->box, name.text, style, 1);
     }
+    std::sort(leftOut.begin(), leftOut.end());
+    return leftOut;
 }

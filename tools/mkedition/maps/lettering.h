@@ -36,9 +36,10 @@ void LetterAreas(QPainter& painter, const std::vector<SourceLabel>& labels,
                  LabelPlacer& placer);
 
 // Each name beside its dot (dotRadius pixels, already kept free in the placer), the most crowded
-// first. A name that finds no room is left out.
-void LetterPlaces(QPainter& painter, const std::vector<MapPlace>& places, double dotRadius,
-                  const LetterStyle& style, const Viewport& view, LabelPlacer& placer);
+// first. A name that finds no room is left out; the result lists them (indices into places).
+std::vector<size_t> LetterPlaces(QPainter& painter, const std::vector<MapPlace>& places,
+                                 double dotRadius, const LetterStyle& style, const Viewport& view,
+                                 LabelPlacer& placer);
 
 extern const LetterStyle kPlaceNameStyle;
 extern const LetterStyle kTownNameStyle;

@@ -96,8 +96,10 @@ QImage PaintLondonPlan(const Geography& geography, int scale) {
     return image;
 }
 
-QImage PaintLondonInset(const Geography& geography) {
-    QImage image = PaintLondonPlan(geography, kLondonInsetScale);
+LondonInset PaintLondonInset(const Geography& geography) {
+    LondonInset inset;
+    QImage& image = inset.picture;
+    image = PaintLondonPlan(geography, kLondonInsetScale);
     const QPoint origin = geography.londonBox.topLeft();
     std::vector<QPoint> markers;
     for (const MapPlace& place : geography.londonPlaces)
@@ -111,9 +113,10 @@ QImage PaintLondonInset(const Geography& geography) {
         const double clearance = kMarkerHalfHeight + kMarkerRing;
         for (const QPoint& marker : markers) placer.keepFree(QPointF(marker), clearance);
         const Viewport view{QRectF(origin, QSizeF(geography.londonBox.size())), image.size()};
-        LetterPlaces(painter, geography.londonPlaces, clearance, kPlaceNameStyle, view, placer);
+        inset.unnamedPlaces =
+            LetterPlaces(painter, geography.londonPlaces, clearance, kPlaceNameStyle, view, placer);
     }
     keepMarkerColoursFree(image);
     for (const QPoint& marker : markers) paintMarker(image, marker);
-    return image;
+    return inset;
 }

@@ -12,5 +12,10 @@
 // The plan at the given pixels per map unit, without dots, names or markers (RGB32).
 QImage PaintLondonPlan(const Geography& geography, int scale);
 
-// The inset picture (RGB32, the London box enlarged by the inset scale).
-QImage PaintLondonInset(const Geography& geography);
+struct LondonInset {
+    QImage picture;  // RGB32, the London box enlarged by the inset scale
+    std::vector<size_t>
+        unnamedPlaces;  // London places (of geography.londonPlaces) with no room for a name
+};
+
+LondonInset PaintLondonInset(const Geography& geography);

@@ -56,14 +56,28 @@ bool writeTiles(const QImage& map, const std::string& sourceDir, const std::stri
     return true;
 }
 
+// A covered place must have its name on the map; the first one without is the error.
+bool allNamed(const std::vector<size_t>& unnamed, const std::vector<MapPlace>& places,
+              const std::string& sourceDir, const char* picture, std::string& error) {
+    if (unnamed.empty()) return true;
+    const MapPlace& place = places[unnamed.front()];
+    error = sourceDir + "/places.txt: line " + std::to_string(place.line) +
+            ": no room for the name '" + place.label.toStdString() + "' on the " + picture;
+    return false;
+}
+
 bool writeLondonPictures(const Geography& geography, const QImage& mapLondon,
-                         const std::string& resourceDir, std::string& error) {
+                         const std::string& sourceDir, const std::string& resourceDir,
+                         std::string& error) {
+    const LondonInset inset = PaintLondonInset(geography);
+    if (!allNamed(inset.unnamedPlaces, geography.londonPlaces, sourceDir, "London inset", error))
+        return false;
     if (!QDir().mkpath(QString::fromStdString(resourceDir))) {
         error = "cannot create " + resourceDir;
         return false;
     }
-    const std::pair<const char*, QImage> pictures[] = {
-        {kMiniLonImageFile, mapLondon}, {kLonImageFile, PaintLondonInset(geography)}};
+    const std::pair<const char*, QImage> pictures[] = {{kMiniLonImageFile, mapLondon},
+                                                       {kLonImageFile, inset.picture}};
     for (const auto& [name, picture] : pictures) {
         const std::string path = resourceDir + "/" + name;
         if (!WriteIfChanged(path, pngBytes(picture))) {
@@ -94,7 +108,9 @@ bool WriteEditionMaps(const EditionSource& edition, const std::string& sourceDir
     const Relief relief(geography);
     const MapPalette palette;
     const DetailedMap map = PaintDetailedMap(geography, relief, palette);
-    if (!writeTiles(map.picture, sourceDir, outDir, error)) return false;
+    if (!allNamed(map.unnamedPlaces, geography.places, sourceDir, "detailed map", error) ||
+        !writeTiles(map.picture, sourceDir, outDir, error))
+        return false;
     const struct {
         const char* file;
         const char* seed;
@@ -108,5 +124,5 @@ bool WriteEditionMaps(const EditionSource& edition, const std::string& sourceDir
             return false;
     }
     return resourceDir.empty() ||
-           writeLondonPictures(geography, map.londonPicture, resourceDir, error);
+           writeLondonPictures(geography, map.londonPicture, sourceDir, resourceDir, error);
 }
