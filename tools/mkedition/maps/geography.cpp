@@ -11,7 +11,7 @@ namespace {
 constexpr Roughness kCoastRoughness{6.0, 45.0, 11};
 constexpr Roughness kCountyRoughness{5.0, 35.0, 23};
 constexpr Roughness kLakeRoughness{1.5, 12.0, 37};
-constexpr Roughness kRiverRoughness{2.5, 22.0, 41};
+constexpr Roughness kRiverRoughness{4.5, 40.0, 41};
 constexpr Roughness kRoadRoughness{1.2, 30.0, 53};
 // Distance over which a line leaves a pinned point (a shore point, a town on a road).
 constexpr double kPinFade = 12;
