@@ -186,7 +186,7 @@ std::map<std::string, std::vector<uint8_t>> filesUnder(const std::string& folder
 }
 
 class IslandMaps : public ::testing::Test {
-  protected:
+protected:
     IslandMaps() {
         source_.write("map.txt", std::string(kIslandMap));
         source_.write("towns.txt", std::string(kIslandTowns));
@@ -267,6 +267,12 @@ TEST_F(IslandMaps, ErrorsNameTheSourceFileAndAnEditionWithoutAMapHasNone) {
     source_.write("map.txt", std::string("land A\n  1 1 2 2\n"));
     EXPECT_FALSE(build(out, error));
     EXPECT_EQ(error, source_.path() + "/map.txt: line 1: 'land' needs at least 3 points");
+
+    source_.write("map.txt", std::string(kIslandMap));
+    EditionSource huge = IslandEdition();
+    huge.columnCount = 10 * 512 + 1;
+    EXPECT_FALSE(WriteEditionMaps(huge, source_.path(), out.path() + "data", "", error));
+    EXPECT_EQ(error, source_.path() + "/edition.txt: the map is too large for the tile names");
 
     DataDirectory bare;
     EXPECT_TRUE(WriteEditionMaps(IslandEdition(), bare.path(), out.path() + "data",

@@ -32,14 +32,9 @@ bool writeBitmap(const std::string& path, const QImage& picture, const std::stri
     return false;
 }
 
-bool writeTiles(const QImage& map, const std::string& sourceDir, const std::string& outDir,
-                std::string& error) {
+bool writeTiles(const QImage& map, const std::string& outDir, std::string& error) {
     const int columns = (map.width() + maptiles::kTileWidth - 1) / maptiles::kTileWidth;
     const int rows = (map.height() + maptiles::kTileHeight - 1) / maptiles::kTileHeight;
-    if (columns > maptiles::kMaxColumns || rows > maptiles::kMaxRows) {
-        error = sourceDir + "/edition.txt: the map is too large for the tile names";
-        return false;
-    }
     const std::string folder = outDir + "/" + maptiles::kFolder;
     if (!QDir().mkpath(QString::fromStdString(folder))) {
         error = "cannot create " + folder;
@@ -99,6 +94,11 @@ bool WriteEditionMaps(const EditionSource& edition, const std::string& sourceDir
         return false;
     }
     if (!parsed.present) return true;
+    if (edition.columnCount > maptiles::kMaxColumns * maptiles::kTileWidth ||
+        edition.rowCount > maptiles::kMaxRows * maptiles::kTileHeight) {
+        error = sourceDir + "/edition.txt: the map is too large for the tile names";
+        return false;
+    }
     const GeographyOutcome built = BuildGeography(parsed.source, edition);
     if (!built.ok) {
         error = sourceDir + "/" + built.error;
@@ -109,7 +109,7 @@ bool WriteEditionMaps(const EditionSource& edition, const std::string& sourceDir
     const MapPalette palette;
     const DetailedMap map = PaintDetailedMap(geography, relief, palette);
     if (!allNamed(map.unnamedPlaces, geography.places, sourceDir, "detailed map", error) ||
-        !writeTiles(map.picture, sourceDir, outDir, error))
+        !writeTiles(map.picture, outDir, error))
         return false;
     const struct {
         const char* file;

@@ -109,11 +109,8 @@ Relief::Relief(const Geography& geography)
     const std::vector<uint8_t> dry = rasterise(columns_, rows_, [&](QPainter& painter) {
         painter.fillRect(QRectF(QPointF(0, 0), QSizeF(geography.mapSize)), Qt::black);
         painter.setCompositionMode(QPainter::CompositionMode_Clear);
-        for (const MapRiver& river : geography.rivers) {
-            painter.setPen(QPen(Qt::black, 3 * kCell));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawPolyline(river.path);
-        }
+        painter.setPen(QPen(Qt::black, 3 * kCell));
+        for (const MapRiver& river : geography.rivers) painter.drawPolyline(river.path);
     });
     const std::vector<float> fromRiver = distanceOutward(dry, columns_, rows_);
 
