@@ -17,7 +17,7 @@ constexpr int kMaxRows = 100;
 
 // "%1.1d%2.2d.bmp": column, then row.
 inline std::string TileName(int column, int row) {
-    char name[16];
+    char name[32];
     std::snprintf(name, sizeof name, "%1.1d%2.2d.bmp", column, row);
     return name;
 }

@@ -42,6 +42,13 @@ QString shownName(const std::string& name, bool london) {
     return QString::fromLatin1(shown.data(), static_cast<int>(shown.size()));
 }
 
+QPainterPath areaOf(const std::vector<QPolygonF>& outlines) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const QPolygonF& outline : outlines) path.addPolygon(outline);
+    return path;
+}
+
 double clearance(const QPointF& p, const std::vector<QPolygonF>& outlines) {
     double best = 1e300;
     for (const QPolygonF& outline : outlines)
@@ -83,6 +90,10 @@ public:
             g.roads.emplace_back();
             if (!route(road, g.roads.back(), error)) return false;
         }
+        g.land = areaOf(g.lands).subtracted(areaOf(g.lakes));
+        QPainterPath county;
+        county.addPolygon(g.county);
+        g.countyLand = county.intersected(g.land);
         g.hills = map_.hills;
         g.labels = map_.labels;
         g.londonStreets = map_.londonStreets;

@@ -3,6 +3,7 @@
 // the towns outside the county. Building it checks that the words and the map agree.
 #pragma once
 
+#include <QPainterPath>
 #include <QPolygonF>
 #include <QRect>
 #include <QString>
@@ -28,6 +29,8 @@ struct Geography {
     std::vector<QPolygonF> lands;
     QPolygonF county;  // only its part on land is the county
     std::vector<QPolygonF> lakes;
+    QPainterPath land;        // the lands without the lakes
+    QPainterPath countyLand;  // the county's part of it
     std::vector<MapRiver> rivers;
     std::vector<QPolygonF> roads;
     std::vector<SourceHills> hills;

@@ -22,21 +22,11 @@ QImage coverage(const Viewport& view, const QPainterPath& shape) {
     return mask;
 }
 
-QPainterPath polygons(const std::vector<QPolygonF>& outlines) {
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    for (const QPolygonF& outline : outlines) path.addPolygon(outline);
-    return path;
-}
-
 }  // namespace
 
 QImage PaintGround(const Geography& geography, const Relief& relief, const Viewport& view) {
-    const QPainterPath land = polygons(geography.lands).subtracted(polygons(geography.lakes));
-    QPainterPath county;
-    county.addPolygon(geography.county);
-    const QImage landMask = coverage(view, land);
-    const QImage countyMask = coverage(view, county.intersected(land));
+    const QImage landMask = coverage(view, geography.land);
+    const QImage countyMask = coverage(view, geography.countyLand);
 
     QImage out(view.size, QImage::Format_RGB32);
     for (int y = 0; y < view.size.height(); ++y) {

@@ -18,13 +18,6 @@ QPen pen(QRgb colour, double width) {
     return p;
 }
 
-QPainterPath areaOf(const std::vector<QPolygonF>& outlines) {
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    for (const QPolygonF& outline : outlines) path.addPolygon(outline);
-    return path;
-}
-
 void paintRiver(QPainter& painter, const MapRiver& river, const LineWidths& widths, QRgb colour) {
     const int n = static_cast<int>(river.path.size());
     for (int stretch = 0; stretch < kRiverStretches; ++stretch) {
@@ -59,10 +52,8 @@ void PaintLinework(QPainter& painter, const Geography& geography, const Viewport
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(view.transform());
-    const QPainterPath land = areaOf(geography.lands);
-    QPainterPath countyOutline;
-    countyOutline.addPolygon(geography.county);
-    const QPainterPath county = countyOutline.intersected(land);
+    const QPainterPath& land = geography.land;
+    const QPainterPath& county = geography.countyLand;
     const QPainterPath greyed = land.subtracted(county);
 
     // Rivers and roads take the county's colours inside it and grey ones outside.

@@ -87,6 +87,21 @@ bool readValues(const SourceLine& line, double* values, const double (*bounds)[2
     return true;
 }
 
+// "x y text": a point and the text that goes there; noText is the error when the text is missing.
+bool readNamedPoint(const SourceLine& line, QPointF& at, std::string& text, const char* noText,
+                    std::string& error) {
+    static const double bounds[][2] = {{-kCoordinateLimit, kCoordinateLimit},
+                                       {-kCoordinateLimit, kCoordinateLimit}};
+    double xy[2];
+    if (!readValues(line, xy, bounds, 2, &text, error)) return false;
+    if (text.empty()) {
+        error = AtLine(line, noText);
+        return false;
+    }
+    at = QPointF(xy[0], xy[1]);
+    return true;
+}
+
 bool readLabelKind(const std::string& word, LabelKind& kind) {
     static const struct {
         const char* word;
@@ -271,16 +286,9 @@ private:
         }
         std::string rest;
         std::getline(in, rest);
-        const SourceLine values{line.number, "label " + kind, rest};
-        static const double bounds[][2] = {{-kCoordinateLimit, kCoordinateLimit},
-                                           {-kCoordinateLimit, kCoordinateLimit}};
-        double at[2];
-        if (!readValues(values, at, bounds, 2, &label.text, error)) return false;
-        if (label.text.empty()) {
-            error = AtLine(line, "a label needs its text");
+        if (!readNamedPoint(SourceLine{line.number, "label " + kind, rest}, label.at, label.text,
+                            "a label needs its text", error))
             return false;
-        }
-        label.at = QPointF(at[0], at[1]);
         source_.labels.push_back(label);
         return true;
     }
@@ -344,18 +352,11 @@ bool ParseTownsText(const std::string& text, MapSource& source, std::string& err
     std::vector<SourceLine> lines;
     if (!SplitSourceLines(text, lines, error)) return false;
     for (const SourceLine& line : lines) {
-        const SourceLine values{line.number, "town", line.keyword + " " + line.rest};
-        static const double bounds[][2] = {{-kCoordinateLimit, kCoordinateLimit},
-                                           {-kCoordinateLimit, kCoordinateLimit}};
-        double at[2];
         SourceTown town;
         town.line = line.number;
-        if (!readValues(values, at, bounds, 2, &town.name, error)) return false;
-        if (town.name.empty()) {
-            error = AtLine(line, "a town needs its name");
+        if (!readNamedPoint(SourceLine{line.number, "town", line.keyword + " " + line.rest},
+                            town.at, town.name, "a town needs its name", error))
             return false;
-        }
-        town.at = QPointF(at[0], at[1]);
         source.towns.push_back(town);
     }
     return true;

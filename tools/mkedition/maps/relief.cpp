@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -84,22 +83,14 @@ std::vector<float> distanceOutward(const std::vector<uint8_t>& inside, int colum
     return d;
 }
 
-QPainterPath outlines(const std::vector<QPolygonF>& polygons) {
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    for (const QPolygonF& polygon : polygons) path.addPolygon(polygon);
-    return path;
-}
-
 }  // namespace
 
 Relief::Relief(const Geography& geography)
     : columns_(static_cast<int>(std::ceil(geography.mapSize.width() / kCell)) + 1),
       rows_(static_cast<int>(std::ceil(geography.mapSize.height() / kCell)) + 1) {
     const size_t cells = static_cast<size_t>(columns_) * static_cast<size_t>(rows_);
-    const std::vector<uint8_t> land = rasterise(columns_, rows_, [&](QPainter& painter) {
-        painter.drawPath(outlines(geography.lands).subtracted(outlines(geography.lakes)));
-    });
+    const std::vector<uint8_t> land =
+        rasterise(columns_, rows_, [&](QPainter& painter) { painter.drawPath(geography.land); });
     std::vector<uint8_t> sea(cells);
     for (size_t i = 0; i < cells; ++i) sea[i] = !land[i];
     sea_ = distanceOutward(sea, columns_, rows_);
