@@ -69,7 +69,12 @@ QImage PaintLondonPlan(const Geography& geography, int scale) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(kCityPark));
     for (const QPolygonF& park : geography.londonParks) painter.drawPolygon(park);
-    // Streets: at one pixel per map unit a fine line each; enlarged, white with a casing.
+    for (const MapRiver& river : geography.rivers) {
+        painter.setPen(pen(kRiver, river.mouthWidth));
+        painter.drawPolyline(river.path);
+    }
+    // Streets over the river are its bridges. At one pixel per map unit a fine line each;
+    // enlarged, white with a casing.
     for (const bool casing : {true, false}) {
         for (const LondonStreet& street : geography.londonStreets) {
             const QPolygonF line(QVector<QPointF>(street.points.begin(), street.points.end()));
@@ -81,10 +86,6 @@ QImage PaintLondonPlan(const Geography& geography, int scale) {
             }
             if (scale != 1 || casing) painter.drawPolyline(line);
         }
-    }
-    for (const MapRiver& river : geography.rivers) {
-        painter.setPen(pen(kRiver, river.mouthWidth));
-        painter.drawPolyline(river.path);
     }
     if (scale == 1) {
         painter.resetTransform();
