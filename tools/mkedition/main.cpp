@@ -1,11 +1,13 @@
 // mkedition: builds a data directory from an edition source folder.
-//   mkedition SOURCE_DIR OUTPUT_DIR [--tour-source FILE]
+//   mkedition SOURCE_DIR OUTPUT_DIR [--tour-source FILE] [--resource-dir DIR]
 
+#include <QGuiApplication>
 #include <cstdio>
 #include <string>
 
 #include "content/btabformat.h"
 #include "tools/mkedition/editionmusic.h"
+#include "tools/mkedition/maps/mapfiles.h"
 #include "tools/mkedition/outputfiles.h"
 #include "tools/mkedition/photographs.h"
 #include "tools/mkedition/sourceparser.h"
@@ -14,7 +16,8 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: mkedition SOURCE_DIR OUTPUT_DIR [--tour-source FILE]\n");
+    std::fprintf(stderr,
+                 "usage: mkedition SOURCE_DIR OUTPUT_DIR [--tour-source FILE] [--resource-dir DIR]\n");
     return 2;
 }
 
@@ -26,13 +29,24 @@ int failure(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 && argc != 5) return usage();
+    // The maps' lettering needs Qt's fonts, and they need an application (but no screen); always
+    // the same platform, whose fonts render the same wherever the edition is built.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    if (argc < 3 || argc % 2 == 0) return usage();
     const std::string sourceDir = argv[1];
     const std::string outDir = argv[2];
     std::string tourSource;
-    if (argc == 5) {
-        if (std::string(argv[3]) != "--tour-source") return usage();
-        tourSource = argv[4];
+    std::string resourceDir;
+    for (int i = 3; i < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--tour-source") {
+            tourSource = argv[i + 1];
+        } else if (option == "--resource-dir") {
+            resourceDir = argv[i + 1];
+        } else {
+            return usage();
+        }
     }
 
     const ParseOutcome parsed = ParseEditionFolder(sourceDir);
@@ -53,5 +67,9 @@ int main(int argc, char** argv) {
     if (!WriteEditionMusic(sourceDir, outDir, musicError)) return failure(musicError);
     if (!tourSource.empty() && !WriteIfChanged(tourSource, TourTableSource(built.edition.tour)))
         return failure("cannot write " + tourSource);
+
+    std::string mapError;
+    if (!WriteEditionMaps(parsed.source, sourceDir, outDir, resourceDir, mapError))
+        return failure(mapError);
     return 0;
 }
