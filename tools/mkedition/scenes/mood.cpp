@@ -1,0 +1,164 @@
+#include "tools/mkedition/scenes/mood.h"
+
+#include <cmath>
+
+#include "tools/mkedition/scenes/scenecolour.h"
+#include "tools/mkedition/scenes/scenerandom.h"
+
+namespace {
+
+struct SkyLight {
+    QColor top, horizon, glow, light, shade;
+};
+
+SkyLight ClearSky(DayTime time) {
+    switch (time) {
+        case DayTime::Morning:
+            return {QColor(86, 134, 204), QColor(238, 222, 196), QColor(255, 236, 190),
+                    QColor(255, 244, 222), QColor(128, 140, 178)};
+        case DayTime::Midday:
+            return {QColor(52, 108, 190), QColor(190, 214, 236), QColor(255, 250, 232),
+                    QColor(255, 250, 240), QColor(126, 138, 170)};
+        case DayTime::Afternoon:
+            return {QColor(62, 112, 186), QColor(222, 224, 214), QColor(255, 238, 200),
+                    QColor(255, 240, 214), QColor(122, 130, 168)};
+        case DayTime::Evening:
+            return {QColor(58, 72, 128), QColor(246, 170, 96), QColor(255, 196, 120),
+                    QColor(255, 206, 150), QColor(110, 100, 150)};
+    }
+    return {};
+}
+
+void ChooseSeasonColours(Mood& mood, SceneRandom& random) {
+    switch (mood.season) {
+        case Season::Spring:
+            mood.grass = QColor(118, 164, 64);
+            mood.foliage[0] = QColor(62, 104, 40);
+            mood.foliage[1] = QColor(104, 150, 56);
+            mood.foliage[2] = QColor(160, 196, 92);
+            break;
+        case Season::Summer:
+            mood.grass = QColor(96, 142, 52);
+            mood.foliage[0] = QColor(40, 72, 32);
+            mood.foliage[1] = QColor(66, 104, 42);
+            mood.foliage[2] = QColor(112, 148, 64);
+            break;
+        case Season::Autumn:
+            mood.grass = QColor(128, 140, 66);
+            mood.foliage[0] = QColor(120, 62, 30);
+            mood.foliage[1] = QColor(182, 108, 40);
+            mood.foliage[2] = QColor(214, 162, 66);
+            break;
+        case Season::Winter:
+            mood.grass = QColor(118, 126, 88);
+            mood.foliage[0] = QColor(58, 52, 48);
+            mood.foliage[1] = QColor(86, 76, 66);
+            mood.foliage[2] = QColor(112, 100, 88);
+            mood.bareTrees = true;
+            mood.snow = random.Chance(0.5);
+            if (mood.snow) mood.grass = QColor(236, 240, 246);
+            break;
+    }
+    // A touch of variation so two summers are not the same green.
+    const double shift = random.Jitter(0.08);
+    mood.grass = Scaled(mood.grass, 1.0 + shift);
+    mood.grassDark = Scaled(mood.grass, 0.62);
+    mood.earth = mood.snow ? QColor(220, 226, 234) : QColor(150, 128, 96);
+}
+
+}  // namespace
+
+Mood ChooseMood(SceneRandom& random) {
+    Mood mood;
+    static constexpr DayTime kTimes[] = {DayTime::Morning, DayTime::Midday, DayTime::Midday,
+                                         DayTime::Afternoon, DayTime::Afternoon,
+                                         DayTime::Evening};
+    static constexpr Weather kWeathers[] = {Weather::Clear, Weather::Fair,     Weather::Fair,
+                                            Weather::Fair,  Weather::Overcast, Weather::Rain,
+                                            Weather::Mist,  Weather::Clear};
+    static constexpr Season kSeasons[] = {Season::Spring, Season::Summer, Season::Summer,
+                                          Season::Autumn, Season::Winter};
+    mood.time = random.Pick(kTimes);
+    mood.weather = random.Pick(kWeathers);
+    mood.season = random.Pick(kSeasons);
+    if (mood.time == DayTime::Evening &&
+        (mood.weather == Weather::Rain || mood.weather == Weather::Mist))
+        mood.weather = Weather::Fair;
+    mood.sunFromLeft = random.Chance(0.5);
+    mood.sunX = mood.sunFromLeft ? random.Range(0.08, 0.34) : random.Range(0.66, 0.92);
+    mood.sunY = mood.time == DayTime::Evening   ? random.Range(0.26, 0.36)
+                : mood.time == DayTime::Midday ? random.Range(0.04, 0.12)
+                                               : random.Range(0.1, 0.22);
+
+    SkyLight sky = ClearSky(mood.time);
+    mood.contrast = 1.0;
+    mood.hazeStrength = random.Range(0.45, 0.6);
+    mood.sunVisible = mood.weather == Weather::Clear ||
+                      (mood.weather == Weather::Fair && random.Chance(0.5)) ||
+                      mood.time == DayTime::Evening;
+    switch (mood.weather) {
+        case Weather::Clear:
+        case Weather::Fair:
+            break;
+        case Weather::Overcast:
+            sky = {QColor(136, 146, 160), QColor(204, 206, 208), QColor(220, 220, 220),
+                   QColor(236, 236, 236), QColor(172, 176, 186)};
+            mood.contrast = 0.35;
+            mood.hazeStrength = 0.62;
+            break;
+        case Weather::Rain:
+            sky = {QColor(84, 94, 108), QColor(160, 166, 174), QColor(180, 184, 190),
+                   QColor(210, 212, 216), QColor(150, 156, 168)};
+            mood.contrast = 0.25;
+            mood.hazeStrength = 0.7;
+            break;
+        case Weather::Mist:
+            sky = {QColor(196, 202, 208), QColor(228, 228, 224), QColor(246, 240, 224),
+                   QColor(240, 238, 232), QColor(186, 190, 198)};
+            mood.contrast = 0.3;
+            mood.hazeStrength = 0.88;
+            break;
+    }
+    if (mood.weather == Weather::Overcast || mood.weather == Weather::Rain ||
+        mood.weather == Weather::Mist)
+        mood.sunVisible = false;
+    mood.skyTop = sky.top;
+    mood.skyHorizon = sky.horizon;
+    mood.sunGlow = sky.glow;
+    mood.light = sky.light;
+    mood.shade = sky.shade;
+    mood.haze = Mix(sky.horizon, sky.top, 0.25);
+    mood.windowsLit = mood.time == DayTime::Evening;
+
+    ChooseSeasonColours(mood, random);
+    if (mood.time == DayTime::Evening) {
+        mood.grass = Mix(mood.grass, QColor(150, 110, 70), 0.25);
+        for (QColor& f : mood.foliage) f = Mix(f, QColor(90, 60, 50), 0.2);
+    }
+    mood.water = Mix(Mix(sky.top, sky.horizon, 0.4), QColor(30, 70, 80), 0.35);
+    return mood;
+}
+
+QColor Lit(const Mood& mood, const QColor& base) {
+    const QColor full = Filtered(base, mood.light);
+    return Mix(Mix(base, full, 0.5), Scaled(full, 1.12), mood.contrast);
+}
+
+QColor Shaded(const Mood& mood, const QColor& base) {
+    const QColor dark = Scaled(Filtered(base, mood.shade), 0.92);
+    return Mix(Scaled(Filtered(base, mood.light), 0.84), dark, mood.contrast);
+}
+
+QColor Distant(const Mood& mood, const QColor& base, double depth) {
+    const double t = std::clamp(depth * mood.hazeStrength * 1.25, 0.0, 0.95);
+    return Mix(base, mood.haze, t);
+}
+
+QColor Foliage(const Mood& mood, int tone, double depth) {
+    return Distant(mood, mood.foliage[std::clamp(tone, 0, 2)], depth);
+}
+
+double DistanceDepth(const Mood& mood, double metres) {
+    const double reach = mood.weather == Weather::Mist ? 260 : mood.weather == Weather::Rain ? 700 : 1400;
+    return 1.0 - std::exp(-metres / reach);
+}

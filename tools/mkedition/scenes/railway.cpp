@@ -1,0 +1,158 @@
+// The railway: a train crossing a great viaduct over the valley, or standing at a platform
+// under the station canopy.
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <vector>
+
+#include "tools/mkedition/scenes/backdrop.h"
+#include "tools/mkedition/scenes/figures.h"
+#include "tools/mkedition/scenes/houses.h"
+#include "tools/mkedition/scenes/openings.h"
+#include "tools/mkedition/scenes/scenecolour.h"
+#include "tools/mkedition/scenes/scenecontext.h"
+#include "tools/mkedition/scenes/smoke.h"
+#include "tools/mkedition/scenes/solids.h"
+#include "tools/mkedition/scenes/subjects.h"
+#include "tools/mkedition/scenes/terrain.h"
+#include "tools/mkedition/scenes/trains.h"
+#include "tools/mkedition/scenes/trees.h"
+
+namespace {
+
+QColor Livery(SceneRandom& random, TrainKind kind) {
+    static const QColor kSteam[] = {QColor(30, 90, 50), QColor(110, 30, 30), QColor(30, 40, 90)};
+    static const QColor kModern[] = {QColor(40, 80, 150), QColor(200, 200, 200), QColor(150, 40, 50), QColor(60, 130, 90)};
+    return kind == TrainKind::Steam ? random.Pick(kSteam) : random.Pick(kModern);
+}
+
+void PaintViaduct(SceneContext& scene, SceneRandom& random, TrainKind kind) {
+    const double horizon = scene.h * random.Range(0.5, 0.6);
+    const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.6, 12), random.Jitter(0.25));
+    BackdropStyle backdrop;
+    backdrop.hillHeight = random.Range(30, 60);
+    PaintBackdrop(scene, horizon, backdrop);
+    const double z = random.Range(110, 150), deck = random.Range(22, 32);
+    const double left = camera.LeftAt(z), right = camera.RightAt(z);
+    PaintTreeBelt(scene, camera.Project(0, 0, z + 30).y(), -20, scene.w + 20, camera.Scale(0, z + 30) * 14, 0.35);
+
+    const QImage behind = scene.image.copy();
+    const double span = random.Range(12, 16);
+    const double offset = random.Range(0, span);
+    const Material stone{random.Chance(0.5) ? QColor(150, 120, 100) : QColor(176, 166, 146), Masonry::Ashlar};
+    const FaceDetail arches = [=](QPainter& p, double w, double) {
+        for (double x = offset - span; x < w; x += span) {
+            const double pier = span * 0.22;
+            const QRectF opening(x + pier / 2, -0.5, span - pier, deck - 3.5);
+            PaintThrough(p, OpeningPath(opening, Arch::Round), behind);
+            p.setBrush(QColor(0, 0, 0, 40));
+            p.drawRect(QRectF(x - pier / 2, 0, pier * 0.3, deck - 3));
+        }
+        p.setBrush(QColor(0, 0, 0, 50));
+        p.drawRect(QRectF(0, deck - 0.4, w, 0.25));
+    };
+    PaintBox(scene, camera, Box{left, z, right - left, 8, deck + 1.2, 0}, stone, BoxFaces{arches, {}, {}, {}, {}});
+
+    // The train crossing, its smoke streaming back over the coaches.
+    const int coaches = random.Int(3, 6);
+    const double trainLength = coaches * 18 + (kind == TrainKind::Steam ? 16 : 0);
+    const double head = random.Range(left * 0.3, right * 0.6);
+    const QColor livery = Livery(random, kind);
+    PaintDecal(scene, camera, {head - trainLength, deck, z + 1}, {head, deck, z + 1}, 5,
+               TrainSide(kind, coaches, livery, scene.mood.windowsLit));
+    if (kind == TrainKind::Steam)
+        PaintSmoke(scene, camera.Project(head - TrainChimneyInset(), deck + TrainChimneyHeight(), z + 1),
+                   camera.Scale(head, z) * 2.0, -1, QColor(236, 236, 232));
+    PaintGrassBlades(scene, scene.h * 0.85, scene.h, 300);
+}
+
+// The station canopy: a pitched roof on iron columns with its fretted valance.
+void PaintCanopy(SceneContext& scene, const Camera& camera, double x0, double x1, double z0, double z1, double height) {
+    const Material iron{QColor(50, 70, 60), Masonry::Smooth};
+    QPainter& p = scene.painter;
+    for (double z = z1; z >= z0; z -= 7) {
+        const double x = (x0 + x1) / 2;
+        p.setPen(QPen(Distant(scene.mood, iron.colour, DistanceDepth(scene.mood, z)), std::max(0.8, camera.Scale(x, z) * 0.2)));
+        p.drawLine(camera.Project(x, 1.0, z), camera.Project(x, height, z));
+    }
+    const Material roofing{QColor(90, 96, 104), Masonry::Slate};
+    const Box roofBox{x0, z0, x1 - x0, z1 - z0, 0.3, height};
+    PaintBox(scene, camera, roofBox, iron);
+    PaintRoof(scene, camera, roofBox, RoofSpec{Roof::GableEndOn, 2.0, roofing, iron, 0.2});
+    // The valance: a row of pointed boards along the track-side edge.
+    const QColor board = Distant(scene.mood, QColor(226, 220, 200), 0.1);
+    const FaceDetail valance = [board](QPainter& painter, double w, double h) {
+        painter.setBrush(board);
+        QPolygonF teeth;
+        teeth << QPointF(0, h);
+        for (double x = 0; x < w; x += 0.5) teeth << QPointF(x + 0.25, 0) << QPointF(x + 0.5, h);
+        teeth << QPointF(w, h);
+        painter.drawPolygon(teeth);
+    };
+    PaintDecal(scene, camera, {x1 + 0.05, height - 0.8, z0}, {x1 + 0.05, height - 0.8, z1}, 1.1, valance);
+}
+
+void PaintStation(SceneContext& scene, SceneRandom& random, TrainKind kind) {
+    const double horizon = scene.h * random.Range(0.45, 0.52);
+    const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), 2.6, random.Range(0.05, 0.2));
+    BackdropStyle backdrop;
+    backdrop.hillHeight = random.Range(10, 30);
+    PaintBackdrop(scene, horizon, backdrop);
+    QPainter& p = scene.painter;
+    const double far = 220;
+
+    // Ballast and rails running away.
+    const QColor ballast = scene.mood.snow ? QColor(220, 222, 228) : QColor(120, 110, 100);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Distant(scene.mood, ballast, 0.2));
+    p.drawPolygon(QPolygonF({camera.Project(0, 0, 2), camera.Project(16, 0, 2), camera.Project(16, 0, far), camera.Project(0, 0, far)}));
+    for (double z = 3; z < far; z += 0.9) {
+        p.setPen(QPen(Distant(scene.mood, QColor(80, 64, 50), DistanceDepth(scene.mood, z)), std::max(0.5, camera.Scale(0, z) * 0.25)));
+        for (double track : {2.0, 9.0}) p.drawLine(camera.Project(track - 1.2, 0, z), camera.Project(track + 1.2, 0, z));
+    }
+    for (double rail : {1.3, 2.7, 8.3, 9.7}) {
+        p.setPen(QPen(QColor(190, 190, 196), 1.2));
+        p.drawLine(camera.Project(rail, 0.15, 2), camera.Project(rail, 0.15, far));
+    }
+    // A train standing at the platform on the near track.
+    const int coaches = random.Int(4, 7);
+    const double z0 = random.Range(12, 22);
+    const double length = coaches * 18 + (kind == TrainKind::Steam ? 16 : 0);
+    const QColor livery = Livery(random, kind);
+    const Material body{livery, Masonry::Smooth};
+    const Box train{0.6, z0, 2.8, length, 3.9, 0.4};
+    PaintBox(scene, camera, train, body,
+             BoxFaces{[kind](QPainter& painter, double w, double h) {
+                          painter.setBrush(kind == TrainKind::Steam ? QColor(26, 26, 28) : QColor(236, 200, 40));
+                          painter.drawRect(QRectF(0, 0, w, h * 0.55));
+                          painter.setBrush(QColor(30, 36, 44));
+                          painter.drawRect(QRectF(w * 0.15, h * 0.6, w * 0.7, h * 0.25));
+                      },
+                      {}, TrainSide(kind, coaches, livery, scene.mood.windowsLit), {}, {}});
+    if (kind == TrainKind::Steam)
+        PaintSmoke(scene, camera.Project(2.0, 4.8, z0 + 1.5), camera.Scale(2, z0) * 1.6, 1, QColor(236, 236, 232));
+
+    // The platform, its edge line, the canopy and the people waiting.
+    const Material flags{QColor(170, 164, 150), Masonry::Smooth};
+    PaintBox(scene, camera, Box{-14, 1, 14.4, far, 1.0, 0}, flags);
+    p.setPen(QPen(QColor(240, 230, 120), 2.0));
+    p.drawLine(camera.Project(-0.2, 1.0, 2), camera.Project(-0.2, 1.0, far));
+    PaintCanopy(scene, camera, -8, -0.6, 6, random.Range(60, 90), 5.5);
+    std::vector<Vec3> waiting;
+    for (int i = 0; i < random.Int(4, 10); ++i) waiting.push_back({random.Range(-6, -1.5), 1.0, random.Range(8, 60)});
+    std::sort(waiting.begin(), waiting.end(), [](const Vec3& a, const Vec3& b) { return a.z > b.z; });
+    for (const Vec3& foot : waiting)
+        PaintPerson(scene, random, camera.Project(foot), camera.Scale(foot.x, foot.z) * 1.75, DistanceDepth(scene.mood, foot.z));
+}
+
+}  // namespace
+
+void PaintRailway(SceneContext& scene) {
+    SceneRandom random = scene.random.Fork(0x7a11);
+    const TrainKind kind = scene.year < 1960 || random.Chance(0.3) ? TrainKind::Steam : TrainKind::Diesel;
+    if (random.Chance(0.5))
+        PaintViaduct(scene, random, kind);
+    else
+        PaintStation(scene, random, kind);
+}
