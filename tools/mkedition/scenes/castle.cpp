@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/mkedition/scenes/backdrop.h"
+#include "tools/mkedition/scenes/foreground.h"
 #include "tools/mkedition/scenes/openings.h"
 #include "tools/mkedition/scenes/ruins.h"
 #include "tools/mkedition/scenes/scenecolour.h"
@@ -137,28 +138,27 @@ void PaintGatehouse(SceneContext& scene, const Camera& camera, const CastlePlan&
     PaintTower(scene, camera, flanking, cx + 6.5, z + 1.5, random);
 }
 
+// The mound the castle stands on: its flat top round the walls, sloping to a wider foot.
 void PaintMound(SceneContext& scene, const Camera& camera, const CastlePlan& plan) {
     if (plan.base <= 0.5) return;
-    const double zc = plan.front + plan.depth / 2;
-    const double spread = plan.base * 5;
-    const QPointF leftFoot = camera.Project(plan.left - spread, 0, zc);
-    const QPointF rightFoot = camera.Project(plan.left + plan.width + spread, 0, zc);
-    const QPointF leftTop = camera.Project(plan.left - 4, plan.base, plan.front - 4);
-    const QPointF rightTop = camera.Project(plan.left + plan.width + 4, plan.base, plan.front - 4);
-    const QPointF frontFoot = camera.Project(plan.left + plan.width / 2, 0, plan.front - spread);
-    QPainterPath mound(leftFoot);
-    mound.cubicTo(Lerp(leftFoot, leftTop, 0.5) + QPointF(0, 4), leftTop + QPointF(-10, 0), leftTop);
-    mound.lineTo(camera.Project(plan.left - 4, plan.base, plan.front + plan.depth));
-    mound.lineTo(camera.Project(plan.left + plan.width + 4, plan.base, plan.front + plan.depth));
-    mound.lineTo(rightTop);
-    mound.cubicTo(rightTop + QPointF(10, 0), Lerp(rightTop, rightFoot, 0.5) + QPointF(0, 4), rightFoot);
-    mound.lineTo(QPointF(rightFoot.x(), std::max(frontFoot.y(), rightFoot.y()) + 2));
-    mound.lineTo(QPointF(leftFoot.x(), std::max(frontFoot.y(), leftFoot.y()) + 2));
+    const double spread = plan.base * 2.5 + 6;
+    std::vector<QPointF> outline;
+    for (const auto& [margin, y] : {std::pair<double, double>{3.0, plan.base}, {spread, 0.0}})
+        for (double fx : {0.0, 0.25, 0.5, 0.75, 1.0})
+            for (double fz : {0.0, 0.5, 1.0}) {
+                const double x = plan.left - margin + fx * (plan.width + 2 * margin);
+                const double z = plan.front - margin + fz * (plan.depth + 2 * margin);
+                outline.push_back(camera.Project(x, y, z));
+            }
+    const std::vector<QPointF> hull = ConvexHull(outline);
+    QPainterPath mound;
+    mound.addPolygon(QPolygonF(QVector<QPointF>(hull.begin(), hull.end())));
     mound.closeSubpath();
     const QRectF box = mound.boundingRect();
     QLinearGradient fill(box.topLeft(), box.bottomLeft());
-    fill.setColorAt(0, Lit(scene.mood, scene.mood.grass));
-    fill.setColorAt(1, Scaled(scene.mood.grass, 0.85));
+    const double depth = DistanceDepth(scene.mood, plan.front);
+    fill.setColorAt(0, Distant(scene.mood, Lit(scene.mood, scene.mood.grass), depth));
+    fill.setColorAt(1, Distant(scene.mood, Scaled(scene.mood.grass, 0.8), depth * 0.7));
     scene.painter.fillPath(mound, fill);
 }
 
@@ -168,8 +168,8 @@ void PaintCastle(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0xca57);
     const bool elevated = random.Chance(0.3);
     const double horizon = scene.h * (elevated ? random.Range(0.3, 0.38) : random.Range(0.56, 0.64));
-    const Camera camera(scene.w, horizon, scene.FieldOfView(0.95), elevated ? random.Range(18, 35) : 1.6,
-                        random.Jitter(0.28));
+    const double eye = elevated ? random.Range(18, 35) : 1.6;
+    const Camera camera(scene.w, horizon, scene.FieldOfView(0.95), eye, random.Jitter(0.28));
     BackdropStyle backdrop;
     backdrop.sea = scene.coastal;
     backdrop.hillHeight = random.Range(15, 45);
@@ -183,20 +183,31 @@ void PaintCastle(SceneContext& scene) {
     const bool lonelyKeep = random.Chance(0.3);
     plan.width = lonelyKeep ? 20 : random.Range(46, 64);
     plan.depth = lonelyKeep ? 18 : random.Range(36, 48);
-    const double distance = random.Range(1.6, 2.3) * plan.width + (lonelyKeep ? 25 : 0);
-    plan.left = -plan.width / 2 + random.Jitter(plan.width * 0.35);
-    plan.front = distance;
+    const double keepHeight = random.Range(24, 32);
     plan.base = random.Chance(0.6) ? random.Range(4, 14) : 0;
+    // Far enough off for the tallest tower to stand clear of the top of the picture.
+    const double tallest = plan.base + (lonelyKeep ? keepHeight + 9 : 40);
+    const double distance = std::max({random.Range(1.6, 2.3) * plan.width, eye * 5,
+                                      camera.DistanceToFit(tallest, scene.h * random.Range(0.05, 0.15))});
+    // Placed off-centre a little, but whole within the picture.
+    plan.left = camera.GroundAt(scene.w * random.Range(0.4, 0.6), distance + plan.depth / 2).x - plan.width / 2;
+    plan.front = distance;
     plan.wallHeight = random.Range(9, 13);
     plan.wall = 3;
     plan.towerRadius = random.Range(4.2, 5.8);
     plan.towerHeight = plan.wallHeight + random.Range(5, 9);
 
+    if (random.Chance(0.6)) {
+        // A track across the grass to the gate.
+        const double gateX = plan.left + plan.width / 2;
+        PaintPath(scene, camera, {gateX * 0.2 + random.Jitter(4), 0, 6}, {gateX, 0, plan.front - plan.base * 2.5 - 4}, 3.5,
+                  QColor(150, 132, 100));
+    }
     PaintMound(scene, camera, plan);
     const double x0 = plan.left, x1 = plan.left + plan.width, z0 = plan.front, z1 = plan.front + plan.depth;
     const double r = plan.towerRadius, t = plan.wall;
     if (lonelyKeep) {
-        PaintKeep(scene, camera, plan, Box{x0, z0, plan.width, plan.depth, random.Range(24, 32), plan.base}, random);
+        PaintKeep(scene, camera, plan, Box{x0, z0, plan.width, plan.depth, keepHeight, plan.base}, random);
     } else {
         PaintCurtain(scene, camera, plan, Box{x0 + r, z1 - t, plan.width - 2 * r, t, plan.wallHeight, plan.base});
         PaintCurtain(scene, camera, plan, Box{x0 - t / 2, z0 + r, t, plan.depth - 2 * r, plan.wallHeight, plan.base});
@@ -217,7 +228,7 @@ void PaintCastle(SceneContext& scene) {
     // The foreground: a grassy bank and a few trees framing one side.
     const double near = scene.h * random.Range(0.86, 0.95);
     PaintGrassBlades(scene, near - 30 * scene.u, scene.h, 500);
-    if (random.Chance(0.6)) {
+    if (!scene.Portrait() && random.Chance(0.45)) {
         const double side = random.Chance(0.5) ? random.Range(-0.05, 0.08) : random.Range(0.9, 1.05);
         PaintTree(scene, QPointF(side * scene.w, near + 20 * scene.u), scene.h * random.Range(0.55, 0.8),
                   TreeShape::Broadleaf, 0.0);

@@ -43,7 +43,7 @@ void PaintPinnacles(SceneContext& scene, const Camera& camera, const Box& top, c
                            {top.x + top.width - s, top.z, s, s, s * 1.6, y}};
     for (const Box& c : corners) {
         PaintBox(scene, camera, c, stone);
-        PaintRoof(scene, camera, c, RoofSpec{Roof::Pyramid, s * 3, stone, stone, 0.05});
+        PaintRoof(scene, camera, c, RoofDesign{Roof::Pyramid, s * 3, stone, stone, 0.05});
     }
 }
 
@@ -61,7 +61,7 @@ void PaintTower(SceneContext& scene, const Camera& camera, const Box& tower, con
     PaintBox(scene, camera, tower, stone, BoxFaces{belfry, belfry, belfry, belfry, {}});
     if (spire) {
         PaintRoof(scene, camera, tower,
-                  RoofSpec{Roof::Pyramid, tower.width * 2.8, Material{spireColour, Masonry::Slate}, stone, 0.1});
+                  RoofDesign{Roof::Pyramid, tower.width * 2.8, Material{spireColour, Masonry::Slate}, stone, 0.1});
     } else {
         PaintBattlements(scene, camera, tower, stone, 0.7);
         PaintPinnacles(scene, camera, tower, stone, 0.8);
@@ -124,20 +124,20 @@ void PaintParishChurch(SceneContext& scene, const Camera& camera, SceneRandom& r
     // The far end first: whichever of chancel or tower is further from the eye.
     auto paintChancel = [&] {
         PaintBox(scene, camera, chancel, stone, chancelFaces);
-        PaintRoof(scene, camera, chancel, RoofSpec{Roof::Gable, 4, roofing, stone, 0.3, end});
+        PaintRoof(scene, camera, chancel, RoofDesign{Roof::Gable, 4, roofing, stone, 0.3, end});
     };
     auto paintTower = [&] { PaintTower(scene, camera, tower, stone, spire, lead); };
     const bool chancelFurther = std::abs(chancelX + chancelLength / 2) > std::abs(towerX + towerSize / 2);
     if (chancelFurther) paintChancel(); else paintTower();
     PaintBox(scene, camera, nave, stone, naveFaces);
-    PaintRoof(scene, camera, nave, RoofSpec{Roof::Gable, naveWidth * 0.6, roofing, stone, 0.35, end});
+    PaintRoof(scene, camera, nave, RoofDesign{Roof::Gable, naveWidth * 0.6, roofing, stone, 0.35, end});
     // A porch on the near side.
     const Box porch{naveX + naveLength * random.Range(0.25, 0.6), z - 3.2, 3.2, 3.4, 3.2, 0};
     const FaceDetail porchFront = [look](QPainter& p, double w, double) {
         PaintDoorway(p, QRectF(w / 2 - 0.8, 0, 1.6, 2.6), Arch::Pointed, QColor(30, 26, 24), look.dressing);
     };
     PaintBox(scene, camera, porch, stone, BoxFaces{porchFront, {}, {}, {}, {}});
-    PaintRoof(scene, camera, porch, RoofSpec{Roof::GableEndOn, 2, roofing, stone, 0.2, porchFront});
+    PaintRoof(scene, camera, porch, RoofDesign{Roof::GableEndOn, 2, roofing, stone, 0.2, porchFront});
     if (chancelFurther) paintTower(); else paintChancel();
 }
 
@@ -155,11 +155,11 @@ void PaintCathedral(SceneContext& scene, const Camera& camera, SceneRandom& rand
     const FaceDetail aisleWindows = GothicWindows(look, static_cast<int>(length / 7), 2.5, 2.0, height * 0.3);
     const FaceDetail westFront = GableEnd(look, 6, height * 0.35, height * 0.5, true);
     PaintBox(scene, camera, nave, stone, BoxFaces{clerestory, clerestory, westFront, westFront, {}});
-    PaintRoof(scene, camera, nave, RoofSpec{Roof::Gable, width * 0.55, lead, stone, 0.4, westFront});
+    PaintRoof(scene, camera, nave, RoofDesign{Roof::Gable, width * 0.55, lead, stone, 0.4, westFront});
     PaintBox(scene, camera, transept, stone, BoxFaces{GableEnd(look, 5, height * 0.3, height * 0.55, true), {}, clerestory, clerestory, {}});
-    PaintRoof(scene, camera, transept, RoofSpec{Roof::GableEndOn, width * 0.55, lead, stone, 0.4, {}});
+    PaintRoof(scene, camera, transept, RoofDesign{Roof::GableEndOn, width * 0.55, lead, stone, 0.4, {}});
     PaintBox(scene, camera, aisle, stone, BoxFaces{aisleWindows, {}, {}, {}, {}});
-    PaintRoof(scene, camera, aisle, RoofSpec{Roof::Hip, 2.5, lead, stone, 0.3});
+    PaintRoof(scene, camera, aisle, RoofDesign{Roof::Hip, 2.5, lead, stone, 0.3});
     // The crossing tower, perhaps with its spire.
     const double towerSize = 15;
     const Box central{crossing - towerSize / 2, z + width / 2 - towerSize / 2, towerSize, towerSize,

@@ -66,7 +66,7 @@ void PaintPortico(SceneContext& scene, const Camera& camera, double centreX, dou
         p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(w / 2, h), QPointF(w, 0), QPointF(w - 0.6, 0.3),
                                  QPointF(w / 2, h - 0.5), QPointF(0.6, 0.3)}));
     };
-    PaintRoof(scene, camera, beam, RoofSpec{Roof::GableEndOn, width * 0.18, Material{Scaled(material.colour, 0.8), Masonry::Slate},
+    PaintRoof(scene, camera, beam, RoofDesign{Roof::GableEndOn, width * 0.18, Material{Scaled(material.colour, 0.8), Masonry::Slate},
                                             material, 0.3, tympanum});
 }
 

@@ -142,7 +142,7 @@ void PaintHouse(SceneContext& scene, const Camera& camera, const House& house, F
         case Frontage::Right: faces.right = front; break;
     }
     PaintBox(scene, camera, house.box, house.wall, faces);
-    RoofSpec roof{house.roof, house.roofRise, house.roofing, house.wall};
+    RoofDesign roof{house.roof, house.roofRise, house.roofing, house.wall};
     if (scene.mood.snow) roof.covering.colour = QColor(236, 240, 246);
     PaintRoof(scene, camera, house.box, roof);
     PaintChimney(scene, camera, house);

@@ -55,11 +55,11 @@ void PaintMill(SceneContext& scene, const Camera& camera, SceneRandom& random) {
     const Box mill{x0, z, length, 18, height, 0};
     const FaceDetail front = MillFront(look, storeys, storey);
     PaintBox(scene, camera, mill, kBrick, BoxFaces{front, {}, front, front, {}});
-    PaintRoof(scene, camera, mill, RoofSpec{Roof::Gable, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
+    PaintRoof(scene, camera, mill, RoofDesign{Roof::Gable, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
     // The stair and water tower rising at one end.
     const Box tower{chimneyLeft ? x0 + length - 4 : x0 - 4, z - 2, 8, 8, height + 7, 0};
     PaintBox(scene, camera, tower, kBrick, BoxFaces{MillFront(look, storeys + 1, storey), {}, {}, {}, {}});
-    PaintRoof(scene, camera, tower, RoofSpec{Roof::Pyramid, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
+    PaintRoof(scene, camera, tower, RoofDesign{Roof::Pyramid, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
 
     // The canal in front with its towpath, mirroring the mill.
     const double bankZ = z - 6, nearZ = random.Range(10, 16);
@@ -130,7 +130,7 @@ void PaintColliery(SceneContext& scene, const Camera& camera, SceneRandom& rando
         PaintWindowRow(pp, 0, w, 2.5, std::max(2, static_cast<int>(w / 5)), 2.0, 7.0, Arch::Round, look, 3, 6);
     };
     PaintBox(scene, camera, engineHouse, kBrick, BoxFaces{tall, {}, tall, tall, {}});
-    PaintRoof(scene, camera, engineHouse, RoofSpec{Roof::Gable, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
+    PaintRoof(scene, camera, engineHouse, RoofDesign{Roof::Gable, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
     PaintChimneyStack(scene, camera, x + 30, z + 8, random.Range(35, 45), 2.0);
     PaintHeadframe(scene, camera, x - 6, z, random.Range(26, 34));
     // A row of miners' cottages in front.

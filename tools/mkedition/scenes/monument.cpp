@@ -82,7 +82,7 @@ void PaintObelisk(SceneContext& scene, const Camera& camera, SceneRandom& random
         {{-b, y0, z + b}, {-b, y0, z - b}, {-t, y1, z - t}, {-t, y1, z + t}},
         {{b, y0, z + b}, {-b, y0, z + b}, {-t, y1, z + t}, {t, y1, z + t}}};
     for (const auto& face : faces) PaintPlane(scene, camera, face, stone);
-    PaintRoof(scene, camera, Box{-t, z - t, 2 * t, 2 * t, 0, y1}, RoofSpec{Roof::Pyramid, t * 2.2, stone, stone, 0.0});
+    PaintRoof(scene, camera, Box{-t, z - t, 2 * t, 2 * t, 0, y1}, RoofDesign{Roof::Pyramid, t * 2.2, stone, stone, 0.0});
 }
 
 void PaintMemorialCross(SceneContext& scene, const Camera& camera, double z, double shaft) {

@@ -79,7 +79,7 @@ void PaintCanopy(SceneContext& scene, const Camera& camera, double x0, double x1
     const Material roofing{QColor(90, 96, 104), Masonry::Slate};
     const Box roofBox{x0, z0, x1 - x0, z1 - z0, 0.3, height};
     PaintBox(scene, camera, roofBox, iron);
-    PaintRoof(scene, camera, roofBox, RoofSpec{Roof::GableEndOn, 2.0, roofing, iron, 0.2});
+    PaintRoof(scene, camera, roofBox, RoofDesign{Roof::GableEndOn, 2.0, roofing, iron, 0.2});
     // The valance: a row of pointed boards along the track-side edge.
     const QColor board = Distant(scene.mood, QColor(226, 220, 200), 0.1);
     const FaceDetail valance = [board](QPainter& painter, double w, double h) {

@@ -92,27 +92,6 @@ void PaintHaze(SceneContext& scene, const QPainterPath& area, double depth) {
     scene.painter.fillPath(area, WithAlpha(scene.mood.haze, ClampChannel(t * 255)));
 }
 
-std::vector<QPointF> ConvexHull(std::vector<QPointF> points) {
-    std::sort(points.begin(), points.end(), [](const QPointF& a, const QPointF& b) {
-        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
-    });
-    auto cross = [](const QPointF& o, const QPointF& a, const QPointF& b) {
-        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
-    };
-    std::vector<QPointF> hull(points.size() * 2);
-    size_t k = 0;
-    for (size_t i = 0; i < points.size(); ++i) {
-        while (k >= 2 && cross(hull[k - 2], hull[k - 1], points[i]) <= 0) --k;
-        hull[k++] = points[i];
-    }
-    for (size_t i = points.size() - 1, t = k + 1; i > 0; --i) {
-        while (k >= t && cross(hull[k - 2], hull[k - 1], points[i - 1]) <= 0) --k;
-        hull[k++] = points[i - 1];
-    }
-    hull.resize(k > 0 ? k - 1 : 0);
-    return hull;
-}
-
 Vec3 OnCircle(const Round& round, double angle, double y, double radius) {
     return {round.x + radius * std::sin(angle), y, round.z - radius * std::cos(angle)};
 }
@@ -284,7 +263,7 @@ void PaintEavesShadow(SceneContext& scene, const Camera& camera, const Box& box,
 
 }  // namespace
 
-void PaintRoof(SceneContext& scene, const Camera& camera, const Box& box, const RoofSpec& roof) {
+void PaintRoof(SceneContext& scene, const Camera& camera, const Box& box, const RoofDesign& roof) {
     if (roof.overhang > 0.15) PaintEavesShadow(scene, camera, box, std::min(box.height * 0.25, 1.2));
     const double o = roof.overhang;
     const Material& material = roof.covering;

@@ -52,7 +52,7 @@ enum class Roof {
     Pyramid,
 };
 
-struct RoofSpec {
+struct RoofDesign {
     Roof kind = Roof::Gable;
     double rise = 3;
     Material covering;
@@ -62,7 +62,7 @@ struct RoofSpec {
 };
 
 // A roof sitting on the box's top.
-void PaintRoof(SceneContext& scene, const Camera& camera, const Box& box, const RoofSpec& roof);
+void PaintRoof(SceneContext& scene, const Camera& camera, const Box& box, const RoofDesign& roof);
 // Merlons and embrasures round the top of a box.
 void PaintBattlements(SceneContext& scene, const Camera& camera, const Box& box,
                       const Material& material, double merlon);

@@ -68,13 +68,13 @@ void PaintStatelyHome(SceneContext& scene) {
     for (double side : {-1.0, 1.0}) {
         const Box wing{cx + side * (width / 2 + wingWidth / 2) - wingWidth / 2, z + 6, wingWidth, depth - 6, storey * 2 + 1, 0};
         PaintBox(scene, camera, wing, wall, BoxFaces{MansionFront(look, storey, 2, dressing.colour), {}, {}, {}, {}});
-        PaintRoof(scene, camera, wing, RoofSpec{Roof::Hip, 3, roofing, wall});
+        PaintRoof(scene, camera, wing, RoofDesign{Roof::Hip, 3, roofing, wall});
     }
     const Box block{cx - width / 2, z, width, depth, height, 0};
     const FaceDetail front = MansionFront(look, storey, storeys, dressing.colour);
     PaintBox(scene, camera, block, wall, BoxFaces{front, {}, front, front, {}});
     if (hipped) {
-        PaintRoof(scene, camera, block, RoofSpec{Roof::Hip, 5, roofing, wall});
+        PaintRoof(scene, camera, block, RoofDesign{Roof::Hip, 5, roofing, wall});
         PaintChimneys(scene, camera, block, 5, wall);
     } else {
         PaintBalustrade(scene, camera, block, dressing);

@@ -102,7 +102,7 @@ void PaintClosingTower(SceneContext& scene, const Camera& camera, SceneRandom& r
     PaintBox(scene, camera, tower, stone, BoxFaces{face, {}, face, face, {}});
     if (random.Chance(0.5)) {
         const Material slate{QColor(90, 96, 108), Masonry::Slate};
-        PaintRoof(scene, camera, tower, RoofSpec{Roof::Pyramid, width * 1.8, slate, stone, 0.2});
+        PaintRoof(scene, camera, tower, RoofDesign{Roof::Pyramid, width * 1.8, slate, stone, 0.2});
     } else {
         PaintBattlements(scene, camera, tower, stone, 0.9);
     }

@@ -68,7 +68,7 @@ void PaintSkyline(SceneContext& scene, const Camera& camera, SceneRandom& random
         const Box tower{x, zz, w, w, random.Range(25, 40), 0};
         PaintBox(scene, camera, tower, stone);
         if (random.Chance(0.6))
-            PaintRoof(scene, camera, tower, RoofSpec{Roof::Pyramid, w * 4, stone, stone, 0.1});
+            PaintRoof(scene, camera, tower, RoofDesign{Roof::Pyramid, w * 4, stone, stone, 0.1});
         else
             PaintBattlements(scene, camera, tower, stone, 0.7);
     }
