@@ -1,6 +1,6 @@
 // scenesamples: paints sample photographs onto one contact sheet, to look at the painter's
 // work, and reports how long painting and encoding take.
-//   scenesamples SHEET.{png,jpg} [--each DIR] [--seed N] [TOPIC...]
+//   scenesamples SHEET.{png,jpg} [--each DIR] [--seed N] [--year N] [TOPIC...]
 // Without topics the sheet shows one of each kind of subject; with topics, twelve pictures of
 // those topics.
 
@@ -51,7 +51,7 @@ TopicBits TopicsOf(const std::string& words) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: scenesamples SHEET.{png,jpg} [--each DIR] [--seed N] [TOPIC...]\n");
+    std::fprintf(stderr, "usage: scenesamples SHEET.{png,jpg} [--each DIR] [--seed N] [--year N] [TOPIC...]\n");
     return 2;
 }
 
@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
     const QString sheetPath = QString::fromLocal8Bit(argv[1]);
     QString eachDir;
     uint32_t seedBase = 1;
+    int year = 1800;
     std::string topics;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -69,6 +70,8 @@ int main(int argc, char** argv) {
             eachDir = QString::fromLocal8Bit(argv[++i]);
         else if (arg == "--seed" && i + 1 < argc)
             seedBase = static_cast<uint32_t>(std::stoul(argv[++i]));
+        else if (arg == "--year" && i + 1 < argc)
+            year = std::stoi(argv[++i]);
         else if (arg.rfind("--", 0) == 0)
             return Usage();
         else
@@ -86,7 +89,7 @@ int main(int argc, char** argv) {
     } else {
         const TopicBits bits = TopicsOf(topics);
         for (uint32_t n = 0; n < 12; ++n)
-            requests.push_back({n % 4 == 3, bits.maskA, bits.maskB, 1800,
+            requests.push_back({n % 4 == 3, bits.maskA, bits.maskB, year,
                                 SceneSeed("Sample", std::to_string(seedBase + n))});
     }
 

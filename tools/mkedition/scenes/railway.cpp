@@ -78,7 +78,8 @@ void PaintCanopy(SceneContext& scene, const Camera& camera, double x0, double x1
     }
     const Material roofing{QColor(90, 96, 104), Masonry::Slate};
     const Box roofBox{x0, z0, x1 - x0, z1 - z0, 0.3, height};
-    PaintBox(scene, camera, roofBox, iron);
+    // Seen from beneath: the boarded soffit, painted pale to throw light on the platform.
+    PaintBox(scene, camera, roofBox, Material{QColor(214, 206, 186), Masonry::Slate});
     PaintRoof(scene, camera, roofBox, RoofDesign{Roof::GableEndOn, 2.0, roofing, iron, 0.2});
     // The valance: a row of pointed boards along the track-side edge.
     const QColor board = Distant(scene.mood, QColor(226, 220, 200), 0.1);
@@ -93,54 +94,74 @@ void PaintCanopy(SceneContext& scene, const Camera& camera, double x0, double x1
     PaintDecal(scene, camera, {x1 + 0.05, height - 0.8, z0}, {x1 + 0.05, height - 0.8, z1}, 1.1, valance);
 }
 
+// The engine's face: a smokebox door and buffers, or the yellow nose of a modern unit.
+FaceDetail TrainFront(TrainKind kind) {
+    return [kind](QPainter& p, double w, double h) {
+        if (kind == TrainKind::Steam) {
+            p.setBrush(QColor(26, 26, 28));
+            p.drawRect(QRectF(0, 0, w, h));
+            p.setBrush(QColor(46, 46, 50));
+            p.drawEllipse(QPointF(w / 2, h * 0.55), w * 0.34, w * 0.34);
+            p.setBrush(QColor(140, 30, 30));
+            p.drawRect(QRectF(0, 0.7, w, 0.4));
+        } else {
+            p.setBrush(QColor(236, 200, 40));
+            p.drawRect(QRectF(0, 0, w, h * 0.6));
+            p.setBrush(QColor(30, 36, 44));
+            p.drawRect(QRectF(w * 0.12, h * 0.62, w * 0.76, h * 0.26));
+            p.setBrush(QColor(255, 250, 230));
+            for (double x : {w * 0.2, w * 0.8}) p.drawEllipse(QPointF(x, h * 0.35), 0.15, 0.15);
+        }
+        p.setBrush(QColor(60, 60, 60));
+        for (double x : {w * 0.15, w * 0.85}) p.drawEllipse(QPointF(x, 0.9), 0.22, 0.22);
+    };
+}
+
 void PaintStation(SceneContext& scene, SceneRandom& random, TrainKind kind) {
     const double horizon = scene.h * random.Range(0.45, 0.52);
-    const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), 2.6, random.Range(0.05, 0.2));
+    const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), 2.6, random.Range(0.08, 0.2));
     BackdropStyle backdrop;
     backdrop.hillHeight = random.Range(10, 30);
     PaintBackdrop(scene, horizon, backdrop);
     QPainter& p = scene.painter;
     const double far = 220;
+    // The viewer stands well back on the platform; its edge is at x = edge.
+    const double edge = random.Range(4, 6);
 
-    // Ballast and rails running away.
+    // Ballast, sleepers and rails running away.
     const QColor ballast = scene.mood.snow ? QColor(220, 222, 228) : QColor(120, 110, 100);
     p.setPen(Qt::NoPen);
     p.setBrush(Distant(scene.mood, ballast, 0.2));
-    p.drawPolygon(QPolygonF({camera.Project(0, 0, 2), camera.Project(16, 0, 2), camera.Project(16, 0, far), camera.Project(0, 0, far)}));
+    p.drawPolygon(QPolygonF({camera.Project(edge, 0, 2), camera.Project(edge + 16, 0, 2), camera.Project(edge + 16, 0, far),
+                             camera.Project(edge, 0, far)}));
     for (double z = 3; z < far; z += 0.9) {
-        p.setPen(QPen(Distant(scene.mood, QColor(80, 64, 50), DistanceDepth(scene.mood, z)), std::max(0.5, camera.Scale(0, z) * 0.25)));
-        for (double track : {2.0, 9.0}) p.drawLine(camera.Project(track - 1.2, 0, z), camera.Project(track + 1.2, 0, z));
+        p.setPen(QPen(Distant(scene.mood, Mix(ballast, QColor(70, 56, 44), 0.6), DistanceDepth(scene.mood, z)),
+                      std::max(0.4, camera.Scale(0, z) * 0.14)));
+        for (double track : {edge + 2.0, edge + 9.0}) p.drawLine(camera.Project(track - 1.2, 0, z), camera.Project(track + 1.2, 0, z));
     }
     for (double rail : {1.3, 2.7, 8.3, 9.7}) {
         p.setPen(QPen(QColor(190, 190, 196), 1.2));
-        p.drawLine(camera.Project(rail, 0.15, 2), camera.Project(rail, 0.15, far));
+        p.drawLine(camera.Project(edge + rail, 0.15, 2), camera.Project(edge + rail, 0.15, far));
     }
-    // A train standing at the platform on the near track.
+    // A train standing at the platform: its length runs away beside the viewer.
     const int coaches = random.Int(4, 7);
-    const double z0 = random.Range(12, 22);
+    const double z0 = random.Range(18, 30);
     const double length = coaches * 18 + (kind == TrainKind::Steam ? 16 : 0);
     const QColor livery = Livery(random, kind);
-    const Material body{livery, Masonry::Smooth};
-    const Box train{0.6, z0, 2.8, length, 3.9, 0.4};
-    PaintBox(scene, camera, train, body,
-             BoxFaces{[kind](QPainter& painter, double w, double h) {
-                          painter.setBrush(kind == TrainKind::Steam ? QColor(26, 26, 28) : QColor(236, 200, 40));
-                          painter.drawRect(QRectF(0, 0, w, h * 0.55));
-                          painter.setBrush(QColor(30, 36, 44));
-                          painter.drawRect(QRectF(w * 0.15, h * 0.6, w * 0.7, h * 0.25));
-                      },
-                      {}, TrainSide(kind, coaches, livery, scene.mood.windowsLit), {}, {}});
+    const Box train{edge + 0.6, z0, 2.8, length, 3.9, 0.4};
+    PaintBox(scene, camera, train, Material{livery, Masonry::Smooth},
+             BoxFaces{TrainFront(kind), {}, TrainSide(kind, coaches, livery, scene.mood.windowsLit), {}, {}});
     if (kind == TrainKind::Steam)
-        PaintSmoke(scene, camera.Project(2.0, 4.8, z0 + 1.5), camera.Scale(2, z0) * 1.6, 1, QColor(236, 236, 232));
+        PaintSmoke(scene, camera.Project(edge + 2.0, 4.8, z0 + 1.5), camera.Scale(edge, z0) * 1.6, 1, QColor(236, 236, 232));
 
     // The platform, its edge line, the canopy and the people waiting.
     const Material flags{QColor(170, 164, 150), Masonry::Smooth};
-    PaintBox(scene, camera, Box{-14, 1, 14.4, far, 1.0, 0}, flags);
+    PaintBox(scene, camera, Box{edge - 14, 1, 14.4, far, 1.0, 0}, flags);
     p.setPen(QPen(QColor(240, 230, 120), 2.0));
-    p.drawLine(camera.Project(-0.2, 1.0, 2), camera.Project(-0.2, 1.0, far));
-    PaintCanopy(scene, camera, -8, -0.6, 6, random.Range(60, 90), 5.5);
+    p.drawLine(camera.Project(edge - 0.2, 1.0, 2), camera.Project(edge - 0.2, 1.0, far));
+    PaintCanopy(scene, camera, edge - 9, edge - 0.6, random.Range(16, 24), random.Range(70, 100), 5.5);
     std::vector<Vec3> waiting;
-    for (int i = 0; i < random.Int(4, 10); ++i) waiting.push_back({random.Range(-6, -1.5), 1.0, random.Range(8, 60)});
+    for (int i = 0; i < random.Int(4, 10); ++i) waiting.push_back({edge - random.Range(1.5, 7), 1.0, random.Range(10, 60)});
     std::sort(waiting.begin(), waiting.end(), [](const Vec3& a, const Vec3& b) { return a.z > b.z; });
     for (const Vec3& foot : waiting)
         PaintPerson(scene, random, camera.Project(foot), camera.Scale(foot.x, foot.z) * 1.75, DistanceDepth(scene.mood, foot.z));

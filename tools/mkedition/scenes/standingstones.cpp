@@ -50,17 +50,19 @@ void PaintStone(SceneContext& scene, const Camera& camera, SceneRandom& random, 
     shade.setColorAt(scene.mood.sunFromLeft ? 1.0 : 0.0, Shaded(scene.mood, grey));
     QPainter& p = scene.painter;
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 50));
-    p.drawEllipse(QPointF(foot.x() + (scene.mood.sunFromLeft ? 1 : -1) * length * 0.4, foot.y()), length * 0.7, length * 0.08);
+    if (stone.foot.y <= 0) {
+        p.setBrush(QColor(0, 0, 0, 50));
+        p.drawEllipse(QPointF(foot.x() + (scene.mood.sunFromLeft ? 1 : -1) * length * 0.4, foot.y()), length * 0.7, length * 0.08);
+    }
     p.fillPath(slab, shade);
     p.save();
     p.setClipPath(slab);
     // Lichen and weathering.
     const QRectF box = slab.boundingRect();
-    for (int i = 0; i < static_cast<int>(box.width() * box.height() / 12) + 3; ++i) {
-        const QColor fleck = random.Chance(0.3) ? QColor(200, 196, 120) : random.Chance(0.5) ? QColor(220, 220, 210) : QColor(70, 70, 66);
-        p.setBrush(WithAlpha(Distant(scene.mood, fleck, depth), 90));
-        const double r = std::max(0.5, scale * random.Range(0.04, 0.15));
+    for (int i = 0; i < static_cast<int>(box.width() * box.height() / 60) + 3; ++i) {
+        const QColor fleck = random.Chance(0.4) ? QColor(196, 194, 140) : random.Chance(0.5) ? QColor(210, 210, 200) : QColor(80, 80, 76);
+        p.setBrush(WithAlpha(Distant(scene.mood, fleck, depth), 45));
+        const double r = std::max(0.5, scale * random.Range(0.05, 0.2));
         p.drawEllipse(QPointF(random.Range(box.left(), box.right()), random.Range(box.top(), box.bottom())), r * 1.4, r);
     }
     p.setPen(QPen(WithAlpha(Scaled(grey, 0.5), 90), std::max(0.6, scale * 0.03)));
@@ -72,15 +74,15 @@ void PaintStone(SceneContext& scene, const Camera& camera, SceneRandom& random, 
 }
 
 void PaintCircle(SceneContext& scene, const Camera& camera, SceneRandom& random) {
-    const double radius = random.Range(12, 22);
-    const double cz = radius + random.Range(14, 26), cx = random.Jitter(8);
+    const double radius = random.Range(9, 15);
+    const double cz = radius + random.Range(7, 12), cx = random.Jitter(3);
     std::vector<Stone> stones;
     const int count = random.Int(9, 17);
     for (int i = 0; i < count; ++i) {
         if (random.Chance(0.15)) continue;  // a gap where a stone has gone
         const double a = 2 * kPi * i / count + random.Jitter(0.08);
-        stones.push_back({{cx + radius * std::sin(a), 0, cz - radius * std::cos(a)}, random.Range(1.0, 1.8),
-                          random.Range(1.6, 3.6), random.Chance(0.12)});
+        stones.push_back({{cx + radius * std::sin(a), 0, cz - radius * std::cos(a)}, random.Range(1.1, 2.0),
+                          random.Range(2.0, 4.2), random.Chance(0.12)});
     }
     std::sort(stones.begin(), stones.end(), [](const Stone& a, const Stone& b) { return a.foot.z > b.foot.z; });
     for (const Stone& stone : stones) PaintStone(scene, camera, random, stone);
@@ -88,16 +90,14 @@ void PaintCircle(SceneContext& scene, const Camera& camera, SceneRandom& random)
 
 // A dolmen: three uprights under a capstone.
 void PaintDolmen(SceneContext& scene, const Camera& camera, SceneRandom& random) {
-    const double z = random.Range(14, 22), x = random.Jitter(3);
+    // Near, but with its feet well above the bottom of the picture.
+    const double feet = scene.h * 0.85 - camera.HorizonY();
+    const double z = std::max(10.0, camera.Focal() * camera.Eye().y / feet) + random.Range(0, 4), x = random.Jitter(2);
     const Stone back{{x, 0, z + 1.5}, 1.8, 2.2, false};
     PaintStone(scene, camera, random, back);
     for (double side : {-1.0, 1.0}) PaintStone(scene, camera, random, Stone{{x + side * 1.6, 0, z}, 1.2, 2.0, false});
-    const Material slab{QColor(134, 130, 120), Masonry::Rubble};
-    const double tilt = random.Range(0.2, 0.6);
-    PaintPlane(scene, camera, {{x - 2.8, 2.0, z - 1}, {x + 2.8, 2.0 + tilt, z - 1}, {x + 2.8, 2.6 + tilt, z - 1}, {x - 2.8, 2.8, z - 1}},
-               slab);
-    PaintPlane(scene, camera, {{x - 2.8, 2.8, z - 1}, {x + 2.8, 2.6 + tilt, z - 1}, {x + 2.6, 2.5 + tilt, z + 2.5}, {x - 2.6, 2.7, z + 2.5}},
-               slab);
+    // The capstone lies across their tops like a fallen stone.
+    PaintStone(scene, camera, random, Stone{{x, 1.9, z - 0.5}, 1.0, random.Range(5.0, 6.5), true});
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ void PaintDolmen(SceneContext& scene, const Camera& camera, SceneRandom& random)
 void PaintStandingStones(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x5703);
     const double horizon = scene.h * random.Range(0.5, 0.62);
-    const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.6, 4), random.Jitter(0.2));
+    const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(2, 4.5), random.Jitter(0.2));
     BackdropStyle backdrop;
     backdrop.sea = scene.coastal;
     backdrop.hillHeight = random.Range(15, 40);
