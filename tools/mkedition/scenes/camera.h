@@ -53,10 +53,17 @@ public:
         const double side = (screenX - centreX_) * depth / focal_;
         return {cosYaw_ * side + sinYaw_ * depth, 0, -sinYaw_ * side + cosYaw_ * depth};
     }
-    // The x range of the world a little wider than the view at this depth: long walls and
+    // The x range of the world at distance z a little wider than the view: long walls and
     // roads need reach no further (shapes far off the canvas are slow to fill).
-    double LeftAt(double depth) const { return GroundAt(-0.25 * 2 * centreX_, depth).x - 2; }
-    double RightAt(double depth) const { return GroundAt(1.25 * 2 * centreX_, depth).x + 2; }
+    double LeftAt(double z) const { return XAt(-0.25 * 2 * centreX_, z) - 2; }
+    double RightAt(double z) const { return XAt(1.25 * 2 * centreX_, z) + 2; }
+    // Where the line of sight through screen column screenX crosses distance z: to place a
+    // subject at a chosen spot in the picture.
+    double XAt(double screenX, double z) const {
+        const double side = (screenX - centreX_) / focal_;
+        const double dx = cosYaw_ * side + sinYaw_, dz = cosYaw_ - sinYaw_ * side;
+        return dz > 0.2 ? z * dx / dz : z * dx / 0.2;
+    }
     double Focal() const { return focal_; }
     // How far off something height metres tall must stand for its top to show at screen row
     // topY (above the horizon).

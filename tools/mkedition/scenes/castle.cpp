@@ -158,7 +158,7 @@ void PaintMound(SceneContext& scene, const Camera& camera, const CastlePlan& pla
     QLinearGradient fill(box.topLeft(), box.bottomLeft());
     const double depth = DistanceDepth(scene.mood, plan.front);
     fill.setColorAt(0, Distant(scene.mood, Lit(scene.mood, scene.mood.grass), depth));
-    fill.setColorAt(1, Distant(scene.mood, Scaled(scene.mood.grass, 0.8), depth * 0.7));
+    fill.setColorAt(1, Distant(scene.mood, scene.mood.grass, depth * 0.6));
     scene.painter.fillPath(mound, fill);
 }
 
@@ -168,7 +168,7 @@ void PaintCastle(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0xca57);
     const bool elevated = random.Chance(0.3);
     const double horizon = scene.h * (elevated ? random.Range(0.3, 0.38) : random.Range(0.56, 0.64));
-    const double eye = elevated ? random.Range(18, 35) : 1.6;
+    const double eye = elevated ? random.Range(12, 25) : 1.6;
     const Camera camera(scene.w, horizon, scene.FieldOfView(0.95), eye, random.Jitter(0.28));
     BackdropStyle backdrop;
     backdrop.sea = scene.coastal;
@@ -187,10 +187,10 @@ void PaintCastle(SceneContext& scene) {
     plan.base = random.Chance(0.6) ? random.Range(4, 14) : 0;
     // Far enough off for the tallest tower to stand clear of the top of the picture.
     const double tallest = plan.base + (lonelyKeep ? keepHeight + 9 : 40);
-    const double distance = std::max({random.Range(1.6, 2.3) * plan.width, eye * 5,
+    const double distance = std::max({random.Range(1.6, 2.3) * plan.width, eye * 3,
                                       camera.DistanceToFit(tallest, scene.h * random.Range(0.05, 0.15))});
     // Placed off-centre a little, but whole within the picture.
-    plan.left = camera.GroundAt(scene.w * random.Range(0.4, 0.6), distance + plan.depth / 2).x - plan.width / 2;
+    plan.left = camera.XAt(scene.w * random.Range(0.4, 0.6), distance + plan.depth / 2) - plan.width / 2;
     plan.front = distance;
     plan.wallHeight = random.Range(9, 13);
     plan.wall = 3;

@@ -105,7 +105,7 @@ void PaintParishChurch(SceneContext& scene, const Camera& camera, SceneRandom& r
     const double chancelLength = random.Range(8, 12);
     const double towerSize = random.Range(6, 7.5);
     const double total = towerSize + naveLength + chancelLength;
-    const double x0 = -total / 2 + random.Jitter(8);
+    const double x0 = camera.XAt(scene.w * random.Range(0.4, 0.6), z) - total / 2;
     const double towerX = towerOnLeft ? x0 : x0 + naveLength + chancelLength;
     const double naveX = towerOnLeft ? x0 + towerSize : x0 + chancelLength;
     const double chancelX = towerOnLeft ? naveX + naveLength : x0;
@@ -144,7 +144,7 @@ void PaintParishChurch(SceneContext& scene, const Camera& camera, SceneRandom& r
 void PaintCathedral(SceneContext& scene, const Camera& camera, SceneRandom& random, double z, const Material& stone) {
     const OpeningLook look = WindowLook(scene, stone.colour);
     const double length = random.Range(70, 95), width = 16, height = random.Range(20, 26);
-    const double x0 = -length / 2 + random.Jitter(15);
+    const double x0 = camera.XAt(scene.w * random.Range(0.42, 0.58), z) - length / 2;
     const bool westOnLeft = random.Chance(0.5);
     const Material lead{QColor(104, 112, 118), Masonry::Slate};
     const Box nave{x0, z, length, width, height, 0};
@@ -175,7 +175,7 @@ void PaintCathedral(SceneContext& scene, const Camera& camera, SceneRandom& rand
 
 void PaintAbbeyRuin(SceneContext& scene, const Camera& camera, SceneRandom& random, double z, const Material& stone) {
     const double length = random.Range(36, 50), width = 12, height = random.Range(12, 16);
-    const double x0 = -length / 2 + random.Jitter(8);
+    const double x0 = camera.XAt(scene.w * random.Range(0.4, 0.6), z) - length / 2;
     const QImage behind = scene.image.copy();
     // Tall empty windows: the sky shows through them.
     auto openings = [behind](int count, double sill, double w, double h) -> FaceDetail {

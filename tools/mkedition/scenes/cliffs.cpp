@@ -74,6 +74,7 @@ void PaintClifftop(SceneContext& scene, bool landOnLeft, SceneRandom& random) {
 }  // namespace
 
 void PaintCliffs(SceneContext& scene) {
+    ClearSnow(scene.mood);
     SceneRandom random = scene.random.Fork(0xc11f);
     const bool fromBeach = random.Chance(0.45);
     const double horizon = scene.h * (fromBeach ? random.Range(0.42, 0.52) : random.Range(0.36, 0.46));

@@ -75,6 +75,26 @@ void PaintCliffTexture(QPainter& p, SceneRandom& random, const QRectF& box, cons
     p.fillRect(QRectF(box.left(), seaY - height * 0.2, box.width(), height * 0.2), foot);
 }
 
+// The face is not a wall: buttresses and bays of rock catch the light or fall into shade,
+// and the end of the headland turns away from the viewer.
+void PaintFacets(QPainter& p, SceneRandom& random, const QRectF& box, double tipX, double side, const QColor& face,
+                 double scale) {
+    p.setPen(Qt::NoPen);
+    for (double x = box.left(); x < box.right();) {
+        const double width = std::max(4.0, scale * random.Range(6, 20));
+        const double lean = random.Jitter(width * 0.4);
+        p.setBrush(WithAlpha(random.Chance(0.5) ? Scaled(face, 1.12) : Scaled(face, 0.82), random.Int(40, 90)));
+        p.drawPolygon(QPolygonF({QPointF(x, box.top()), QPointF(x + width, box.top()),
+                                 QPointF(x + width + lean, box.bottom()), QPointF(x + lean, box.bottom())}));
+        x += width;
+    }
+    const double turn = std::max(6.0, box.width() * 0.08);
+    QLinearGradient away(tipX + side * turn, 0, tipX, 0);
+    away.setColorAt(0, WithAlpha(Scaled(face, 0.6), 0));
+    away.setColorAt(1, WithAlpha(Scaled(face, 0.6), 120));
+    p.fillRect(QRectF(std::min(tipX, tipX + side * turn) - turn, box.top(), turn * 3, box.height()), away);
+}
+
 }  // namespace
 
 HeadlandShape PaintHeadland(SceneContext& scene, const Camera& camera, const Headland& headland) {
@@ -122,6 +142,7 @@ HeadlandShape PaintHeadland(SceneContext& scene, const Camera& camera, const Hea
     p.fillPath(landPath, fill);
     p.save();
     p.setClipPath(landPath);
+    PaintFacets(p, random, landPath.boundingRect(), tipX, side, face, scale);
     PaintCliffTexture(p, random, landPath.boundingRect(), face, headland.rock, seaY);
     p.restore();
 

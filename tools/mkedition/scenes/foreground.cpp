@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
 
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
@@ -66,6 +69,66 @@ void PaintFence(SceneContext& scene, const Camera& camera, double x0, double x1,
     for (double y : {0.5, 1.05}) {
         p.setPen(QPen(Lit(scene.mood, wood), std::max(0.6, camera.Scale(x0, z) * 0.08)));
         p.drawLine(camera.Project(x0, y, z), camera.Project(x1, y, z));
+    }
+}
+
+void PaintFlagstones(SceneContext& scene, const Camera& camera, double z0, double z1, double size,
+                     const QColor& colour) {
+    QPainter& p = scene.painter;
+    const QColor stone = scene.mood.snow ? QColor(224, 228, 234) : colour;
+    QLinearGradient fill(0, camera.Project(0, 0, z1).y(), 0, camera.Project(0, 0, z0).y());
+    fill.setColorAt(0, Distant(scene.mood, stone, DistanceDepth(scene.mood, z1)));
+    fill.setColorAt(1, Lit(scene.mood, stone));
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPolygon(QPolygonF({camera.Project(camera.LeftAt(z0), 0, z0), camera.Project(camera.RightAt(z0), 0, z0),
+                             camera.Project(camera.RightAt(z1), 0, z1), camera.Project(camera.LeftAt(z1), 0, z1)}));
+    // Joints across and along; each flag a shade different.
+    SceneRandom random = scene.random.Fork(0xf1a9);
+    for (double z = z0; z < z1; z += size) {
+        const double left = camera.LeftAt(z), right = camera.RightAt(z);
+        for (double x = std::floor(left / size) * size; x < right; x += size) {
+            if (!random.Chance(0.3)) continue;
+            p.setBrush(WithAlpha(random.Chance(0.5) ? Scaled(stone, 1.1) : Scaled(stone, 0.88), 60));
+            p.drawPolygon(QPolygonF({camera.Project(x, 0, z), camera.Project(x + size, 0, z), camera.Project(x + size, 0, z + size),
+                                     camera.Project(x, 0, z + size)}));
+        }
+        p.setPen(QPen(WithAlpha(Scaled(stone, 0.6), 90), std::max(0.4, camera.Scale(0, z) * 0.03)));
+        p.drawLine(camera.Project(left, 0, z), camera.Project(right, 0, z));
+        p.setPen(Qt::NoPen);
+    }
+    // Joints running away: each from where it enters the view to the far side.
+    for (double x = std::floor(camera.LeftAt(z1) / size) * size; x < camera.RightAt(z1); x += size) {
+        double near = z0;
+        while (near < z1 && (x < camera.LeftAt(near) || x > camera.RightAt(near))) near += size;
+        p.setPen(QPen(WithAlpha(Scaled(stone, 0.6), 70), 0.8));
+        p.drawLine(camera.Project(x, 0, near), camera.Project(x, 0, z1));
+    }
+    p.setPen(Qt::NoPen);
+}
+
+void PaintLampPost(SceneContext& scene, const Camera& camera, Vec3 foot) {
+    QPainter& p = scene.painter;
+    const QColor iron(28, 30, 32);
+    const QPointF base = camera.Project(foot), top = camera.Project(foot.x, 3.8, foot.z);
+    const double scale = camera.Scale(foot.x, foot.z);
+    const QColor post = Distant(scene.mood, iron, DistanceDepth(scene.mood, foot.z));
+    p.setPen(QPen(post, std::max(0.8, scale * 0.12)));
+    p.drawLine(base, top);
+    p.setPen(Qt::NoPen);
+    p.setBrush(post);
+    p.drawRect(QRectF(top.x() - scale * 0.25, top.y() - scale * 0.6, scale * 0.5, scale * 0.6));
+    p.setBrush(scene.mood.windowsLit ? QColor(255, 220, 150) : Mix(scene.mood.skyHorizon, iron, 0.5));
+    p.drawRect(QRectF(top.x() - scale * 0.17, top.y() - scale * 0.5, scale * 0.34, scale * 0.4));
+    p.setBrush(post);
+    p.drawPolygon(QPolygonF({QPointF(top.x() - scale * 0.32, top.y() - scale * 0.6),
+                             QPointF(top.x() + scale * 0.32, top.y() - scale * 0.6), QPointF(top.x(), top.y() - scale * 0.9)}));
+    if (scene.mood.windowsLit) {
+        QRadialGradient glow(top + QPointF(0, -scale * 0.3), scale * 1.5);
+        glow.setColorAt(0, QColor(255, 220, 150, 120));
+        glow.setColorAt(1, QColor(255, 220, 150, 0));
+        p.setBrush(glow);
+        p.drawEllipse(top + QPointF(0, -scale * 0.3), scale * 1.5, scale * 1.5);
     }
 }
 

@@ -16,5 +16,10 @@ void PaintStoneWall(SceneContext& scene, const Camera& camera, double x0, double
                     double height);
 // Posts and rails along x at depth z.
 void PaintFence(SceneContext& scene, const Camera& camera, double x0, double x1, double z);
+// A paved square from depth z0 to z1, in flags of size metres, filling the view's width.
+void PaintFlagstones(SceneContext& scene, const Camera& camera, double z0, double z1, double size,
+                     const QColor& colour);
+// A cast-iron street lamp, lit in the evening.
+void PaintLampPost(SceneContext& scene, const Camera& camera, Vec3 foot);
 // Flowers of the season scattered in the grass between two screen rows.
 void PaintFlowers(SceneContext& scene, double topY, double bottomY, int count);

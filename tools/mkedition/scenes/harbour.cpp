@@ -56,6 +56,7 @@ void PaintHillside(SceneContext& scene, const Camera& camera, double z0, double 
 }  // namespace
 
 void PaintHarbour(SceneContext& scene) {
+    ClearSnow(scene.mood);
     SceneRandom random = scene.random.Fork(0x4a7b);
     const double horizon = scene.h * random.Range(0.4, 0.48);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), random.Range(4, 9), random.Jitter(0.15));

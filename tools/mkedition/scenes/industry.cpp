@@ -48,7 +48,7 @@ void PaintMill(SceneContext& scene, const Camera& camera, SceneRandom& random) {
     const int storeys = random.Int(4, 6);
     const double storey = 3.8, height = storeys * storey + 1;
     const double length = random.Range(55, 80), z = random.Range(60, 80);
-    const double x0 = -length / 2 + random.Jitter(10);
+    const double x0 = camera.XAt(scene.w * random.Range(0.4, 0.6), z) - length / 2;
     const bool chimneyLeft = random.Chance(0.5);
     const double chimneyX = chimneyLeft ? x0 - 12 : x0 + length + 12;
     PaintChimneyStack(scene, camera, chimneyX, z + 10, random.Range(45, 60), 2.6);

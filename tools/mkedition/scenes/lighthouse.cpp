@@ -75,6 +75,7 @@ void PaintLighthouseTower(SceneContext& scene, const Camera& camera, SceneRandom
 }  // namespace
 
 void PaintLighthouse(SceneContext& scene) {
+    ClearSnow(scene.mood);
     SceneRandom random = scene.random.Fork(0x119e);
     const double horizon = scene.h * random.Range(0.5, 0.6);
     const double eye = random.Range(2, 20);
@@ -98,7 +99,7 @@ void PaintLighthouse(SceneContext& scene) {
         if (random.Chance(0.7)) PaintHeadland(scene, camera, far);
     }
     Headland point;
-    point.distance = random.Range(140, 220);
+    point.distance = random.Range(90, 150);
     point.height = random.Range(15, 35);
     point.tip = random.Range(0.55, 0.75);
     point.landOnLeft = landOnLeft;
@@ -108,7 +109,14 @@ void PaintLighthouse(SceneContext& scene) {
     // The tower stands back from the edge, near the tip.
     const double screenX = landOnLeft ? shape.tip.x() - scene.w * random.Range(0.12, 0.22)
                                       : shape.tip.x() + scene.w * random.Range(0.12, 0.22);
-    const Vec3 ground = camera.GroundAt(screenX, point.distance + 15);
+    // Stand it just behind the grass edge: find the edge's height on screen there, and the
+    // depth at which the cliff top shows at that height.
+    double edgeY = shape.tip.y();
+    for (int i = 1; i < shape.top.size(); ++i)
+        if ((shape.top[i - 1].x() - screenX) * (shape.top[i].x() - screenX) <= 0) edgeY = shape.top[i].y();
+    const double behind = edgeY + (camera.HorizonY() > edgeY ? 2 : -2);
+    const double depth = camera.Focal() * (point.height - eye) / (camera.HorizonY() - behind);
+    const Vec3 ground = camera.GroundAt(screenX, std::max(point.distance, depth));
     const double towerHeight = random.Range(18, 30);
     const Round base{ground.x, ground.z, random.Range(2.6, 3.6)};
     // Keepers' cottages on the landward side.

@@ -116,7 +116,7 @@ Mood ChooseMood(SceneRandom& random) {
             sky = {QColor(196, 202, 208), QColor(228, 228, 224), QColor(246, 240, 224),
                    QColor(240, 238, 232), QColor(186, 190, 198)};
             mood.contrast = 0.3;
-            mood.hazeStrength = 0.88;
+            mood.hazeStrength = 0.75;
             break;
     }
     if (mood.weather == Weather::Overcast || mood.weather == Weather::Rain ||
@@ -139,6 +139,14 @@ Mood ChooseMood(SceneRandom& random) {
     return mood;
 }
 
+void ClearSnow(Mood& mood) {
+    if (!mood.snow) return;
+    mood.snow = false;
+    mood.grass = QColor(118, 126, 88);
+    mood.grassDark = Scaled(mood.grass, 0.62);
+    mood.earth = QColor(150, 128, 96);
+}
+
 QColor Lit(const Mood& mood, const QColor& base) {
     const QColor full = Filtered(base, mood.light);
     return Mix(Mix(base, full, 0.5), Scaled(full, 1.12), mood.contrast);
@@ -159,6 +167,6 @@ QColor Foliage(const Mood& mood, int tone, double depth) {
 }
 
 double DistanceDepth(const Mood& mood, double metres) {
-    const double reach = mood.weather == Weather::Mist ? 260 : mood.weather == Weather::Rain ? 700 : 1400;
+    const double reach = mood.weather == Weather::Mist ? 450 : mood.weather == Weather::Rain ? 800 : 1400;
     return 1.0 - std::exp(-metres / reach);
 }

@@ -36,6 +36,8 @@ Mood ChooseMood(SceneRandom& random);
 
 QColor Lit(const Mood& mood, const QColor& base);
 QColor Shaded(const Mood& mood, const QColor& base);
+// Snow seldom lies by the sea: a winter coast keeps its grass.
+void ClearSnow(Mood& mood);
 // depth 0 = foreground, 1 = far horizon.
 QColor Distant(const Mood& mood, const QColor& base, double depth);
 // Vegetation colour for a depth, one of the three crown tones.

@@ -67,21 +67,32 @@ void PaintViaduct(SceneContext& scene, SceneRandom& random, TrainKind kind) {
     PaintGrassBlades(scene, scene.h * 0.85, scene.h, 300);
 }
 
-// The station canopy: a pitched roof on iron columns with its fretted valance.
-void PaintCanopy(SceneContext& scene, const Camera& camera, double x0, double x1, double z0, double z1, double height) {
-    const Material iron{QColor(50, 70, 60), Masonry::Smooth};
+// The station building along the back of the platform, its canopy reaching out over the
+// platform on iron columns, the fretted valance along its edge.
+void PaintStationBuilding(SceneContext& scene, const Camera& camera, SceneRandom& random, double edge, double z0,
+                          double z1) {
+    const Material brick{random.Chance(0.5) ? QColor(160, 90, 66) : QColor(200, 184, 150), Masonry::Brick};
+    const OpeningLook look = WindowLook(scene, QColor(226, 218, 198));
+    const double back = edge - 10, platform = 1.0;
+    const Box building{back - 8, z0, 8, z1 - z0, 5.5, platform};
+    const FaceDetail front = [look](QPainter& p, double w, double) {
+        const int bays = std::max(3, static_cast<int>(w / 4));
+        PaintWindowRow(p, 0, w, 0.9, bays, 1.3, 2.2, Arch::Round, look, 2, 3);
+        for (int i = 1; i < bays; i += 3) PaintDoorway(p, QRectF(w * i / bays - 0.7, 0, 1.4, 2.6), Arch::Round, QColor(60, 40, 30), look.dressing);
+    };
+    PaintBox(scene, camera, building, brick, BoxFaces{{}, {}, {}, front, {}});
+    PaintRoof(scene, camera, building, RoofDesign{Roof::GableEndOn, 2.5, Material{QColor(84, 90, 100), Masonry::Slate}, brick});
+    // The canopy slopes down from the wall to the columns; we see its boarded underside.
+    const double outer = edge - 3, high = platform + 4.6, low = platform + 4.0;
     QPainter& p = scene.painter;
-    for (double z = z1; z >= z0; z -= 7) {
-        const double x = (x0 + x1) / 2;
-        p.setPen(QPen(Distant(scene.mood, iron.colour, DistanceDepth(scene.mood, z)), std::max(0.8, camera.Scale(x, z) * 0.2)));
-        p.drawLine(camera.Project(x, 1.0, z), camera.Project(x, height, z));
+    const QColor iron = QColor(40, 60, 50);
+    for (double z = z1; z >= z0; z -= 6) {
+        p.setPen(QPen(Distant(scene.mood, iron, DistanceDepth(scene.mood, z)), std::max(0.8, camera.Scale(outer, z) * 0.15)));
+        p.drawLine(camera.Project(outer, platform, z), camera.Project(outer, low, z));
     }
-    const Material roofing{QColor(90, 96, 104), Masonry::Slate};
-    const Box roofBox{x0, z0, x1 - x0, z1 - z0, 0.3, height};
-    // Seen from beneath: the boarded soffit, painted pale to throw light on the platform.
-    PaintBox(scene, camera, roofBox, Material{QColor(214, 206, 186), Masonry::Slate});
-    PaintRoof(scene, camera, roofBox, RoofDesign{Roof::GableEndOn, 2.0, roofing, iron, 0.2});
-    // The valance: a row of pointed boards along the track-side edge.
+    const Material soffit{QColor(214, 206, 186), Masonry::Slate};
+    PaintPlane(scene, camera, {{back, high, z0}, {back, high, z1}, {outer, low, z1}, {outer, low, z0}}, soffit);
+    PaintPlane(scene, camera, {{back, high, z1}, {back, high, z0}, {outer, low, z0}, {outer, low, z1}}, soffit);
     const QColor board = Distant(scene.mood, QColor(226, 220, 200), 0.1);
     const FaceDetail valance = [board](QPainter& painter, double w, double h) {
         painter.setBrush(board);
@@ -91,7 +102,7 @@ void PaintCanopy(SceneContext& scene, const Camera& camera, double x0, double x1
         teeth << QPointF(w, h);
         painter.drawPolygon(teeth);
     };
-    PaintDecal(scene, camera, {x1 + 0.05, height - 0.8, z0}, {x1 + 0.05, height - 0.8, z1}, 1.1, valance);
+    PaintDecal(scene, camera, {outer, low - 0.8, z0}, {outer, low - 0.8, z1}, 0.9, valance);
 }
 
 // The engine's face: a smokebox door and buffers, or the yellow nose of a modern unit.
@@ -159,7 +170,7 @@ void PaintStation(SceneContext& scene, SceneRandom& random, TrainKind kind) {
     PaintBox(scene, camera, Box{edge - 14, 1, 14.4, far, 1.0, 0}, flags);
     p.setPen(QPen(QColor(240, 230, 120), 2.0));
     p.drawLine(camera.Project(edge - 0.2, 1.0, 2), camera.Project(edge - 0.2, 1.0, far));
-    PaintCanopy(scene, camera, edge - 9, edge - 0.6, random.Range(16, 24), random.Range(70, 100), 5.5);
+    PaintStationBuilding(scene, camera, random, edge, random.Range(14, 24), random.Range(60, 90));
     std::vector<Vec3> waiting;
     for (int i = 0; i < random.Int(4, 10); ++i) waiting.push_back({edge - random.Range(1.5, 7), 1.0, random.Range(10, 60)});
     std::sort(waiting.begin(), waiting.end(), [](const Vec3& a, const Vec3& b) { return a.z > b.z; });

@@ -61,7 +61,7 @@ void PaintRiverBridge(SceneContext& scene) {
     plan.deck = random.Range(6, 9);
     const double length = plan.arches * random.Range(10, 14);
     plan.z = random.Range(45, 70);
-    plan.x0 = -length / 2 + random.Jitter(8);
+    plan.x0 = camera.XAt(scene.w * random.Range(0.42, 0.58), plan.z) - length / 2;
     plan.x1 = plan.x0 + length;
     const QColor stones[] = {QColor(176, 164, 140), QColor(190, 170, 130), QColor(150, 140, 126)};
     plan.stone = {random.Pick(stones), Masonry::Ashlar};

@@ -59,7 +59,7 @@ void PaintStatelyHome(SceneContext& scene) {
     const int storeys = 3;
     const double width = random.Range(40, 60), height = storey * storeys + 1.2, depth = 22;
     const double z = random.Range(70, 95);
-    const double cx = random.Jitter(10);
+    const double cx = camera.XAt(scene.w * random.Range(0.4, 0.6), z);
     const bool hipped = random.Chance(0.6);
 
     // A belt of trees behind and cedars on the lawn.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "tools/mkedition/scenes/foreground.h"
 #include "tools/mkedition/scenes/houses.h"
 #include "tools/mkedition/scenes/openings.h"
 #include "tools/mkedition/scenes/scenecolour.h"
@@ -109,27 +110,9 @@ void PaintClosingTower(SceneContext& scene, const Camera& camera, SceneRandom& r
 }
 
 void PaintLampPosts(SceneContext& scene, const Camera& camera, const StreetPlan& plan, double firstZ) {
-    QPainter& p = scene.painter;
-    const QColor iron(28, 30, 32);
-    for (double z = plan.length; z > 2; z -= 16) {
-        for (double side : {-1.0, 1.0}) {
-            const double x = side * (plan.width / 2 - 0.5), zz = z + (side > 0 ? 8 : 0) + firstZ;
-            const QPointF foot = camera.Project(x, 0, zz), top = camera.Project(x, 3.8, zz);
-            const double scale = camera.Scale(x, zz);
-            const QColor post = Distant(scene.mood, iron, DistanceDepth(scene.mood, zz));
-            p.setPen(QPen(post, std::max(0.8, scale * 0.12)));
-            p.drawLine(foot, top);
-            p.setPen(Qt::NoPen);
-            p.setBrush(post);
-            p.drawRect(QRectF(top.x() - scale * 0.25, top.y() - scale * 0.6, scale * 0.5, scale * 0.6));
-            p.setBrush(scene.mood.windowsLit ? QColor(255, 220, 150) : Mix(scene.mood.skyHorizon, iron, 0.5));
-            p.drawRect(QRectF(top.x() - scale * 0.17, top.y() - scale * 0.5, scale * 0.34, scale * 0.4));
-            p.setBrush(post);
-            p.drawPolygon(QPolygonF({QPointF(top.x() - scale * 0.32, top.y() - scale * 0.6),
-                                     QPointF(top.x() + scale * 0.32, top.y() - scale * 0.6),
-                                     QPointF(top.x(), top.y() - scale * 0.9)}));
-        }
-    }
+    for (double z = plan.length; z > 2; z -= 16)
+        for (double side : {-1.0, 1.0})
+            PaintLampPost(scene, camera, {side * (plan.width / 2 - 0.5), 0, z + (side > 0 ? 8 : 0) + firstZ});
 }
 
 }  // namespace

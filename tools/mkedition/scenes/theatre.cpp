@@ -7,6 +7,7 @@
 
 #include "tools/mkedition/scenes/classical.h"
 #include "tools/mkedition/scenes/figures.h"
+#include "tools/mkedition/scenes/foreground.h"
 #include "tools/mkedition/scenes/houses.h"
 #include "tools/mkedition/scenes/openings.h"
 #include "tools/mkedition/scenes/scenecolour.h"
@@ -83,21 +84,19 @@ void PaintTheatre(SceneContext& scene) {
 
     const double z = random.Range(70, 90);
     const double width = random.Range(30, 42), height = random.Range(18, 24);
-    const double cx = random.Jitter(6);
+    const double cx = camera.XAt(scene.w * random.Range(0.42, 0.58), z);
     const QColor stones[] = {QColor(214, 200, 170), QColor(226, 220, 206), QColor(190, 120, 96), QColor(200, 184, 150)};
     const Material wall{random.Pick(stones), Masonry::Ashlar};
     const Material dressing{Scaled(wall.colour, 1.08), Masonry::Smooth};
-    // Street pavement and road in front.
+    // The square in front of the theatre, and the road across it.
+    const QColor paving(160, 154, 142);
+    PaintFlagstones(scene, camera, 2, z + 30, 2.5, paving);
     QPainter& p = scene.painter;
-    const QColor paving = scene.mood.snow ? QColor(224, 228, 234) : QColor(150, 146, 138);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Distant(scene.mood, paving, 0.2));
-    p.drawRect(QRectF(0, horizon, scene.w, scene.h - horizon));
-    // The road between the viewer and the far pavement, its kerb catching the light.
     const QColor road = scene.mood.snow ? QColor(210, 214, 222) : QColor(84, 84, 88);
     const double left = camera.LeftAt(z - 14), right = camera.RightAt(z - 14);
     const QPolygonF carriageway({camera.Project(left, 0, z - 14), camera.Project(right, 0, z - 14),
                                  camera.Project(right, 0, z - 28), camera.Project(left, 0, z - 28)});
+    p.setPen(Qt::NoPen);
     p.setBrush(Distant(scene.mood, road, 0.15));
     p.drawPolygon(carriageway);
     p.setPen(QPen(Lit(scene.mood, paving), std::max(1.0, camera.Scale(0, z - 14) * 0.15)));
@@ -133,10 +132,14 @@ void PaintTheatre(SceneContext& scene) {
         PaintCanopy(scene, camera, cx - width * 0.3, cx + width * 0.3, z, lit);
     }
 
+    // Lamps along the kerb on both sides of the road.
+    for (double x = cx - width * 0.8; x <= cx + width * 0.8; x += width * 0.4) {
+        PaintLampPost(scene, camera, {x, 0, z - 13});
+    }
     // Theatregoers on the pavement.
     std::vector<Vec3> people;
     for (int i = 0; i < random.Int(5, 14); ++i)
-        people.push_back({cx + random.Jitter(width * 0.6), 0, random.Chance(0.7) ? random.Range(z - 12, z - 6) : random.Range(z - 40, z - 28)});
+        people.push_back({cx + random.Jitter(width * 0.6), 0, random.Chance(0.6) ? random.Range(z - 12, z - 6) : random.Range(12, z - 28)});
     std::sort(people.begin(), people.end(), [](const Vec3& a, const Vec3& b) { return a.z > b.z; });
     for (const Vec3& foot : people)
         PaintPerson(scene, random, camera.Project(foot), camera.Scale(foot.x, foot.z) * random.Range(1.6, 1.85),

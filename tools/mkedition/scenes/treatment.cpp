@@ -26,10 +26,10 @@ void PaintMist(SceneContext& scene, double horizonY) {
     QLinearGradient veil(0, 0, 0, scene.h);
     const QColor haze = scene.mood.haze;
     const double band = horizonY / scene.h;
-    veil.setColorAt(0.0, WithAlpha(haze, 40));
-    veil.setColorAt(std::max(0.0, band - 0.15), WithAlpha(haze, 110));
-    veil.setColorAt(std::min(1.0, band + 0.05), WithAlpha(haze, 150));
-    veil.setColorAt(1.0, WithAlpha(haze, 30));
+    veil.setColorAt(0.0, WithAlpha(haze, 30));
+    veil.setColorAt(std::max(0.0, band - 0.15), WithAlpha(haze, 70));
+    veil.setColorAt(std::min(1.0, band + 0.05), WithAlpha(haze, 100));
+    veil.setColorAt(1.0, WithAlpha(haze, 20));
     scene.painter.fillRect(QRectF(0, 0, scene.w, scene.h), veil);
 }
 

@@ -110,7 +110,7 @@ void PaintUniversity(SceneContext& scene) {
     const double height = storey * 2 + 1.5;
     const double z = random.Range(55, 70);
     const double half = random.Range(30, 40);
-    const double cx = random.Jitter(8);
+    const double cx = camera.XAt(scene.w * random.Range(0.44, 0.56), z);
 
     PaintSkyline(scene, camera, random, z);
     const FaceDetail range = CollegeRange(look, storey);
