@@ -30,6 +30,14 @@ struct Pen {
     }
 };
 
+// Four legs at xs along the body, the front pair stepping forward and the hind pair back.
+template <typename Leg>
+QPainterPath Legs(const double (&xs)[4], double stride, Leg leg) {
+    QPainterPath legs;
+    for (double x : xs) leg(legs, x, x + (x < 0 ? -stride : stride));
+    return legs;
+}
+
 void PaintGiraffe(Pen& pen, SceneRandom& random) {
     const QColor coat(214, 168, 96), patch(120, 70, 34);
     const double stride = random.Jitter(0.25);
@@ -77,11 +85,9 @@ void PaintZebra(Pen& pen, SceneRandom& random) {
     body.lineTo(1.45, 1.45);
     body.cubicTo(1.2, 1.6, 0.95, 1.3, 0.8, 0.95);
     body.cubicTo(0.2, 0.85, -0.5, 0.85, -1.0, 0.95);
-    QPainterPath legs;
-    for (double x : {-0.8, -0.55, 0.5, 0.7}) {
-        const double foot = x + (x < 0 ? -stride : stride);
-        legs.addPolygon(QPolygonF({QPointF(x - 0.08, 1.0), QPointF(x + 0.08, 1.0), QPointF(foot + 0.05, 0.02), QPointF(foot - 0.05, 0.02)}));
-    }
+    const QPainterPath legs = Legs({-0.8, -0.55, 0.5, 0.7}, stride, [](QPainterPath& path, double x, double foot) {
+        path.addPolygon(QPolygonF({QPointF(x - 0.08, 1.0), QPointF(x + 0.08, 1.0), QPointF(foot + 0.05, 0.02), QPointF(foot - 0.05, 0.02)}));
+    });
     QPainterPath whole = body.united(legs);
     pen.Body(whole, white);
     pen.p.save();
@@ -107,11 +113,9 @@ void PaintElephant(Pen& pen, SceneRandom& random) {
     body.lineTo(2.2, 0.3);
     body.cubicTo(2.0, 0.8, 1.8, 1.3, 1.5, 1.4);
     body.cubicTo(0.4, 1.1, -1.2, 1.0, -1.8, 1.2);
-    QPainterPath legs;
-    for (double x : {-1.4, -0.9, 0.6, 1.1}) {
-        const double foot = x + (x < 0 ? -stride : stride);
-        legs.addRoundedRect(QRectF(std::min(x, foot) - 0.28, 0.0, 0.56 + std::abs(foot - x), 1.5), 0.15, 0.15);
-    }
+    const QPainterPath legs = Legs({-1.4, -0.9, 0.6, 1.1}, stride, [](QPainterPath& path, double x, double foot) {
+        path.addRoundedRect(QRectF(std::min(x, foot) - 0.28, 0.0, 0.56 + std::abs(foot - x), 1.5), 0.15, 0.15);
+    });
     pen.Body(body.united(legs), grey);
     // The great ear and a small tusk.
     QPainterPath ear;

@@ -7,8 +7,12 @@
 #include "tools/mkedition/scenes/trees.h"
 #include "tools/mkedition/scenes/water.h"
 
+void PaintSkyline(SceneContext& scene, double horizonY, double hillHeight) {
+    PaintSky(scene, horizonY);
+    PaintDistantHills(scene, horizonY, hillHeight * scene.u, 1);
+}
+
 void PaintBackdrop(SceneContext& scene, double horizonY, const BackdropStyle& style) {
-    scene.horizonY = horizonY;
     PaintSky(scene, horizonY);
     SceneRandom random = scene.random.Fork(0xbacd);
     double landTop = horizonY;

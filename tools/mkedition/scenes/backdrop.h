@@ -11,3 +11,5 @@ struct BackdropStyle {
 };
 
 void PaintBackdrop(SceneContext& scene, double horizonY, const BackdropStyle& style);
+// Only the sky and a low line of far hills: what shows over a town's roofs.
+void PaintSkyline(SceneContext& scene, double horizonY, double hillHeight);

@@ -170,10 +170,7 @@ void PaintCastle(SceneContext& scene) {
     const double horizon = scene.h * (elevated ? random.Range(0.3, 0.38) : random.Range(0.56, 0.64));
     const double eye = elevated ? random.Range(12, 25) : 1.6;
     const Camera camera(scene.w, horizon, scene.FieldOfView(0.95), eye, random.Jitter(0.28));
-    BackdropStyle backdrop;
-    backdrop.sea = scene.coastal;
-    backdrop.hillHeight = random.Range(15, 45);
-    PaintBackdrop(scene, horizon, backdrop);
+    PaintBackdrop(scene, horizon, BackdropStyle{scene.coastal, random.Range(15, 45), true});
 
     CastlePlan plan;
     plan.ruined = scene.year < 1600 ? random.Chance(0.5) : random.Chance(0.2);

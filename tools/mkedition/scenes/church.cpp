@@ -207,10 +207,7 @@ void PaintChurch(SceneContext& scene) {
     const int form = scene.year < 1540 && random.Chance(0.35) ? 2 : random.Chance(0.25) ? 1 : random.Chance(0.12) ? 2 : 0;
     const double horizon = scene.h * random.Range(0.58, 0.66);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.5, 1.8), random.Jitter(0.3));
-    BackdropStyle backdrop;
-    backdrop.sea = scene.coastal;
-    backdrop.hillHeight = random.Range(12, 35);
-    PaintBackdrop(scene, horizon, backdrop);
+    PaintBackdrop(scene, horizon, BackdropStyle{scene.coastal, random.Range(12, 35), true});
     const QColor stones[] = {QColor(186, 174, 150), QColor(160, 150, 136), QColor(196, 170, 130), QColor(140, 136, 130)};
     const Material stone{random.Pick(stones), form == 2 ? Masonry::Rubble : Masonry::Ashlar};
 

@@ -11,7 +11,6 @@
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
 #include "tools/mkedition/scenes/scenegeometry.h"
-#include "tools/mkedition/scenes/sky.h"
 #include "tools/mkedition/scenes/subjects.h"
 #include "tools/mkedition/scenes/terrain.h"
 #include "tools/mkedition/scenes/water.h"
@@ -80,10 +79,7 @@ void PaintCliffs(SceneContext& scene) {
     const double horizon = scene.h * (fromBeach ? random.Range(0.42, 0.52) : random.Range(0.36, 0.46));
     const double eye = fromBeach ? random.Range(1.6, 12) : random.Range(40, 70);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), eye, 0);
-    scene.horizonY = horizon;
-    PaintSky(scene, horizon);
-    PaintGulls(scene, horizon);
-    PaintSea(scene, horizon, scene.h);
+    PaintSeaView(scene, horizon);
 
     const bool landOnLeft = random.Chance(0.5);
     static constexpr Rock kRocks[] = {Rock::Chalk, Rock::Chalk, Rock::Sandstone, Rock::Granite};

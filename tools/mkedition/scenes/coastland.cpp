@@ -8,6 +8,7 @@
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
 #include "tools/mkedition/scenes/scenegeometry.h"
+#include "tools/mkedition/scenes/sky.h"
 #include "tools/mkedition/scenes/water.h"
 
 Material RockMaterial(Rock rock) {
@@ -191,6 +192,9 @@ HeadlandShape PaintHeadland(SceneContext& scene, const Camera& camera, const Hea
     return shape;
 }
 
+namespace {
+
+// A few gulls wheeling in the sky above the horizon.
 void PaintGulls(SceneContext& scene, double horizonY) {
     SceneRandom random = scene.random.Fork(0x9011);
     QPainter& p = scene.painter;
@@ -207,4 +211,12 @@ void PaintGulls(SceneContext& scene, double horizonY) {
                       Qt::SolidLine, Qt::RoundCap));
         p.drawPath(gull);
     }
+}
+
+}  // namespace
+
+void PaintSeaView(SceneContext& scene, double horizonY) {
+    PaintSky(scene, horizonY);
+    PaintGulls(scene, horizonY);
+    PaintSea(scene, horizonY, scene.h);
 }

@@ -29,5 +29,5 @@ struct HeadlandShape {
 // The sea must already be painted; the eye stands eyeHeight above it.
 HeadlandShape PaintHeadland(SceneContext& scene, const Camera& camera, const Headland& headland);
 Material RockMaterial(Rock rock);
-// A few gulls wheeling in the sky above the horizon.
-void PaintGulls(SceneContext& scene, double horizonY);
+// Sky with gulls over open sea from the horizon to the bottom of the picture.
+void PaintSeaView(SceneContext& scene, double horizonY);

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "tools/mkedition/scenes/backdrop.h"
 #include "tools/mkedition/scenes/classical.h"
 #include "tools/mkedition/scenes/foreground.h"
 #include "tools/mkedition/scenes/openings.h"
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
-#include "tools/mkedition/scenes/sky.h"
 #include "tools/mkedition/scenes/solids.h"
 #include "tools/mkedition/scenes/subjects.h"
 #include "tools/mkedition/scenes/terrain.h"
@@ -101,9 +101,7 @@ void PaintOrangery(SceneContext& scene, const Camera& camera, double z) {
 void PaintParterre(SceneContext& scene, SceneRandom& random) {
     const double horizon = scene.h * random.Range(0.45, 0.55);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), random.Range(2.0, 4.5), random.Jitter(0.12));
-    scene.horizonY = horizon;
-    PaintSky(scene, horizon);
-    PaintDistantHills(scene, horizon, 20 * scene.u, 1);
+    PaintSkyline(scene, horizon, 20);
     PaintMeadow(scene, horizon, scene.h);
     const double end = random.Range(60, 80);
     PaintTreeBelt(scene, camera.Project(0, 0, end + 20).y(), -20, scene.w + 20, camera.Scale(0, end + 20) * 16, 0.3);
@@ -134,9 +132,7 @@ void PaintMaze(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x3a2e);
     const double horizon = scene.h * random.Range(0.22, 0.32);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(9, 14), random.Jitter(0.15));
-    scene.horizonY = horizon;
-    PaintSky(scene, horizon);
-    PaintDistantHills(scene, horizon, 12 * scene.u, 1);
+    PaintSkyline(scene, horizon, 12);
     PaintMeadow(scene, horizon, scene.h);
     const int columns = 11, rows = 8;
     const double cell = 2.6;

@@ -11,7 +11,6 @@
 #include "tools/mkedition/scenes/houses.h"
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
-#include "tools/mkedition/scenes/sky.h"
 #include "tools/mkedition/scenes/solids.h"
 #include "tools/mkedition/scenes/subjects.h"
 #include "tools/mkedition/scenes/terrain.h"
@@ -60,10 +59,7 @@ void PaintHarbour(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x4a7b);
     const double horizon = scene.h * random.Range(0.4, 0.48);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), random.Range(4, 9), random.Jitter(0.15));
-    scene.horizonY = horizon;
-    PaintSky(scene, horizon);
-    PaintGulls(scene, horizon);
-    PaintSea(scene, horizon, scene.h);
+    PaintSeaView(scene, horizon);
 
     // The hill behind the town, with woods on its crest.
     const double back = random.Range(90, 130);

@@ -98,8 +98,7 @@ House RandomHouse(SceneRandom& random, HouseStyle style, const Box& footprint) {
     House house;
     house.box = footprint;
     house.style = style;
-    house.storeys = style == HouseStyle::Cottage ? 2 : random.Int(2, style == HouseStyle::Georgian ? 4 : 3);
-    house.box.height = house.storeys * kStorey + (style == HouseStyle::Georgian ? 0.6 : 0.2);
+    SetStoreys(house, style == HouseStyle::Cottage ? 2 : random.Int(2, style == HouseStyle::Georgian ? 4 : 3));
     house.roof = random.Chance(style == HouseStyle::Timbered ? 0.5 : 0.15) ? Roof::GableEndOn : Roof::Gable;
     house.roofRise = style == HouseStyle::Georgian ? random.Range(1.5, 2.5) : random.Range(2.5, 4.5);
     static const QColor kBricks[] = {QColor(150, 82, 60), QColor(170, 100, 72), QColor(128, 70, 54)};
@@ -131,6 +130,11 @@ House RandomHouse(SceneRandom& random, HouseStyle style, const Box& footprint) {
     house.roofing = {random.Pick(kRoofs), Masonry::Slate};
     house.accent = random.Pick(kAccents);
     return house;
+}
+
+void SetStoreys(House& house, int storeys) {
+    house.storeys = storeys;
+    house.box.height = storeys * kStorey + (house.style == HouseStyle::Georgian ? 0.6 : 0.2);
 }
 
 void PaintHouse(SceneContext& scene, const Camera& camera, const House& house, Frontage frontage) {

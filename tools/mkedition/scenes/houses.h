@@ -24,4 +24,6 @@ struct House {
 // A house of a style drawn at random; box.height and storeys follow from the style.
 House RandomHouse(SceneRandom& random, HouseStyle style, const Box& footprint);
 HouseStyle RandomHouseStyle(SceneRandom& random, int year);
+// Fewer or more floors than chance gave: the box's height follows.
+void SetStoreys(House& house, int storeys);
 void PaintHouse(SceneContext& scene, const Camera& camera, const House& house, Frontage frontage);

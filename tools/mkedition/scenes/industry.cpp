@@ -137,8 +137,7 @@ void PaintColliery(SceneContext& scene, const Camera& camera, SceneRandom& rando
     for (double hx = -70; hx < 70; hx += 7) {
         if (std::abs(hx - x) < 20) continue;
         House cottage = RandomHouse(random, HouseStyle::Victorian, Box{hx, z - 25, 7, 8, 0, 0});
-        cottage.storeys = 2;
-        cottage.box.height = 6.2;
+        SetStoreys(cottage, 2);
         PaintHouse(scene, camera, cottage, Frontage::Front);
     }
 }
@@ -149,12 +148,9 @@ void PaintIndustry(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x1d57);
     const double horizon = scene.h * random.Range(0.55, 0.64);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.6, 3), random.Jitter(0.25));
-    BackdropStyle backdrop;
-    backdrop.hillHeight = random.Range(20, 50);
-    backdrop.woods = false;
     // Industrial air is hazier.
     scene.mood.hazeStrength = std::min(0.9, scene.mood.hazeStrength + 0.12);
-    PaintBackdrop(scene, horizon, backdrop);
+    PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(20, 50), false});
     if (random.Chance(0.6))
         PaintMill(scene, camera, random);
     else

@@ -42,7 +42,6 @@ void PaintVillage(SceneContext& scene, double x, double y, double size, double d
 
 void PaintFarmland(SceneContext& scene, SceneRandom& random) {
     const double horizon = scene.h * random.Range(0.3, 0.42);
-    scene.horizonY = horizon;
     PaintSky(scene, horizon);
     PaintDistantHills(scene, horizon, random.Range(10, 30) * scene.u, 2);
     const double span = scene.h - horizon;
@@ -79,7 +78,6 @@ void PaintFarmland(SceneContext& scene, SceneRandom& random) {
 
 void PaintMoor(SceneContext& scene, SceneRandom& random) {
     const double horizon = scene.h * random.Range(0.38, 0.5);
-    scene.horizonY = horizon;
     PaintSky(scene, horizon);
     const QColor heather = scene.mood.snow ? QColor(230, 232, 238)
                            : scene.mood.season == Season::Summer || scene.mood.season == Season::Autumn

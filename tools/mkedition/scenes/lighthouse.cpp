@@ -8,11 +8,9 @@
 #include "tools/mkedition/scenes/openings.h"
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
-#include "tools/mkedition/scenes/sky.h"
 #include "tools/mkedition/scenes/solids.h"
 #include "tools/mkedition/scenes/subjects.h"
 #include "tools/mkedition/scenes/terrain.h"
-#include "tools/mkedition/scenes/water.h"
 
 namespace {
 
@@ -80,10 +78,7 @@ void PaintLighthouse(SceneContext& scene) {
     const double horizon = scene.h * random.Range(0.5, 0.6);
     const double eye = random.Range(2, 20);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), eye, 0);
-    scene.horizonY = horizon;
-    PaintSky(scene, horizon);
-    PaintGulls(scene, horizon);
-    PaintSea(scene, horizon, scene.h);
+    PaintSeaView(scene, horizon);
 
     // Far headlands, then the one the light stands on.
     const bool landOnLeft = random.Chance(0.5);
@@ -124,8 +119,7 @@ void PaintLighthouse(SceneContext& scene) {
     House cottage = RandomHouse(random, HouseStyle::Painted,
                                 Box{base.x + landward * 6 - (landOnLeft ? 14 : 0), base.z - 2, 14, 7, 0, point.height});
     cottage.wall.colour = QColor(240, 238, 232);
-    cottage.storeys = 1;
-    cottage.box.height = 3.4;
+    SetStoreys(cottage, 1);
     PaintHouse(scene, camera, cottage, Frontage::Front);
     PaintLighthouseTower(scene, camera, random, base, point.height, towerHeight);
 }

@@ -4,14 +4,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "tools/mkedition/scenes/backdrop.h"
 #include "tools/mkedition/scenes/figures.h"
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
-#include "tools/mkedition/scenes/sky.h"
 #include "tools/mkedition/scenes/solids.h"
 #include "tools/mkedition/scenes/street.h"
 #include "tools/mkedition/scenes/subjects.h"
-#include "tools/mkedition/scenes/terrain.h"
 
 namespace {
 
@@ -81,9 +80,7 @@ void PaintMarket(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x3a4e7);
     const double horizon = scene.h * random.Range(0.42, 0.5);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), random.Range(1.6, 2.4), random.Jitter(0.08));
-    scene.horizonY = horizon;
-    PaintSky(scene, horizon);
-    PaintDistantHills(scene, horizon, 25 * scene.u, 1);
+    PaintSkyline(scene, horizon, 25);
     StreetPlan plan;
     plan.width = random.Range(16, 22);
     plan.length = random.Range(70, 110);

@@ -101,10 +101,7 @@ void PaintMonument(SceneContext& scene) {
     const bool tall = form == 0 || form == 1;
     const double horizon = scene.h * (tall ? random.Range(0.68, 0.78) : random.Range(0.55, 0.65));
     const Camera camera(scene.w, horizon, scene.FieldOfView(tall ? 0.9 : 0.8), 1.6, random.Jitter(0.2));
-    BackdropStyle backdrop;
-    backdrop.hillHeight = random.Range(10, 30);
-    backdrop.woods = form != 0;
-    PaintBackdrop(scene, horizon, backdrop);
+    PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(10, 30), form != 0});
     // Each stands far enough off for its top to show with sky above it.
     const double room = scene.h * random.Range(0.08, 0.16);
     switch (form) {

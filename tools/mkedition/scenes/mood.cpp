@@ -29,35 +29,41 @@ SkyLight ClearSky(DayTime time) {
     return {};
 }
 
+// Overcast, rain and mist: a grey sky, soft light and thicker air.
+struct GreyWeather {
+    SkyLight sky;
+    double contrast, haze;
+};
+
+const GreyWeather kGreyWeathers[] = {
+    {{QColor(136, 146, 160), QColor(204, 206, 208), QColor(220, 220, 220), QColor(236, 236, 236), QColor(172, 176, 186)},
+     0.35, 0.62},
+    {{QColor(84, 94, 108), QColor(160, 166, 174), QColor(180, 184, 190), QColor(210, 212, 216), QColor(150, 156, 168)},
+     0.25, 0.7},
+    {{QColor(196, 202, 208), QColor(228, 228, 224), QColor(246, 240, 224), QColor(240, 238, 232), QColor(186, 190, 198)},
+     0.3, 0.75},
+};
+
+struct SeasonColours {
+    QColor grass, foliage[3];
+};
+
+// Grass and tree crowns (dark, middle, light) through the year.
+constexpr SeasonColours kSeasonColours[] = {
+    {QColor(118, 164, 64), {QColor(62, 104, 40), QColor(104, 150, 56), QColor(160, 196, 92)}},
+    {QColor(96, 142, 52), {QColor(40, 72, 32), QColor(66, 104, 42), QColor(112, 148, 64)}},
+    {QColor(128, 140, 66), {QColor(120, 62, 30), QColor(182, 108, 40), QColor(214, 162, 66)}},
+    {QColor(118, 126, 88), {QColor(58, 52, 48), QColor(86, 76, 66), QColor(112, 100, 88)}},
+};
+
 void ChooseSeasonColours(Mood& mood, SceneRandom& random) {
-    switch (mood.season) {
-        case Season::Spring:
-            mood.grass = QColor(118, 164, 64);
-            mood.foliage[0] = QColor(62, 104, 40);
-            mood.foliage[1] = QColor(104, 150, 56);
-            mood.foliage[2] = QColor(160, 196, 92);
-            break;
-        case Season::Summer:
-            mood.grass = QColor(96, 142, 52);
-            mood.foliage[0] = QColor(40, 72, 32);
-            mood.foliage[1] = QColor(66, 104, 42);
-            mood.foliage[2] = QColor(112, 148, 64);
-            break;
-        case Season::Autumn:
-            mood.grass = QColor(128, 140, 66);
-            mood.foliage[0] = QColor(120, 62, 30);
-            mood.foliage[1] = QColor(182, 108, 40);
-            mood.foliage[2] = QColor(214, 162, 66);
-            break;
-        case Season::Winter:
-            mood.grass = QColor(118, 126, 88);
-            mood.foliage[0] = QColor(58, 52, 48);
-            mood.foliage[1] = QColor(86, 76, 66);
-            mood.foliage[2] = QColor(112, 100, 88);
-            mood.bareTrees = true;
-            mood.snow = random.Chance(0.5);
-            if (mood.snow) mood.grass = QColor(236, 240, 246);
-            break;
+    const SeasonColours& colours = kSeasonColours[static_cast<int>(mood.season)];
+    mood.grass = colours.grass;
+    for (int i = 0; i < 3; ++i) mood.foliage[i] = colours.foliage[i];
+    if (mood.season == Season::Winter) {
+        mood.bareTrees = true;
+        mood.snow = random.Chance(0.5);
+        if (mood.snow) mood.grass = QColor(236, 240, 246);
     }
     // A touch of variation so two summers are not the same green.
     const double shift = random.Jitter(0.08);
@@ -96,28 +102,11 @@ Mood ChooseMood(SceneRandom& random) {
     mood.sunVisible = mood.weather == Weather::Clear ||
                       (mood.weather == Weather::Fair && random.Chance(0.5)) ||
                       mood.time == DayTime::Evening;
-    switch (mood.weather) {
-        case Weather::Clear:
-        case Weather::Fair:
-            break;
-        case Weather::Overcast:
-            sky = {QColor(136, 146, 160), QColor(204, 206, 208), QColor(220, 220, 220),
-                   QColor(236, 236, 236), QColor(172, 176, 186)};
-            mood.contrast = 0.35;
-            mood.hazeStrength = 0.62;
-            break;
-        case Weather::Rain:
-            sky = {QColor(84, 94, 108), QColor(160, 166, 174), QColor(180, 184, 190),
-                   QColor(210, 212, 216), QColor(150, 156, 168)};
-            mood.contrast = 0.25;
-            mood.hazeStrength = 0.7;
-            break;
-        case Weather::Mist:
-            sky = {QColor(196, 202, 208), QColor(228, 228, 224), QColor(246, 240, 224),
-                   QColor(240, 238, 232), QColor(186, 190, 198)};
-            mood.contrast = 0.3;
-            mood.hazeStrength = 0.75;
-            break;
+    if (mood.weather != Weather::Clear && mood.weather != Weather::Fair) {
+        const GreyWeather& grey = kGreyWeathers[static_cast<int>(mood.weather) - static_cast<int>(Weather::Overcast)];
+        sky = grey.sky;
+        mood.contrast = grey.contrast;
+        mood.hazeStrength = grey.haze;
     }
     if (mood.weather == Weather::Overcast || mood.weather == Weather::Rain ||
         mood.weather == Weather::Mist)
@@ -142,7 +131,7 @@ Mood ChooseMood(SceneRandom& random) {
 void ClearSnow(Mood& mood) {
     if (!mood.snow) return;
     mood.snow = false;
-    mood.grass = QColor(118, 126, 88);
+    mood.grass = kSeasonColours[static_cast<int>(Season::Winter)].grass;
     mood.grassDark = Scaled(mood.grass, 0.62);
     mood.earth = QColor(150, 128, 96);
 }

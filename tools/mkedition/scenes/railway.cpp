@@ -30,9 +30,7 @@ QColor Livery(SceneRandom& random, TrainKind kind) {
 void PaintViaduct(SceneContext& scene, SceneRandom& random, TrainKind kind) {
     const double horizon = scene.h * random.Range(0.5, 0.6);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.6, 12), random.Jitter(0.25));
-    BackdropStyle backdrop;
-    backdrop.hillHeight = random.Range(30, 60);
-    PaintBackdrop(scene, horizon, backdrop);
+    PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(30, 60), true});
     const double z = random.Range(110, 150), deck = random.Range(22, 32);
     const double left = camera.LeftAt(z), right = camera.RightAt(z);
     PaintTreeBelt(scene, camera.Project(0, 0, z + 30).y(), -20, scene.w + 20, camera.Scale(0, z + 30) * 14, 0.35);
@@ -131,9 +129,7 @@ FaceDetail TrainFront(TrainKind kind) {
 void PaintStation(SceneContext& scene, SceneRandom& random, TrainKind kind) {
     const double horizon = scene.h * random.Range(0.45, 0.52);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), 2.6, random.Range(0.08, 0.2));
-    BackdropStyle backdrop;
-    backdrop.hillHeight = random.Range(10, 30);
-    PaintBackdrop(scene, horizon, backdrop);
+    PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(10, 30), true});
     QPainter& p = scene.painter;
     const double far = 220;
     // The viewer stands well back on the platform; its edge is at x = edge.

@@ -52,9 +52,7 @@ void PaintRiverBridge(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0xb41d);
     const double horizon = scene.h * random.Range(0.42, 0.52);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.5, 3.0), random.Jitter(0.2));
-    BackdropStyle backdrop;
-    backdrop.hillHeight = random.Range(15, 40);
-    PaintBackdrop(scene, horizon, backdrop);
+    PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(15, 40), true});
 
     BridgePlan plan;
     plan.arches = random.Int(3, 5);

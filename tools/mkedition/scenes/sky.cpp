@@ -124,6 +124,7 @@ void PaintSunGlow(QPainter& p, const Mood& mood, QPointF sun, double reach) {
 }  // namespace
 
 void PaintSky(SceneContext& scene, double horizonY) {
+    scene.horizonY = horizonY;
     const Mood& mood = scene.mood;
     SceneRandom random = scene.random.Fork(0x5c1);
     const double w = scene.w;

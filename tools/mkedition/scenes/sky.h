@@ -1,4 +1,5 @@
-// The sky down to the horizon: gradient, sun and clouds for the picture's weather.
+// The sky down to the horizon: gradient, sun and clouds for the picture's weather. The
+// horizon it is painted to becomes the scene's eye level.
 #pragma once
 
 struct SceneContext;

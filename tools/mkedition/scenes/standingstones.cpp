@@ -106,13 +106,9 @@ void PaintStandingStones(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x5703);
     const double horizon = scene.h * random.Range(0.5, 0.62);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(2, 4.5), random.Jitter(0.2));
-    BackdropStyle backdrop;
-    backdrop.sea = scene.coastal;
-    backdrop.hillHeight = random.Range(15, 40);
-    backdrop.woods = false;
     // Moorland grass is paler and browner than a meadow's.
     scene.mood.grass = Mix(scene.mood.grass, QColor(150, 130, 90), scene.mood.snow ? 0.0 : 0.35);
-    PaintBackdrop(scene, horizon, backdrop);
+    PaintBackdrop(scene, horizon, BackdropStyle{scene.coastal, random.Range(15, 40), false});
     if (random.Chance(0.7))
         PaintCircle(scene, camera, random);
     else

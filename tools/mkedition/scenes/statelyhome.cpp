@@ -45,9 +45,7 @@ void PaintStatelyHome(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x57a7e);
     const double horizon = scene.h * random.Range(0.56, 0.64);
     const Camera camera(scene.w, horizon, scene.FieldOfView(0.95), random.Range(1.6, 4), random.Jitter(0.3));
-    BackdropStyle backdrop;
-    backdrop.hillHeight = random.Range(10, 30);
-    PaintBackdrop(scene, horizon, backdrop);
+    PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(10, 30), true});
 
     const bool brick = random.Chance(0.3);
     const Material wall{brick ? QColor(160, 84, 64) : random.Chance(0.5) ? QColor(214, 204, 180) : QColor(196, 186, 160),

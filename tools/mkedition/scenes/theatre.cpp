@@ -79,7 +79,6 @@ void PaintTheatre(SceneContext& scene) {
     const bool lit = scene.mood.windowsLit;
     const double horizon = scene.h * random.Range(0.64, 0.72);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), 1.6, random.Jitter(0.35));
-    scene.horizonY = horizon;
     PaintSky(scene, horizon);
 
     const double z = random.Range(70, 90);

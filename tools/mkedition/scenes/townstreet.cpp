@@ -2,20 +2,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "tools/mkedition/scenes/backdrop.h"
 #include "tools/mkedition/scenes/figures.h"
 #include "tools/mkedition/scenes/scenecontext.h"
-#include "tools/mkedition/scenes/sky.h"
 #include "tools/mkedition/scenes/street.h"
 #include "tools/mkedition/scenes/subjects.h"
-#include "tools/mkedition/scenes/terrain.h"
 
 void PaintTownStreet(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x7013);
     const double horizon = scene.h * random.Range(0.42, 0.5);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), 1.6, random.Jitter(0.1));
-    scene.horizonY = horizon;
-    PaintSky(scene, horizon);
-    PaintDistantHills(scene, horizon, 25 * scene.u, 1);
+    PaintSkyline(scene, horizon, 25);
     StreetPlan plan;
     plan.width = random.Range(9, 15);
     plan.length = random.Range(70, 130);

@@ -4,13 +4,12 @@
 
 #include <vector>
 
+#include "tools/mkedition/scenes/backdrop.h"
 #include "tools/mkedition/scenes/openings.h"
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
-#include "tools/mkedition/scenes/sky.h"
 #include "tools/mkedition/scenes/solids.h"
 #include "tools/mkedition/scenes/subjects.h"
-#include "tools/mkedition/scenes/terrain.h"
 #include "tools/mkedition/scenes/trees.h"
 
 namespace {
@@ -98,9 +97,7 @@ void PaintUniversity(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x0c5f);
     const double horizon = scene.h * random.Range(0.6, 0.68);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), 1.6, random.Jitter(0.25));
-    scene.horizonY = horizon;
-    PaintSky(scene, horizon);
-    PaintDistantHills(scene, horizon, 14 * scene.u, 1);
+    PaintSkyline(scene, horizon, 14);
 
     const bool brick = scene.year > 1840 && random.Chance(0.5);
     const Material stone{brick ? QColor(164, 86, 62) : random.Chance(0.5) ? QColor(214, 192, 146) : QColor(196, 184, 160),

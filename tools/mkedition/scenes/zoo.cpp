@@ -50,8 +50,7 @@ void PaintRailings(SceneContext& scene, const Camera& camera, double z) {
 
 void PaintAnimalHouse(SceneContext& scene, const Camera& camera, SceneRandom& random, double z) {
     House house = RandomHouse(random, HouseStyle::Victorian, Box{random.Range(-30, 10), z, random.Range(18, 26), 12, 0, 0});
-    house.storeys = 2;
-    house.box.height = 7;
+    SetStoreys(house, 2);
     PaintHouse(scene, camera, house, Frontage::Front);
 }
 
@@ -65,9 +64,7 @@ void PaintZoo(SceneContext& scene) {
     const bool small = species == Species::Penguin || species == Species::Flamingo;
     const double horizon = scene.h * random.Range(0.5, 0.58);
     const Camera camera(scene.w, horizon, scene.FieldOfView(small ? 0.7 : 0.8), 1.6, random.Jitter(0.15));
-    BackdropStyle backdrop;
-    backdrop.hillHeight = random.Range(10, 25);
-    PaintBackdrop(scene, horizon, backdrop);
+    PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(10, 25), true});
 
     const double railing = small ? 5 : 7;
     const double back = small ? random.Range(20, 28) : random.Range(40, 55);
