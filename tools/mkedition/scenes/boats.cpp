@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 #include <QTransform>
 
 #include "tools/mkedition/scenes/scenecolour.h"
@@ -80,8 +82,14 @@ void PaintBoat(SceneContext& scene, const Camera& camera, SceneRandom& random, V
     QPainter& p = scene.painter;
     // The reflection: the same boat upside down, darker and broken by ripples.
     p.save();
+    // Seen through bands of ripples: every other band of water shows the sky instead.
+    QPainterPath ripples;
+    const double band = std::max(1.0, scale * 0.12);
+    for (double y = at.y(); y < at.y() + length * scale * 1.4; y += band * 2)
+        ripples.addRect(QRectF(at.x() - length * scale, y, length * scale * 2, band * 1.3));
+    p.setClipPath(ripples);
     p.setTransform(QTransform::fromTranslate(at.x(), at.y()).scale(facing * scale, scale * 0.9), true);
-    p.setOpacity(0.35);
+    p.setOpacity(0.4);
     SceneRandom mirrored = look;
     PaintBoatBody(p, scene, mirrored, length, kind, depth);
     p.restore();

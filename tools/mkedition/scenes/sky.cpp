@@ -5,6 +5,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <vector>
 
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
@@ -46,36 +47,54 @@ CloudLook CloudColours(const Mood& mood, double depth) {
     return {top, bottom, 1.0};
 }
 
-// A heap of round puffs on a flat base, lit from above.
+// A heap of round puffs in tiers on a flat base: the body shaded from its bright top to its
+// grey base, then each puff rounded by a glow on its sunward side.
 void PaintCumulus(QPainter& p, SceneRandom& random, const Mood& mood, QPointF base, double width,
                   double height, double depth) {
+    struct Puff {
+        QPointF centre;
+        double radius;
+    };
+    std::vector<Puff> puffs;
+    const int tiers = height > width * 0.3 ? 3 : 2;
+    for (int tier = 0; tier < tiers; ++tier) {
+        const double span = width * (1.0 - 0.3 * tier);
+        const int count = std::max(1, 6 - 2 * tier + random.Int(0, 2));
+        for (int i = 0; i < count; ++i) {
+            const double t = (i + 0.5) / count;
+            const double r = height * (0.38 - 0.06 * tier) * random.Range(0.75, 1.15) * (0.7 + 0.3 * std::sin(t * kPi));
+            puffs.push_back({QPointF(base.x() - span / 2 + t * span + random.Jitter(span * 0.06),
+                                     base.y() - r * 0.6 - tier * height * 0.32),
+                             r});
+        }
+    }
     QPainterPath body;
     body.setFillRule(Qt::WindingFill);
-    const int puffs = 5 + random.Int(0, 5);
-    for (int i = 0; i < puffs; ++i) {
-        const double t = (i + 0.5) / puffs;
-        const double bulge = std::sin(t * kPi);
-        const double r = height * (0.35 + 0.65 * bulge) * random.Range(0.6, 1.0);
-        const double cx = base.x() - width / 2 + t * width + random.Jitter(width * 0.05);
-        const double cy = base.y() - r * random.Range(0.55, 0.95);
-        body.addEllipse(QPointF(cx, cy), r * random.Range(1.0, 1.5), r);
-    }
+    for (const Puff& puff : puffs) body.addEllipse(puff.centre, puff.radius * 1.15, puff.radius);
     QPainterPath above;
     above.addRect(base.x() - width, base.y() - height * 3, width * 2, height * 3);
-    body = body.intersected(above).simplified();
+    body = body.intersected(above);
 
     const CloudLook look = CloudColours(mood, depth);
     const QRectF box = body.boundingRect();
     QLinearGradient fill(box.topLeft(), box.bottomLeft());
-    fill.setColorAt(0.0, look.top);
-    fill.setColorAt(0.55, Mix(look.top, look.bottom, 0.35));
+    fill.setColorAt(0.0, Mix(look.top, look.bottom, 0.15));
+    fill.setColorAt(0.6, Mix(look.top, look.bottom, 0.5));
     fill.setColorAt(1.0, look.bottom);
     p.fillPath(body, fill);
-
-    // Rim light on the side towards the sun.
-    const double shift = (mood.sunFromLeft ? -1 : 1) * width * 0.04;
-    QPainterPath rim = body.subtracted(body.translated(-shift, height * 0.12));
-    p.fillPath(rim, WithAlpha(Mix(look.top, QColor(255, 255, 255), 0.6), 150));
+    p.save();
+    p.setClipPath(body);
+    const double sun = mood.sunFromLeft ? -1 : 1;
+    for (const Puff& puff : puffs) {
+        const QPointF light = puff.centre + QPointF(sun * puff.radius * 0.3, -puff.radius * 0.35);
+        QRadialGradient glow(light, puff.radius * 1.1);
+        glow.setColorAt(0.0, WithAlpha(look.top, 230));
+        glow.setColorAt(0.6, WithAlpha(look.top, 120));
+        glow.setColorAt(1.0, WithAlpha(look.top, 0));
+        p.setBrush(glow);
+        p.drawEllipse(light, puff.radius * 1.1, puff.radius * 1.1);
+    }
+    p.restore();
 }
 
 // Long thin streaks high in a clear sky.

@@ -1,6 +1,7 @@
 #include "tools/mkedition/scenes/terrain.h"
 
 #include <QLinearGradient>
+#include <QRadialGradient>
 #include <QPainter>
 
 #include <algorithm>
@@ -177,6 +178,31 @@ void PaintMeadow(SceneContext& scene, double topY, double bottomY) {
         p.setBrush(WithAlpha(Distant(scene.mood, c, 0.4 * (1 - nearness)), 22));
         p.drawEllipse(QPointF(random.Range(0, scene.w), y), (4 + 40 * nearness) * scene.u,
                       (0.6 + 6 * nearness) * scene.u);
+    }
+    // The shadows of clouds drifting over the land.
+    if (scene.mood.weather == Weather::Fair) {
+        for (int i = 0; i < random.Int(1, 4); ++i) {
+            const double f = random.Range(0.1, 1.0);
+            const QPointF centre(random.Range(0, scene.w), Lerp(topY, bottomY, f * f));
+            const double rx = (60 + 300 * f) * scene.u, ry = (4 + 50 * f * f) * scene.u;
+            QRadialGradient shadow(centre, rx);
+            shadow.setColorAt(0, QColor(20, 30, 40, 60));
+            shadow.setColorAt(1, QColor(20, 30, 40, 0));
+            p.setBrush(shadow);
+            p.save();
+            p.translate(centre);
+            p.scale(1.0, ry / rx);
+            p.translate(-centre);
+            p.drawEllipse(centre, rx, rx);
+            p.restore();
+        }
+    }
+    // Clumps of rougher grass near the viewer.
+    for (int i = 0; i < 40; ++i) {
+        const double f = random.Range(0.6, 1.0);
+        const QPointF at(random.Range(0, scene.w), Lerp(topY, bottomY, f));
+        p.setBrush(WithAlpha(scene.mood.grassDark, 50));
+        p.drawEllipse(at, random.Range(8, 30) * scene.u * f, random.Range(2, 6) * scene.u * f);
     }
 }
 

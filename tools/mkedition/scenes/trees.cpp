@@ -100,8 +100,8 @@ void PaintBroadleaf(SceneContext& scene, SceneRandom& random, QPointF foot, doub
     p.fillPath(crown, dark);
 
     const QRectF box = crown.boundingRect();
-    const double dab = std::max(1.2, std::min(box.width(), box.height()) / 26);
-    const int dabs = std::min(2400, static_cast<int>(box.width() * box.height() / (dab * dab) * 1.1));
+    const double dab = std::max(1.2, std::min(box.width(), box.height()) / 34);
+    const int dabs = std::min(3000, static_cast<int>(box.width() * box.height() / (dab * dab) * 1.1));
     for (int i = 0; i < dabs; ++i) {
         const QPointF at(random.Range(box.left(), box.right()), random.Range(box.top(), box.bottom()));
         if (!inCrown(at)) continue;
@@ -109,8 +109,12 @@ void PaintBroadleaf(SceneContext& scene, SceneRandom& random, QPointF foot, doub
         const double facing = std::clamp(0.45 + 0.7 * (nx * sunX + ny * sunY) + random.Jitter(0.25), 0.0, 1.0);
         const QColor c = facing < 0.5 ? Mix(dark, mid, facing * 2) : Mix(mid, bright, (facing - 0.5) * 2);
         p.setBrush(c);
-        const double r = dab * random.Range(0.5, 1.0);
-        p.drawEllipse(at, r * 1.2, r);
+        // A leaf-shaped fleck at a random angle: clusters of these read as foliage, where
+        // round dabs read as coins.
+        const double r = dab * random.Range(0.6, 1.2);
+        const double a = random.Range(0, kPi);
+        const QPointF along(std::cos(a) * r * 1.5, std::sin(a) * r * 1.5), across(-std::sin(a) * r * 0.6, std::cos(a) * r * 0.6);
+        p.drawPolygon(QPolygonF({at + along, at + across, at - along, at - across}));
     }
 }
 

@@ -49,9 +49,25 @@ void PaintRailings(SceneContext& scene, const Camera& camera, double z) {
 }
 
 void PaintAnimalHouse(SceneContext& scene, const Camera& camera, SceneRandom& random, double z) {
-    House house = RandomHouse(random, HouseStyle::Victorian, Box{random.Range(-30, 10), z, random.Range(18, 26), 12, 0, 0});
+    House house = RandomHouse(random, HouseStyle::Cottage, Box{random.Range(-30, 10), z, random.Range(18, 26), 12, 0, 0});
     SetStoreys(house, 2);
     PaintHouse(scene, camera, house, Frontage::Front);
+}
+
+// The rocky back wall of a pool enclosure: boulders piled along it.
+void PaintRockwork(SceneContext& scene, const Camera& camera, SceneRandom& random, double z) {
+    QPainter& p = scene.painter;
+    const QColor rock(150, 144, 134);
+    p.setPen(Qt::NoPen);
+    for (double x = camera.LeftAt(z); x < camera.RightAt(z); x += random.Range(1.5, 3.0)) {
+        const QPointF foot = camera.Project(x, 0, z + random.Range(0, 2));
+        const double r = camera.Scale(x, z) * random.Range(1.0, 2.2);
+        QLinearGradient shade(foot.x() - r, 0, foot.x() + r, 0);
+        shade.setColorAt(scene.mood.sunFromLeft ? 0 : 1, Distant(scene.mood, Lit(scene.mood, rock), 0.2));
+        shade.setColorAt(scene.mood.sunFromLeft ? 1 : 0, Distant(scene.mood, Shaded(scene.mood, rock), 0.2));
+        p.setBrush(shade);
+        p.drawEllipse(QPointF(foot.x(), foot.y() - r * 0.5), r * 1.2, r * 0.8);
+    }
 }
 
 }  // namespace
@@ -67,9 +83,12 @@ void PaintZoo(SceneContext& scene) {
     PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(10, 25), true});
 
     const double railing = small ? 5 : 7;
-    const double back = small ? random.Range(20, 28) : random.Range(40, 55);
+    const double back = small ? random.Range(24, 32) : random.Range(50, 65);
     PaintTreeBelt(scene, camera.Project(0, 0, back + 10).y(), -20, scene.w + 20, camera.Scale(0, back + 10) * 12, 0.25);
-    PaintAnimalHouse(scene, camera, random, back);
+    if (small)
+        PaintRockwork(scene, camera, random, back);
+    else
+        PaintAnimalHouse(scene, camera, random, back);
     QPainter& p = scene.painter;
     // The floor of the enclosure: sand for the grazers, a pool for the birds.
     const double left = camera.LeftAt(back), right = camera.RightAt(back);
