@@ -22,6 +22,8 @@ struct Pen {
         shade.setColorAt(0, Tone(Lit(scene.mood, colour)));
         shade.setColorAt(1, Tone(Shaded(scene.mood, colour)));
         p.fillPath(path, shade);
+        // A dark edge keeps the animal apart from whatever stands behind it.
+        p.strokePath(path, QPen(Tone(Scaled(colour, 0.35)), 0.04));
     }
     void Limb(QPointF from, QPointF to, double width, const QColor& colour) {
         p.setPen(QPen(Tone(Shaded(scene.mood, colour)), width, Qt::SolidLine, Qt::RoundCap));
@@ -39,7 +41,7 @@ QPainterPath Legs(const double (&xs)[4], double stride, Leg leg) {
 }
 
 void PaintGiraffe(Pen& pen, SceneRandom& random) {
-    const QColor coat(214, 168, 96), patch(120, 70, 34);
+    const QColor coat(232, 190, 110), patch(118, 64, 28);
     const double stride = random.Jitter(0.25);
     for (double x : {-0.9, -0.6}) pen.Limb(QPointF(x, 2.3), QPointF(x - stride, 0.05), 0.16, coat);
     for (double x : {0.7, 1.0}) pen.Limb(QPointF(x, 2.4), QPointF(x + stride, 0.05), 0.16, coat);

@@ -25,10 +25,14 @@ struct Placement {
     bool facingRight;
 };
 
-// Animals of one kind spread over the paddock, far to near.
-std::vector<Placement> Herd(SceneRandom& random, int count, double x0, double x1, double z0, double z1) {
+// Animals of one kind spread over the middle of the view, between depths z0 and z1, far to
+// near.
+std::vector<Placement> Herd(SceneRandom& random, const Camera& camera, double width, int count, double z0, double z1) {
     std::vector<Placement> herd;
-    for (int i = 0; i < count; ++i) herd.push_back({{random.Range(x0, x1), 0, random.Range(z0, z1)}, random.Chance(0.5)});
+    for (int i = 0; i < count; ++i) {
+        const double z = random.Range(z0, z1);
+        herd.push_back({{camera.XAt(width * random.Range(0.22, 0.78), z), 0, z}, random.Chance(0.5)});
+    }
     std::sort(herd.begin(), herd.end(), [](const Placement& a, const Placement& b) { return a.foot.z > b.foot.z; });
     return herd;
 }
@@ -49,7 +53,7 @@ void PaintRailings(SceneContext& scene, const Camera& camera, double z) {
 }
 
 void PaintAnimalHouse(SceneContext& scene, const Camera& camera, SceneRandom& random, double z) {
-    House house = RandomHouse(random, HouseStyle::Cottage, Box{random.Range(-30, 10), z, random.Range(18, 26), 12, 0, 0});
+    House house = RandomHouse(random, HouseStyle::Cottage, Box{random.Range(-30, 10), z + 15, random.Range(14, 20), 10, 0, 0});
     SetStoreys(house, 2);
     PaintHouse(scene, camera, house, Frontage::Front);
 }
@@ -107,20 +111,20 @@ void PaintZoo(SceneContext& scene) {
     }
 
     int count = 0;
-    double x0 = -9, x1 = 9, z0 = railing + 7, z1 = railing + 22;
+    double z0 = railing + 7, z1 = railing + 22;
     switch (species) {
         case Species::Giraffe: count = random.Int(2, 4); break;
         case Species::Zebra: count = random.Int(3, 7); break;
         case Species::Elephant: count = random.Int(1, 3); z0 += 4; break;
-        case Species::Penguin: count = random.Int(8, 18); x0 = -6; x1 = 6; z0 = railing + 2; z1 = back - 3; break;
-        case Species::Flamingo: count = random.Int(6, 14); x0 = -6; x1 = 6; z0 = railing + 2; z1 = back - 3; break;
+        case Species::Penguin: count = random.Int(8, 18); z0 = railing + 2; z1 = back - 3; break;
+        case Species::Flamingo: count = random.Int(6, 14); z0 = railing + 2; z1 = back - 3; break;
     }
     if (species == Species::Giraffe) {
         // A flat-topped tree of the savanna to browse.
-        const double tx = random.Range(x0, x1), tz = z1;
+        const double tz = z1 + 4, tx = camera.XAt(scene.w * (random.Chance(0.5) ? 0.12 : 0.88), tz);
         PaintTree(scene, camera.Project(tx, 0, tz), camera.Scale(tx, tz) * 7, TreeShape::Broadleaf, DistanceDepth(scene.mood, tz));
     }
-    for (const Placement& animal : Herd(random, count, x0, x1, z0, z1))
+    for (const Placement& animal : Herd(random, camera, scene.w, count, z0, z1))
         PaintAnimal(scene, random, species, camera.Project(animal.foot), camera.Scale(animal.foot.x, animal.foot.z),
                     animal.facingRight, DistanceDepth(scene.mood, animal.foot.z));
 
