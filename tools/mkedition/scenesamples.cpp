@@ -27,7 +27,7 @@ struct Sample {
 };
 
 constexpr Sample kMix[] = {
-    {"coast", 1850, false},          {"coast", 1900, false},        {"coast", 1700, true},
+    {"coast", 1850, false},          {"coast transport", 1900, false}, {"coast", 1700, true},
     {"castles", 1300, false},        {"castles coast", 1400, true}, {"worship", 1200, false},
     {"worship", 1850, true},         {"gardens", 1750, false},      {"mazes", 1700, false},
     {"industry", 1880, false},       {"shops", 1900, false},        {"transport", 1930, false},
