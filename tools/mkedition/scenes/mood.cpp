@@ -11,23 +11,13 @@ struct SkyLight {
     QColor top, horizon, glow, light, shade;
 };
 
-SkyLight ClearSky(DayTime time) {
-    switch (time) {
-        case DayTime::Morning:
-            return {QColor(86, 134, 204), QColor(238, 222, 196), QColor(255, 236, 190),
-                    QColor(255, 244, 222), QColor(128, 140, 178)};
-        case DayTime::Midday:
-            return {QColor(52, 108, 190), QColor(190, 214, 236), QColor(255, 250, 232),
-                    QColor(255, 250, 240), QColor(126, 138, 170)};
-        case DayTime::Afternoon:
-            return {QColor(62, 112, 186), QColor(222, 224, 214), QColor(255, 238, 200),
-                    QColor(255, 240, 214), QColor(122, 130, 168)};
-        case DayTime::Evening:
-            return {QColor(58, 72, 128), QColor(246, 170, 96), QColor(255, 196, 120),
-                    QColor(255, 206, 150), QColor(110, 100, 150)};
-    }
-    return {};
-}
+// The sky and its light on a clear day, by the time: morning, midday, afternoon, evening.
+const SkyLight kClearSkies[] = {
+    {QColor(86, 134, 204), QColor(238, 222, 196), QColor(255, 236, 190), QColor(255, 244, 222), QColor(128, 140, 178)},
+    {QColor(52, 108, 190), QColor(190, 214, 236), QColor(255, 250, 232), QColor(255, 250, 240), QColor(126, 138, 170)},
+    {QColor(62, 112, 186), QColor(222, 224, 214), QColor(255, 238, 200), QColor(255, 240, 214), QColor(122, 130, 168)},
+    {QColor(58, 72, 128), QColor(246, 170, 96), QColor(255, 196, 120), QColor(255, 206, 150), QColor(110, 100, 150)},
+};
 
 // Overcast, rain and mist: a grey sky, soft light and thicker air.
 struct GreyWeather {
@@ -96,7 +86,7 @@ Mood ChooseMood(SceneRandom& random) {
                 : mood.time == DayTime::Midday ? random.Range(0.04, 0.12)
                                                : random.Range(0.1, 0.22);
 
-    SkyLight sky = ClearSky(mood.time);
+    SkyLight sky = kClearSkies[static_cast<int>(mood.time)];
     mood.contrast = 1.0;
     mood.hazeStrength = random.Range(0.45, 0.6);
     mood.sunVisible = mood.weather == Weather::Clear ||
