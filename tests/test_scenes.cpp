@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/mkedition/scenes/jpegencoder.h"
+#include "tools/mkedition/jpegcodec.h"
 #include "tools/mkedition/scenes/scenepainter.h"
 #include "tools/mkedition/topics.h"
 

@@ -72,9 +72,10 @@ bool runDecode(Decode& d, const std::vector<uint8_t>& jpeg, QImage& into) {
 }  // namespace
 
 std::vector<uint8_t> EncodeJpeg(const QImage& image, int quality) {
-    if (image.format() != QImage::Format_RGB888 || image.isNull()) return {};
+    if (image.isNull()) return {};
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     Encode encode;
-    const bool ok = runEncode(encode, image, quality);
+    const bool ok = runEncode(encode, rgb, quality);
     std::vector<uint8_t> bytes;
     if (ok) bytes.assign(encode.bytes, encode.bytes + encode.size);
     std::free(encode.bytes);

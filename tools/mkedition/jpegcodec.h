@@ -6,8 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-// Encodes a Format_RGB888 image; empty when the image is of another format or libjpeg fails.
-std::vector<uint8_t> EncodeJpeg(const QImage& image, int quality);
+// Baseline JPEG with no metadata, so the same pixels always give the same bytes; empty when
+// the image is null or libjpeg fails.
+std::vector<uint8_t> EncodeJpeg(const QImage& image, int quality = 85);
 
 // Decodes into `into` as Format_RGB888, reusing its memory when the size already fits.
 // False when the bytes are not a JPEG image libjpeg can decode without error.
