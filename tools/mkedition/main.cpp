@@ -9,6 +9,7 @@
 #include "tools/mkedition/editionmusic.h"
 #include "tools/mkedition/maps/mapfiles.h"
 #include "tools/mkedition/outputfiles.h"
+#include "tools/mkedition/paintedphotographs.h"
 #include "tools/mkedition/photographs.h"
 #include "tools/mkedition/sourceparser.h"
 #include "tools/mkedition/tablebuilder.h"
@@ -57,7 +58,8 @@ int main(int argc, char** argv) {
     if (!WriteIfChanged(outDir + "/" + btab::kFileName, WriteBTab(built.edition.image)))
         return failure("cannot write " + outDir + "/" + btab::kFileName);
     std::string photoError;
-    if (!WritePhotographs(built.edition, sourceDir, outDir, photoError))
+    if (!WritePhotographs(built.edition, sourceDir, outDir, photoError) ||
+        !WritePaintedPhotographs(built.edition, outDir, photoError))
         return failure(photoError);
     for (const char* text : {"ExtraText.txt", "StartHere.txt"}) {
         if (!MirrorOptionalFile(sourceDir + "/" + text, outDir + "/" + text))
