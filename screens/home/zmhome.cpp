@@ -22,7 +22,7 @@
 #include "screens/colours.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
-#include "screens/home/imagecontrol.h"
+#include "screens/imagecontrol.h"
 #include "screens/home/simplecombo.h"
 
 namespace {

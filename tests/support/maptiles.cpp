@@ -5,8 +5,8 @@
 
 #include "content/maptilefiles.h"
 #include "content/picturepaths.h"
-#include "tools/mkedition/bitmapwriter.h"
 #include "screens/colours.h"
+#include "tools/mkedition/bitmapwriter.h"
 #include "tools/mkedition/outputfiles.h"
 
 namespace {
@@ -39,7 +39,8 @@ bool WriteMapTiles(const std::string& dataDir, const std::vector<QPoint>& dots) 
     for (int c = 0; c < kMapTileColumns; ++c) {
         for (int r = 0; r < kMapTileRows; ++r) {
             const std::string path = NativePicturePath(dataDir, MapTileFileName(c, r));
-            if (!WriteIfChanged(path, WriteScrambledBitmap(paintTile(c, r, dots), MapTileSeed(c, r))))
+            if (!WriteIfChanged(path,
+                                WriteScrambledBitmap(paintTile(c, r, dots), MapTileSeed(c, r))))
                 return false;
         }
     }
