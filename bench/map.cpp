@@ -9,7 +9,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -17,6 +16,7 @@
 
 #include "app/shellhost.h"
 #include "app/startupstate.h"
+#include "bench/timing.h"
 #include "content/contentloader.h"
 #include "content/datatables.h"
 #include "content/foundset.h"
@@ -26,22 +26,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int kRounds = 200;
 constexpr double kMegabyte = 1e6;
-
-template <typename Work>
-double milliseconds(Work work) {
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double megabytes(int64_t bytes) { return static_cast<double>(bytes) / kMegabyte; }
 

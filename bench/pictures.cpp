@@ -1,18 +1,18 @@
 // Picture loading speed: one 768 x 512 photograph decoded many times (a) plain from memory
 // with libjpeg and (b) through the picture worker's scrambled-file path, and the load of all
 // 114 map tiles. The last line is the ratio b / a.
+#include "content/pictures.h"
+
 #include <QTemporaryDir>
-#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "bench/timing.h"
 #include "content/bitmapscramble.h"
 #include "content/maptilefiles.h"
 #include "content/picturepaths.h"
-#include "content/pictures.h"
 #include "content/zmopenthread.h"
 #include "tests/support/maptiles.h"
 #include "tests/support/photographs.h"
@@ -22,22 +22,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int kDecodeRounds = 400;
 constexpr int kTileRounds = 30;
-
-template <typename Work>
-double milliseconds(Work work) {
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 }  // namespace
 
@@ -52,9 +38,9 @@ int main() {
 
     QImage plain;
     QImage bitmap(kLandscapeWidth, kLandscapeHeight, QImage::Format_RGB888);
-    const PictureJob job{root + bareName, Keystream::seededFrom(bareName),
-                         PixelRows{bitmap.bits(), bitmap.bytesPerLine(), bitmap.width(),
-                                   bitmap.height()}};
+    const PictureJob job{
+        root + bareName, Keystream::seededFrom(bareName),
+        PixelRows{bitmap.bits(), bitmap.bytesPerLine(), bitmap.width(), bitmap.height()}};
     const std::atomic<bool> cancel{false};
     std::vector<double> plainTimes, storeTimes;
     // Alternating, so that both see the same machine load.

@@ -33,31 +33,16 @@
 #include "screens/show/showstate.h"
 #include "tests/support/editions.h"
 #include "tests/support/minimaps.h"
+#include "tests/support/screenfixture.h"
 
 namespace {
 
-class HomeTest : public ::testing::Test {
+class HomeTest : public ScreenTest {
 protected:
     void SetUp() override {
-        setenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8().constData(), 1);
-        setenv("XDG_CONFIG_HOME", config_.path().toUtf8().constData(), 1);
-        ResetStartupState();
-        ResetShellWindows();
-        ResetExploreState();
-        ResetShowState();
-        SetMessageResponder([this](const std::string&, const std::string& text, MessageButtons) {
-            boxes.push_back(text);
-            return MessageAnswer::Ok;
-        });
+        ScreenTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         SetBeepObserver([this] { ++beeps; });
-        SetContentHost(&host_);
-        SystemFacts facts = SystemInfo::queryHost();  // the configured offscreen screen
-        facts.physicalMemoryBytes = 1ull << 30;
-        facts.colourBits = 24;
-        SystemInfo::inject(facts);
-        RunStartupChecks();
-        ASSERT_FALSE(Startup().Quitting);
-
         EditionSource source = SimpleEdition(60, 2);
         source.places[0].name = "Dunby, Corvan";
         source.places[1].name = "Dunwell, Corvan";
@@ -67,14 +52,8 @@ protected:
         Startup().DataDir = data_.path();
     }
     void TearDown() override {
-        SetContentHost(nullptr);
-        SetMessageResponder(nullptr);
         SetBeepObserver(nullptr);
-        SystemInfo::clearInjection();
-        ReleaseContent();
-        ResetShellWindows();
-        ResetStartupState();
-        ResetExploreState();
+        ScreenTest::TearDown();
     }
 
     int W() const { return Startup().ScreenWidth; }
@@ -91,11 +70,7 @@ protected:
         return home.miniMapCanvas().image().pixel(at);
     }
 
-    std::vector<std::string> boxes;
     int beeps = 0;
-    QTemporaryDir runtime_;
-    QTemporaryDir config_;
-    ShellHost host_;
     DataDirectory data_;
     BuiltEdition built_;
 };

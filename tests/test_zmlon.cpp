@@ -13,7 +13,6 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "app/keypreview.h"
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "content/datatables.h"
@@ -23,23 +22,10 @@
 #include "screens/map/londonpictures.h"
 #include "screens/map/mapcolours.h"
 #include "screens/map/zmmap.h"
+#include "tests/support/keyscreen.h"
 #include "tests/support/mapfixture.h"
 
 namespace {
-
-class KeyScreen : public QWidget, public KeyPreviewScreen {
-  public:
-    bool FormKeyDown(QKeyEvent* event) override {
-        downs.push_back(event->key());
-        return true;
-    }
-    bool FormKeyUp(QKeyEvent* event) override {
-        ups.push_back(event->key());
-        return true;
-    }
-    std::vector<int> downs;
-    std::vector<int> ups;
-};
 
 class LondonTest : public MapTest {
   protected:
@@ -221,8 +207,8 @@ TEST_F(LondonTest, HintNamesThePlaceUnderThePointer) {
 }
 
 TEST_F(LondonTest, KeysGoOnLikeTheMapsKeyUpAlwaysToTheExploreScreen) {
-    KeyScreen explore;
-    KeyScreen slideshow;
+    RecordingKeyScreen explore;
+    RecordingKeyScreen slideshow;
     Windows().ZMExplore = &explore;
     Windows().ZMShowWin = &slideshow;
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);

@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/keypreview.h"
 #include "app/shellwindows.h"
 #include "app/shutdown.h"
 #include "app/startupstate.h"
@@ -33,25 +32,11 @@
 #include "screens/map/maplayout.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
+#include "tests/support/keyscreen.h"
 #include "tests/support/mapfixture.h"
 #include "tests/support/maptiles.h"
 
 namespace {
-
-// A screen that records the keys passed to it.
-class KeyScreen : public QWidget, public KeyPreviewScreen {
-  public:
-    bool FormKeyDown(QKeyEvent* event) override {
-        downs.push_back(event->key());
-        return true;
-    }
-    bool FormKeyUp(QKeyEvent* event) override {
-        ups.push_back(event->key());
-        return true;
-    }
-    std::vector<int> downs;
-    std::vector<int> ups;
-};
 
 // Waits for what Qt does on a timer of its own.
 template <typename Condition>
@@ -463,8 +448,8 @@ TEST_F(MapWindowTest, PopupMenuItemsWorkOnceWhatTheyOpenExists) {
 
 TEST_F(MapWindowTest, KeysGoToTheExploreScreenOrTheRunningSlideshow) {
     initMap();
-    KeyScreen explore;
-    KeyScreen slideshow;
+    RecordingKeyScreen explore;
+    RecordingKeyScreen slideshow;
     Windows().ZMExplore = &explore;
     Windows().ZMShowWin = &slideshow;
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);

@@ -8,13 +8,13 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "app/keypreview.h"
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "screens/colours.h"
 #include "screens/map/maplayout.h"
 #include "screens/map/milescale.h"
 #include "screens/map/zmmapkey.h"
+#include "tests/support/keyscreen.h"
 
 namespace {
 
@@ -91,17 +91,7 @@ TEST_F(MapKeyTest, PlacenameMemoTwoThirdsHighForOneLine) {
 }
 
 TEST_F(MapKeyTest, PassesPressesAndKeysToTheExploreScreen) {
-    struct Screen : QWidget, KeyPreviewScreen {
-        bool FormKeyDown(QKeyEvent* event) override {
-            keys.push_back(event->key());
-            return true;
-        }
-        bool FormKeyUp(QKeyEvent* event) override {
-            keys.push_back(-event->key());
-            return true;
-        }
-        std::vector<int> keys;
-    } explore;
+    RecordingKeyScreen explore;
     Windows().ZMExplore = &explore;
     std::vector<QPoint> presses;
     Windows().exploreMouseDown = [&](QMouseEvent* event) {
@@ -121,7 +111,8 @@ TEST_F(MapKeyTest, PassesPressesAndKeysToTheExploreScreen) {
     QKeyEvent up(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
     QApplication::sendEvent(key.get(), &down);
     QApplication::sendEvent(key.get(), &up);
-    EXPECT_EQ(explore.keys, (std::vector<int>{Qt::Key_Space, -Qt::Key_Shift}));
+    EXPECT_EQ(explore.downs, std::vector<int>{Qt::Key_Space});
+    EXPECT_EQ(explore.ups, std::vector<int>{Qt::Key_Shift});
 }
 
 }  // namespace

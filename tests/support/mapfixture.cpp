@@ -1,15 +1,15 @@
 #include "tests/support/mapfixture.h"
 
-#include "app/shellwindows.h"
-#include "app/startupchecks.h"
+#include <QRect>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 #include "app/startupstate.h"
 #include "content/contentloader.h"
 #include "content/datatables.h"
 #include "content/foundset.h"
-#include "platform/messagebox.h"
-#include "platform/systeminfo.h"
-#include "screens/explore/explorestate.h"
-#include "screens/show/showstate.h"
+#include "tests/support/editions.h"
 #include "tests/support/maptiles.h"
 #include "tests/support/minimaps.h"
 
@@ -77,37 +77,12 @@ const std::string& MapTest::dataDir() {
 }
 
 void MapTest::SetUp() {
-    setenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8().constData(), 1);
-    setenv("XDG_CONFIG_HOME", config_.path().toUtf8().constData(), 1);
-    ResetStartupState();
-    ResetShellWindows();
-    ResetExploreState();
-    ResetShowState();
-    SetMessageResponder([this](const std::string&, const std::string& text, MessageButtons) {
-        boxes.push_back(text);
-        return MessageAnswer::Ok;
-    });
-    SetContentHost(&host_);
-    SystemFacts facts = SystemInfo::queryHost();
-    facts.physicalMemoryBytes = 1ull << 30;
-    facts.colourBits = 24;
-    SystemInfo::inject(facts);
-    RunStartupChecks();
-    ASSERT_FALSE(Startup().Quitting);
+    ScreenTest::SetUp();
+    ASSERT_FALSE(HasFatalFailure());
     Startup().DataDir = dataDir();
     LoadContent(Startup().DataDir);
     ASSERT_TRUE(Content().loaded());
     ASSERT_EQ(Content().LondonPlaceCount, 3);
-}
-
-void MapTest::TearDown() {
-    SetContentHost(nullptr);
-    SetMessageResponder(nullptr);
-    SystemInfo::clearInjection();
-    ReleaseContent();
-    ResetShellWindows();
-    ResetStartupState();
-    ResetExploreState();
 }
 
 int MapTest::place(int source) const {

@@ -1,22 +1,15 @@
 // A fixture for the detailed map, its key and the London inset: an edition of 60 places with
 // three in central London, an empty corner far from every place, and a set of places that
 // SelectFoundSet() makes the found set; its table and tiles are written once per test suite.
-// Each test starts with the start-up checks run on the configured screen and the content
-// loaded; message boxes are recorded.
+// Each test starts as a ScreenTest does, with the content loaded.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QPoint>
-#include <QTemporaryDir>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "app/shellhost.h"
-#include "tests/support/editions.h"
+#include "tests/support/screenfixture.h"
 
-class MapTest : public ::testing::Test {
+class MapTest : public ScreenTest {
   public:
     // Source indices
     static constexpr int kPlainPlaces = 60;
@@ -36,18 +29,10 @@ class MapTest : public ::testing::Test {
     static void SetUpTestSuite();
     static void TearDownTestSuite();
     void SetUp() override;
-    void TearDown() override;
 
     static const std::string& dataDir();
     // The table index of a source place.
     int place(int source) const;
     QPoint position(int source) const;
     void SelectFoundSet() const;
-
-    std::vector<std::string> boxes;
-
-  private:
-    QTemporaryDir runtime_;
-    QTemporaryDir config_;
-    ShellHost host_;
 };
