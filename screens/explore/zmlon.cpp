@@ -69,13 +69,12 @@ TZMLondon::~TZMLondon() {
 void TZMLondon::SetUpLondon() {
     TMapWin* map = MapWin();
     if (Startup().Quitting || !map) return;
-    const int inner = kBorder;
-    setGeometry(0, 0, kLonImageSize.width() + 2 * inner,
-                kCaptionHeight + kLonImageSize.height() + 2 * inner);
-    Caption->setGeometry(inner, inner, kLonImageSize.width(), kCaptionHeight);
-    CloseBox->setGeometry(inner + kLonImageSize.width() - kCaptionHeight, inner, kCaptionHeight,
+    setGeometry(0, 0, kLonImageSize.width() + 2 * kBorder,
+                kCaptionHeight + kLonImageSize.height() + 2 * kBorder);
+    Caption->setGeometry(kBorder, kBorder, kLonImageSize.width(), kCaptionHeight);
+    CloseBox->setGeometry(kBorder + kLonImageSize.width() - kCaptionHeight, kBorder, kCaptionHeight,
                           kCaptionHeight);
-    LonImage->setGeometry(QRect(QPoint(inner, inner + kCaptionHeight), kLonImageSize));
+    LonImage->setGeometry(QRect(QPoint(kBorder, kBorder + kCaptionHeight), kLonImageSize));
     LonImage->setImage(&map->londonPictures().lonImage());
     // The coverage test uses the same map point as the place test.
     map->hintProvider().addSurface(LonImage,

@@ -287,22 +287,23 @@ void TMapWin::StopFlash() {
     if (FlashDark) FlashTimerTimer();  // leaves the dot light
 }
 
-QPoint TMapWin::flashPoint() const {
+std::optional<QPoint> TMapWin::flashPoint() const {
+    if (!isPlace(FlashedPlace)) return std::nullopt;
     const PlaceRecord& p = Content().place(FlashedPlace);
     return QPoint(p.x - H(), p.y - V());
 }
 
 void TMapWin::FlashTimerTimer() {
     if (Startup().Quitting) return;
-    if (isPlace(FlashedPlace)) {
-        const QRect changed = FlashDark ? FlashFill(canvas_, flashPoint(), kFlashDark, kDotYellow)
-                                        : FlashFill(canvas_, flashPoint(), kDotYellow, kFlashDark);
+    if (const std::optional<QPoint> at = flashPoint()) {
+        const QRect changed = FlashDark ? FlashFill(canvas_, *at, kFlashDark, kDotYellow)
+                                        : FlashFill(canvas_, *at, kDotYellow, kFlashDark);
         if (!changed.isEmpty()) Client->update(changed);
     }
     FlashDark = !FlashDark;
     // The inset's marker shows while the dot is dark.
     repaintLondonInset(FlashDark && Explore().LondonWanted ? london_.showMarker(FlashedPlace)
-                                                          : london_.hideMarker());
+                                                           : london_.hideMarker());
     FlashTimer->setInterval(kFlashMs);
 }
 

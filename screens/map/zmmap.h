@@ -115,7 +115,8 @@ class TMapWin : public QWidget {
     void keepLondonInsetInStep();
     void keepDialogsInFront();
     void repaintLondonInset(const QRect& changed);
-    QPoint flashPoint() const;
+    // Where the flashing dot is in the client area, when a place flashes.
+    std::optional<QPoint> flashPoint() const;
     void drawTiles(QPainter& painter, const TileRange& range, QPoint origin);
     void drawGreyDots(QPainter& painter, const QRect& mapRect, QPoint origin);
 

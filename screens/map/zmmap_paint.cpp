@@ -95,9 +95,8 @@ void TMapWin::FormPaint(const QRect& clientClip) {
     painter.end();
 
     // A flashing dot drawn again while it is dark stays dark until its next tick.
-    if (FlashDark && FlashedPlace >= 0 && FlashedPlace < Content().PlaceCount &&
-        clip.contains(flashPoint()))
-        FlashFill(canvas_, flashPoint(), kDotYellow, kFlashDark);
+    const std::optional<QPoint> dot = flashPoint();
+    if (FlashDark && dot && clip.contains(*dot)) FlashFill(canvas_, *dot, kDotYellow, kFlashDark);
 }
 
 void TMapWin::drawTiles(QPainter& painter, const TileRange& range, QPoint origin) {
