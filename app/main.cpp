@@ -13,7 +13,10 @@
 #include "content/datatables.h"
 #include "edition/editiontour.h"
 #include "platform/fontsetup.h"
+#include "screens/explore/zmlon.h"
 #include "screens/home/zmhome.h"
+#include "screens/map/zmmap.h"
+#include "screens/map/zmmapkey.h"
 
 namespace {
 
@@ -25,6 +28,9 @@ int runProgram(QApplication& app) {
     TStage stage;
     TZMStartWin startWin;
     TZMHomeWin homeWin(stage.area());
+    TMapWin mapWin(stage.area());
+    TMapKey mapKey(stage.area());
+    TZMLondon london(stage.area());
     TExitInfoDlg exitDialog;
     TZMAnimWin animWin;
 

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 
+class QMouseEvent;
+
 // Which screen asked for the exit dialog, so that Cancel returns to it.
 enum class ExitRequester { ControlScreen, ExploreScreen, SlideshowWindow };
 
@@ -28,7 +30,7 @@ struct ShellWindows {
     std::function<void()> hideMap;              // detailed map's own hide routine
     std::function<void()> releaseMap;
     std::function<void()> releaseExplore;
-    std::function<void()> releaseHome;          // the control screen's mini map
+    std::function<void()> releaseHome;               // the control screen's mini map
     std::function<void(ExitRequester)> requestExit;  // the control screen's exit path
 
     // Hand-overs between screens, and the boxes the menus open; each is set by its window.
@@ -38,11 +40,21 @@ struct ShellWindows {
     std::function<void()> toggleHelp;  // F1: shows or hides the help window
     std::function<void()> showHelp;    // at the end of the title sequence
     std::function<void()> printerSetup;
+    std::function<void()> printMap;        // the detailed map's print item
+    std::function<void()> showUpgradeBox;  // modal
     // The exit dialog, modal: true when the user chose to exit.
     std::function<bool()> runExitDialog;
 
     // The control screen's run of the set-ups below, once every window exists.
     std::function<void()> finishSetUp;
+
+    // The explore screen's steps that the detailed map, its key and the London inset perform.
+    // (Keys reach it through its KeyPreviewScreen handlers.)
+    std::function<void(int place)> exploreMoveTo;  // leave (recorded in the history), arrive
+    std::function<void()> exploreNextView;
+    std::function<void(QMouseEvent*)> exploreMouseDown;
+    std::function<void()> exploreMinimise;
+
     // One-time set-up of the other windows, in the order they must run.
     std::function<void()> setUpExplore;
     std::function<void()> setUpMap;

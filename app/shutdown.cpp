@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/messages.h"
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "content/datatables.h"
@@ -54,4 +55,11 @@ void Shutdown() {
     Startup().InstanceMutex.reset();
     QCoreApplication::quit();
     Startup().Quitting = true;
+}
+
+void StopStartupWithError(const std::string& text) {
+    Startup().StopStartup = true;
+    ShowErrorBox(text);
+    Startup().ExitCode = 1;
+    Shutdown();
 }

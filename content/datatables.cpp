@@ -52,6 +52,10 @@ std::string PlaceNameOfView(const ViewRecord& view) {
     return std::string(view.Text, length);
 }
 
+std::string PlaceName(int place) {
+    return PlaceNameOfView(Content().view(Content().firstViewOf(place)));
+}
+
 void FillPlaceNames(std::vector<std::string>& names) {
     names.clear();
     const ContentStore& c = Content();

@@ -97,3 +97,5 @@ void FillPlaceNames(std::vector<std::string>& names);
 
 // The place name of a view's heading (Text[0 .. NameEnd-3]).
 std::string PlaceNameOfView(const ViewRecord& view);
+// The name of a place: that of its first view's heading.
+std::string PlaceName(int place);

@@ -115,14 +115,10 @@ protected:
         return -1;
     }
 
-    static std::string placeName(int place) {
-        return PlaceNameOfView(content().view(content().firstViewOf(place)));
-    }
-
     static std::set<std::string> townNames() {
         std::set<std::string> towns;
         for (int p = 0; p < content().PlaceCount; ++p) {
-            const std::string name = placeName(p);
+            const std::string name = PlaceName(p);
             const size_t comma = name.find(',');
             if (comma != std::string::npos) towns.insert(name.substr(0, comma));
         }
@@ -147,9 +143,9 @@ TEST_F(DemoEdition, CountsAreTheOnesTheProgramQuotes) {
 
 TEST_F(DemoEdition, EveryPlaceOwnsItsGroupOfViews) {
     for (int p = 0; p < content().PlaceCount; ++p) {
-        ASSERT_LT(content().firstViewOf(p), content().viewEndOf(p)) << placeName(p);
+        ASSERT_LT(content().firstViewOf(p), content().viewEndOf(p)) << PlaceName(p);
         for (int v = content().firstViewOf(p); v < content().viewEndOf(p); ++v)
-            EXPECT_EQ(content().view(v).Place, p) << placeName(p);
+            EXPECT_EQ(content().view(v).Place, p) << PlaceName(p);
     }
 }
 
@@ -163,8 +159,8 @@ TEST_F(DemoEdition, CoastTourIsExactlyTheCoastTopic) {
     // the coast show shows the same views.
     const std::set<int> coast =
         placesWith([](const ViewRecord& v) { return (v.maskAByte0() & kViewInTourShow) != 0; });
-    for (int p : stops) EXPECT_EQ(coast.count(p), 1u) << "no coast view: " << placeName(p);
-    for (int p : coast) EXPECT_EQ(stops.count(p), 1u) << "not on the tour: " << placeName(p);
+    for (int p : stops) EXPECT_EQ(coast.count(p), 1u) << "no coast view: " << PlaceName(p);
+    for (int p : coast) EXPECT_EQ(stops.count(p), 1u) << "not on the tour: " << PlaceName(p);
 }
 
 TEST_F(DemoEdition, EveryEnabledTourSelectsAtLeastThreePlaces) {
@@ -200,7 +196,7 @@ TEST_F(DemoEdition, EveryStandardShowPlaceHasABeautifulView) {
 
     const std::set<int> standardViews =
         placesWith([](const ViewRecord& v) { return (v.maskBByte0() & kViewInStandardShow) != 0; });
-    for (int p : standard) EXPECT_EQ(standardViews.count(p), 1u) << placeName(p);
+    for (int p : standard) EXPECT_EQ(standardViews.count(p), 1u) << PlaceName(p);
 }
 
 TEST_F(DemoEdition, HeadingsPutColonAndBlankAfterThePlaceName) {
@@ -211,7 +207,7 @@ TEST_F(DemoEdition, HeadingsPutColonAndBlankAfterThePlaceName) {
         ASSERT_GE(view.NameEnd, 4) << heading;
         EXPECT_EQ(view.Text[view.NameEnd - 2], ':') << heading;
         EXPECT_EQ(view.Text[view.NameEnd - 1], ' ') << heading;
-        EXPECT_EQ(name, placeName(view.Place)) << heading;
+        EXPECT_EQ(name, PlaceName(view.Place)) << heading;
         // The slideshow's map-stage title is the heading up to its first ':'.
         EXPECT_EQ(heading.substr(0, heading.find(':')), name);
         EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(name[0])) &&
@@ -242,7 +238,7 @@ TEST_F(DemoEdition, TownNamesInCaptionsLeadToTheirTowns) {
                 // A double-clicked word is looked up with the separator of the headings.
                 const int found = placeNamed(word + ",");
                 ASSERT_GE(found, 0) << word << " in " << view.Text;
-                EXPECT_TRUE(startsWith(placeName(found), word + ",")) << word;
+                EXPECT_TRUE(startsWith(PlaceName(found), word + ",")) << word;
                 namesAnother = namesAnother || word != ownTown;
             }
             word.clear();
@@ -260,7 +256,7 @@ TEST_F(DemoEdition, CentralLondonFillsTheInset) {
     int quarters = 0;
     for (int i = 0; i < content().LondonPlaceCount; ++i) {
         const int place = content().LondonPlaces[i];
-        const std::string name = placeName(place);
+        const std::string name = PlaceName(place);
         if (startsWith(name, "London Gov")) {
             EXPECT_EQ(government, -1) << "two government places";
             government = place;
@@ -288,7 +284,7 @@ TEST_F(DemoEdition, TheCapitalHasMoreViewsThanTheTabColumnShows) {
     }
     EXPECT_GT(most, kTabSlotsAt800x600);
     ASSERT_GE(busiest, 0);
-    EXPECT_TRUE(content().place(busiest).PlaceFlags2 & kPlaceOnLondonInset) << placeName(busiest);
+    EXPECT_TRUE(content().place(busiest).PlaceFlags2 & kPlaceOnLondonInset) << PlaceName(busiest);
 }
 
 TEST_F(DemoEdition, AboutOneViewInSevenIsPortrait) {

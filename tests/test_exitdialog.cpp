@@ -16,15 +16,15 @@
 #include "platform/prefstore.h"
 #include "tests/support/minimaps.h"
 #include "tests/support/music.h"
-#include "tests/support/shellfixture.h"
+#include "tests/support/screenfixture.h"
 #include "screens/home/zmhome.h"
 
 namespace {
 
-class ExitDialogTest : public ShellTest {
+class ExitDialogTest : public ScreenTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        ScreenTest::SetUp();
         data.write("000/J0.dat", ShortPiece());
     }
 };

@@ -13,14 +13,14 @@
 #include "app/zmstart.h"
 #include "platform/animationclock.h"
 #include "tests/support/music.h"
-#include "tests/support/shellfixture.h"
+#include "tests/support/screenfixture.h"
 
 namespace {
 
-class TitleSequenceTest : public ShellTest {
+class TitleSequenceTest : public ScreenTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        ScreenTest::SetUp();
         data.write("000/J0.dat", ShortPiece());
         Windows().ZMHomeWin = &home;
         Windows().finishSetUp = [this] { ++setUps; };
@@ -28,7 +28,7 @@ protected:
     }
     void TearDown() override {
         AnimationClock::stop();
-        ShellTest::TearDown();
+        ScreenTest::TearDown();
     }
     // The title window runs the start-up checks, which find the data beside the program:
     // point them back at the test's data.

@@ -27,22 +27,21 @@
 #include "platform/systeminfo.h"
 #include "screens/explore/explorestate.h"
 #include "screens/home/homelayout.h"
-#include "screens/home/imagecontrol.h"
+#include "screens/imagecontrol.h"
 #include "screens/home/simplecombo.h"
 #include "screens/home/zmhome.h"
 #include "screens/show/showstate.h"
 #include "tests/support/editions.h"
 #include "tests/support/minimaps.h"
-#include "tests/support/shellfixture.h"
+#include "tests/support/screenfixture.h"
 
 namespace {
 
-class HomeTest : public ShellTest {
+class HomeTest : public ScreenTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
-        ResetExploreState();
-        ResetShowState();
+        ScreenTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         SetBeepObserver([this] { ++beeps; });
         EditionSource source = SimpleEdition(60, 2);
         source.places[0].name = "Dunby, Corvan";
@@ -53,8 +52,7 @@ protected:
     }
     void TearDown() override {
         SetBeepObserver(nullptr);
-        ResetExploreState();
-        ShellTest::TearDown();
+        ScreenTest::TearDown();
     }
 
     int W() const { return Startup().ScreenWidth; }

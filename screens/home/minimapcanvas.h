@@ -6,7 +6,8 @@
 #include <QImage>
 #include <QSize>
 
-constexpr QRgb kDotYellow = 0xFFFFFF80;  // 0x0080FFFF in blue-green-red
+#include "screens/colours.h"
+
 constexpr QRgb kDotGreen = 0xFF008000;   // 0x00008000
 
 class MiniMapCanvas {

@@ -23,14 +23,15 @@
 #include "content/datatables.h"
 #include "content/minimapseeds.h"
 #include "platform/fontsetup.h"
+#include "screens/colours.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
-#include "screens/home/imagecontrol.h"
+#include "screens/imagecontrol.h"
 #include "screens/home/simplecombo.h"
 
 namespace {
 
-const QColor kBackdrop(0, 40, 64);  // 0x00402800 in blue-green-red
+const QColor kBackdrop = QColor::fromRgb(kScreenBackdrop);
 const QColor kSheetColour(236, 236, 236);
 
 QLabel* pageLabel(QWidget* page, const char* text) {
@@ -207,10 +208,7 @@ bool TZMHomeWin::loadMiniMap() {
     const QImage bitmap = LoadScrambledBitmap(DataPath(small ? kSmallMiniMapFile : kLargeMiniMapFile),
                                               small ? kSmallMiniMapSeed : kLargeMiniMapSeed);
     if (bitmap.isNull()) {
-        Startup().StopStartup = true;
-        ShowErrorBox(kCannotReadDataFile);
-        Startup().ExitCode = 1;
-        Shutdown();
+        StopStartupWithError(kCannotReadDataFile);
         return false;
     }
     canvas_.setUp(bitmap, QSize(Startup().ScreenWidth, Startup().ScreenHeight), MiniMap->size());

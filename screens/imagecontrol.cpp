@@ -1,4 +1,4 @@
-#include "screens/home/imagecontrol.h"
+#include "screens/imagecontrol.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,4 +28,10 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressedInside_ = false;
     if (click) emit clicked();
+}
+
+void ImageControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mouseDoubleClickEvent(event);
+    pressedInside_ = false;
+    emit doubleClicked(event->position().toPoint());
 }

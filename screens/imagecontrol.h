@@ -1,4 +1,5 @@
-// A picture control that reports presses and clicks: the mini map and the logo button.
+// A picture control that reports presses, clicks and double-clicks of the left button: the
+// mini map, the logo button, the detailed map and the London inset's picture.
 #pragma once
 
 #include <QImage>
@@ -6,21 +7,24 @@
 
 class ImageControl : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ImageControl(QWidget* parent = nullptr);
     // Drawn stretched to the control; the image must outlive its use here.
     void setImage(const QImage* image);
 
-signals:
+  signals:
     void pressed(QPoint at);
     void clicked();
+    // The second press of a double-click; its release is no click.
+    void doubleClicked(QPoint at);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     const QImage* image_ = nullptr;
     bool pressedInside_ = false;
 };

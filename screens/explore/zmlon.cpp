@@ -1,0 +1,122 @@
+#include "screens/explore/zmlon.h"
+
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QStyle>
+#include <QToolButton>
+
+#include "app/shellwindows.h"
+#include "app/startupstate.h"
+#include "screens/explore/explorestate.h"
+#include "screens/imagecontrol.h"
+#include "screens/map/forwarding.h"
+#include "screens/map/londonpictures.h"
+#include "screens/map/maphintprovider.h"
+#include "screens/map/zmmap.h"
+
+const char kCentralLondon[] = "Central London";
+
+namespace {
+
+constexpr int kBorder = 2;
+constexpr int kCaptionHeight = 18;
+const QColor kCaptionColour(0, 0, 128);
+
+}  // namespace
+
+TZMLondon* ZMLondon() { return qobject_cast<TZMLondon*>(Windows().ZMLondon.data()); }
+
+TZMLondon::TZMLondon(QWidget* parent) : QFrame(parent) {
+    Windows().ZMLondon = this;
+    hide();  // shown with the map while it is wanted
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(kBorder);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+
+    // A tool window's caption bar with only a close box.
+    Caption = new QLabel(QString::fromLatin1(kCentralLondon), this);
+    Caption->setIndent(4);
+    Caption->setAutoFillBackground(true);
+    QPalette colours = Caption->palette();
+    colours.setColor(QPalette::Window, kCaptionColour);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    Caption->setPalette(colours);
+    QFont bold = Caption->font();
+    bold.setBold(true);
+    Caption->setFont(bold);
+    CloseBox = new QToolButton(this);
+    CloseBox->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    CloseBox->setFocusPolicy(Qt::NoFocus);
+    CloseBox->setAutoRaise(true);
+    LonImage = new ImageControl(this);
+
+    connect(CloseBox, &QToolButton::clicked, this, &TZMLondon::FormClose);
+    connect(LonImage, &ImageControl::pressed, this, &TZMLondon::LonImageMouseDown);
+    connect(LonImage, &ImageControl::clicked, this, &TZMLondon::LonImageClick);
+    connect(LonImage, &ImageControl::doubleClicked, this, [this](QPoint at) {
+        LonImageMouseDown(at);
+        LonImageDblClick();
+    });
+    Windows().setUpLondon = [this] { SetUpLondon(); };
+}
+
+TZMLondon::~TZMLondon() {
+    if (Windows().ZMLondon == this) Windows().setUpLondon = nullptr;
+}
+
+void TZMLondon::SetUpLondon() {
+    TMapWin* map = MapWin();
+    if (Startup().Quitting || !map) return;
+    setGeometry(0, 0, kLonImageSize.width() + 2 * kBorder,
+                kCaptionHeight + kLonImageSize.height() + 2 * kBorder);
+    Caption->setGeometry(kBorder, kBorder, kLonImageSize.width(), kCaptionHeight);
+    CloseBox->setGeometry(kBorder + kLonImageSize.width() - kCaptionHeight, kBorder, kCaptionHeight,
+                          kCaptionHeight);
+    LonImage->setGeometry(QRect(QPoint(kBorder, kBorder + kCaptionHeight), kLonImageSize));
+    LonImage->setImage(&map->londonPictures().lonImage());
+    // The coverage test uses the same map point as the place test.
+    map->hintProvider().addSurface(LonImage,
+                                   [map](QPoint at) { return map->MapHintAt(InsetToMap(at)); });
+}
+
+void TZMLondon::UpdateLondonInset() {
+    if (TMapWin* map = MapWin()) map->UpdateLondonPictures();
+    LonImage->update();
+}
+
+void TZMLondon::FormClose() {
+    if (TMapWin* map = MapWin()) map->EraseLondonMarker();
+    Explore().LondonWanted = false;
+    hide();
+}
+
+// A press on the picture is a press on the map at the same place.
+void TZMLondon::LonImageMouseDown(QPoint at) {
+    TMapWin* map = MapWin();
+    if (!map) return;
+    const QPoint onMap = InsetToMap(at);
+    map->FormMouseDown(QPoint(onMap.x() - map->H(), onMap.y() - map->V()));
+}
+
+void TZMLondon::LonImageClick() {
+    if (TMapWin* map = MapWin()) map->FormClick();
+}
+
+void TZMLondon::LonImageDblClick() {
+    if (TMapWin* map = MapWin()) map->FormDblClick();
+}
+
+void TZMLondon::FormKeyDown(QKeyEvent* event) { ScreenKeyDown(event); }
+
+void TZMLondon::FormKeyUp(QKeyEvent* event) { ExploreKeyUp(event); }
+
+void TZMLondon::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
+
+void TZMLondon::keyReleaseEvent(QKeyEvent* event) { FormKeyUp(event); }
+
+void TZMLondon::contextMenuEvent(QContextMenuEvent* event) {
+    if (TMapWin* map = MapWin(); map && !Startup().Quitting)
+        map->MapPopupMenu->popup(event->globalPos());
+}

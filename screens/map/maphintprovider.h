@@ -1,0 +1,48 @@
+// The application-wide hint handler. Over the map surfaces (the detailed map and the London
+// inset's picture) the hint is asked for at the pointer and asked again every 1500 ms while the
+// pointer stays, so that moving along the map updates it; every hint hides after 2000 ms.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class MapHintProvider : public QObject {
+    Q_OBJECT
+  public:
+    // The hint at a point of the surface, or none.
+    using HintAt = std::function<std::optional<QString>(QPoint)>;
+
+    explicit MapHintProvider(QObject* parent = nullptr);
+    ~MapHintProvider() override;
+
+    // Starts seeing every widget's hint requests.
+    void install();
+    void addSurface(QWidget* surface, HintAt hintAt);
+
+    static constexpr int kReshowMs = 1500;
+    static constexpr int kHidePauseMs = 2000;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Surface {
+        QPointer<QWidget> widget;
+        HintAt hintAt;
+    };
+    const Surface* surfaceOf(const QObject* object) const;
+    void showHint(const Surface& surface, QPoint at, QPoint globalAt);
+    void reshow();
+
+    std::vector<Surface> surfaces_;
+    QPointer<QWidget> hovered_;
+    QTimer reshowTimer_;
+    bool installed_ = false;
+};

@@ -1,0 +1,385 @@
+#include "screens/map/zmmap.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+
+#include "app/shellwindows.h"
+#include "app/shutdown.h"
+#include "app/startupchecks.h"
+#include "app/startupstate.h"
+#include "content/datatables.h"
+#include "content/foundset.h"
+#include "content/maptilefiles.h"
+#include "content/nearestplace.h"
+#include "screens/explore/explorestate.h"
+#include "screens/imagecontrol.h"
+#include "screens/map/canvasfills.h"
+#include "screens/map/forwarding.h"
+#include "screens/map/mapcolours.h"
+#include "screens/map/maphint.h"
+#include "screens/map/maphintprovider.h"
+#include "screens/map/maplayout.h"
+#include "screens/map/mapscroll.h"
+#include "screens/map/zmmapkey.h"
+
+const char kCannotReadMapFiles[] = "Cannot read data files - is APPNAME correctly installed?";
+
+namespace {
+
+constexpr int kCoverageRadius = 150;
+constexpr int kFirstFlashMs = 50;
+constexpr int kFlashMs = 700;
+constexpr int kDoubleClickRetryMs = 10;
+
+bool isPlace(int place) { return Content().loaded() && place >= 0 && place < Content().PlaceCount; }
+
+void call(const std::function<void()>& hook) {
+    if (hook) hook();
+}
+
+void raiseIfShowing(QWidget* window) {
+    if (window && window->isVisible()) window->raise();
+}
+
+}  // namespace
+
+TMapWin* MapWin() { return qobject_cast<TMapWin*>(Windows().MapWin.data()); }
+
+TMapWin::TMapWin(QWidget* parent) : QWidget(parent) {
+    Windows().MapWin = this;
+    hide();  // the explore screen and the slideshow show it
+    setFocusPolicy(Qt::NoFocus);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor::fromRgb(kMapBackground));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    createControls();
+    ShellWindows& w = Windows();
+    w.setUpMap = [this] { InitMapWindow(); };
+    w.hideMap = [this] { HideMapWindow(); };
+    w.releaseMap = [this] { FreeMapTiles(); };
+}
+
+TMapWin::~TMapWin() {
+    ShellWindows& w = Windows();
+    if (w.MapWin == this) {
+        w.setUpMap = nullptr;
+        w.hideMap = nullptr;
+        w.releaseMap = nullptr;
+    }
+}
+
+void TMapWin::createControls() {
+    Client = new ImageControl(this);
+    Client->setImage(&canvas_);
+    HorzScrollBar = new QScrollBar(Qt::Horizontal, this);
+    VertScrollBar = new QScrollBar(Qt::Vertical, this);
+    for (QScrollBar* bar : {HorzScrollBar, VertScrollBar}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        connect(bar, &QScrollBar::valueChanged, this, &TMapWin::scrolled);
+    }
+    FlashTimer = new QTimer(this);
+    FlashTimer->setInterval(500);
+    hints_ = new MapHintProvider(this);
+    createMapPopupMenu();
+
+    connect(FlashTimer, &QTimer::timeout, this, &TMapWin::FlashTimerTimer);
+    connect(Client, &ImageControl::pressed, this, &TMapWin::FormMouseDown);
+    connect(Client, &ImageControl::clicked, this, &TMapWin::FormClick);
+    connect(Client, &ImageControl::doubleClicked, this, [this](QPoint at) {
+        FormMouseDown(at);
+        FormDblClick();
+    });
+}
+
+void TMapWin::createMapPopupMenu() {
+    MapPopupMenu = new QMenu(this);
+    MMinimise =
+        MapPopupMenu->addAction(QStringLiteral("Mi&nimise"), this, &TMapWin::MMinimiseClick);
+    MapPopupMenu->addSeparator();
+    About = MapPopupMenu->addAction(QStringLiteral("&About..."), this, &TMapWin::AboutClick);
+    Help = MapPopupMenu->addAction(QStringLiteral("&Help..."), this, &TMapWin::HelpClick);
+    Help->setShortcut(QKeySequence(Qt::Key_F1));
+    MapPopupMenu->addSeparator();
+    MCopyMap = MapPopupMenu->addAction(QStringLiteral("&Copy Map"), this, &TMapWin::MCopyMapClick);
+    PrintMap = MapPopupMenu->addAction(QStringLiteral("Print &Map"), this, &TMapWin::PrintMapClick);
+    PrintSetup =
+        MapPopupMenu->addAction(QStringLiteral("Print Set&up..."), this, &TMapWin::PrintSetupClick);
+    // Each item works once what it opens exists.
+    connect(MapPopupMenu, &QMenu::aboutToShow, this, [this] {
+        const ShellWindows& w = Windows();
+        MMinimise->setEnabled(static_cast<bool>(w.exploreMinimise));
+        About->setEnabled(static_cast<bool>(w.showAbout));
+        Help->setEnabled(static_cast<bool>(w.toggleHelp));
+        PrintMap->setEnabled(static_cast<bool>(w.printMap));
+        PrintSetup->setEnabled(static_cast<bool>(w.printerSetup));
+    });
+}
+
+int TMapWin::H() const { return HorzScrollBar->value(); }
+
+int TMapWin::V() const { return VertScrollBar->value(); }
+
+QSize TMapWin::clientSize() const { return Client->size(); }
+
+void TMapWin::InitMapWindow() {
+    if (Startup().Quitting) return;
+    if (Startup().ScreenHeight == 0) RunStartupChecks();
+    if (Startup().Quitting) return;
+    const int W = Startup().ScreenWidth;
+    const int Hs = Startup().ScreenHeight;
+    setGeometry(MapWindowRect(W, Hs));
+    HorzScrollBar->setSingleStep(W * 8 / 800);
+    VertScrollBar->setSingleStep(Hs * 8 / 600);
+    // Dragging the thumb redraws as it goes, except on small machines.
+    const bool tracking = !(Startup().LowMemory || Startup().OldWindows95);
+    HorzScrollBar->setTracking(tracking);
+    VertScrollBar->setTracking(tracking);
+
+    tiles_.allocate(TileRange{0, width() / kMapTileWidth, 0, height() / kMapTileHeight});
+    TilesAllocated = true;
+    if (!tiles_.loadAtStart(Startup().LowMemory)) {
+        StopStartupWithError(kCannotReadMapFiles);
+        return;
+    }
+    london_.load();
+
+    hints_->install();
+    hints_->addSurface(Client, [this](QPoint at) { return MapHintAt(at + QPoint(H(), V())); });
+    arrangeClient();
+    LondonMinH = kLondonBox.right() + 1 - clientSize().width();
+    LondonMinV = kLondonBox.bottom() + 1 - clientSize().height();
+}
+
+// The client area and the scroll bars beside it; the scroll ranges are the map's size.
+void TMapWin::arrangeClient() {
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const QSize client(width() - extent, height() - extent);
+    Client->setGeometry(QRect(QPoint(0, 0), client));
+    HorzScrollBar->setGeometry(0, client.height(), client.width(), extent);
+    VertScrollBar->setGeometry(client.width(), 0, extent, client.height());
+    {
+        const QSignalBlocker blockH(HorzScrollBar);
+        const QSignalBlocker blockV(VertScrollBar);
+        HorzScrollBar->setRange(0, std::max(0, Content().ColumnCount - client.width()));
+        HorzScrollBar->setPageStep(client.width());
+        VertScrollBar->setRange(0, std::max(0, Content().RowCount - client.height()));
+        VertScrollBar->setPageStep(client.height());
+    }
+    canvas_ = QImage(client, QImage::Format_RGB32);
+    canvasOrigin_ = QPoint(H(), V());
+    invalidate(canvas_.rect());
+}
+
+bool TMapWin::CheckMapTiles() {
+    for (int i = 0; i < kMapTileColumns; ++i) {
+        if (!MapTileFileExists(i, i)) {
+            StopStartupWithError(kCannotReadMapFiles);
+            return false;
+        }
+    }
+    return true;
+}
+
+// A tile that cannot be read while the map is painted ends the program, out of the paint.
+void TMapWin::reportUnreadableTiles() {
+    if (tileReportPending_) return;
+    tileReportPending_ = true;
+    QTimer::singleShot(0, this, [] {
+        if (!Startup().Quitting) StopStartupWithError(kCannotReadMapFiles);
+    });
+}
+
+void TMapWin::FreeMapTiles() {
+    if (!TilesAllocated) return;
+    tiles_.release();
+    TilesAllocated = false;
+}
+
+void TMapWin::ShowMapWindow() {
+    if (Startup().Quitting) return;
+    const ShellWindows& w = Windows();
+    show();
+    if (w.MapKey && !SlideshowVisible()) w.MapKey->show();
+    keepLondonInsetInStep();
+    StartFlash();
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && (isAncestorOf(focused) || (w.MapKey && w.MapKey->isAncestorOf(focused))))
+        focused->clearFocus();
+    for (QWidget* window : {w.MapWin.data(), w.MapKey.data(), w.ZMLondon.data(), w.ZMHelpWin.data(),
+                            w.ZMAboutBox.data()})
+        raiseIfShowing(window);
+}
+
+void TMapWin::HideMapWindow() {
+    StopFlash();
+    const ShellWindows& w = Windows();
+    if (w.ZMLondon) w.ZMLondon->hide();
+    hide();
+    if (w.MapKey) w.MapKey->hide();
+}
+
+// The boxes that stay above the map; the help window gives way to the print dialogs.
+void TMapWin::keepDialogsInFront() {
+    const ShellWindows& w = Windows();
+    if (!PrintDialogOpen && !PrinterSetupOpen) raiseIfShowing(w.ZMHelpWin);
+    raiseIfShowing(w.ZMAboutBox);
+    raiseIfShowing(w.UpgradeBox);
+}
+
+// The inset shows while it is wanted and the whole London box is in view.
+void TMapWin::keepLondonInsetInStep() {
+    QWidget* inset = Windows().ZMLondon;
+    if (!inset || !isVisible() || !Explore().LondonWanted) return;
+    const int h = H();
+    const int v = V();
+    inset->setVisible(h <= kLondonBox.left() && h >= LondonMinH && v <= kLondonBox.top() &&
+                      v >= LondonMinV);
+}
+
+void TMapWin::MoveMapToPlace(int place) {
+    if (Startup().Quitting || !isPlace(place)) return;
+    const PlaceRecord& p = Content().place(place);
+    ExploreState& e = Explore();
+    if (p.PlaceFlags2 & kPlaceOnLondonInset) {
+        if (!e.CameFromLondon) e.LondonWanted = true;
+    } else if (e.LondonWanted) {
+        EraseLondonMarker();
+        e.LondonWanted = false;
+    }
+    FlashPlace(place);
+    if (TMapKey* key = MapKey(); key && !SlideshowVisible())
+        key->ShowPlacename(QString::fromLatin1(PlaceName(place).c_str()));
+
+    const std::optional<QPoint> to =
+        DecideMapScroll(QPoint(p.x, p.y), QPoint(H(), V()), clientSize(),
+                        QSize(Content().ColumnCount, Content().RowCount));
+    if (to) {
+        {
+            const QSignalBlocker blockH(HorzScrollBar);
+            const QSignalBlocker blockV(VertScrollBar);
+            HorzScrollBar->setValue(to->x());
+            VertScrollBar->setValue(to->y());
+        }
+        canvasOrigin_ = QPoint(H(), V());
+        RepaintMap();
+    }
+}
+
+void TMapWin::FlashPlace(int place) {
+    StopFlash();
+    FlashedPlace = place;
+    StartFlash();
+}
+
+void TMapWin::StartFlash() {
+    FlashDark = false;
+    FlashTimer->start(kFirstFlashMs);
+}
+
+void TMapWin::StopFlash() {
+    FlashTimer->stop();
+    if (FlashDark) FlashTimerTimer();  // leaves the dot light
+}
+
+std::optional<QPoint> TMapWin::flashPoint() const {
+    if (!isPlace(FlashedPlace)) return std::nullopt;
+    const PlaceRecord& p = Content().place(FlashedPlace);
+    return QPoint(p.x - H(), p.y - V());
+}
+
+void TMapWin::FlashTimerTimer() {
+    if (Startup().Quitting) return;
+    if (const std::optional<QPoint> at = flashPoint()) {
+        const QRect changed = FlashDark ? FlashFill(canvas_, *at, kFlashDark, kDotYellow)
+                                        : FlashFill(canvas_, *at, kDotYellow, kFlashDark);
+        if (!changed.isEmpty()) Client->update(changed);
+    }
+    FlashDark = !FlashDark;
+    // The inset's marker shows while the dot is dark.
+    repaintLondonInset(FlashDark && Explore().LondonWanted ? london_.showMarker(FlashedPlace)
+                                                           : london_.hideMarker());
+    FlashTimer->setInterval(kFlashMs);
+}
+
+void TMapWin::repaintLondonInset(const QRect& changed) {
+    if (QWidget* inset = Windows().ZMLondon; inset && !changed.isEmpty()) inset->update();
+}
+
+void TMapWin::EraseLondonMarker() { repaintLondonInset(london_.hideMarker()); }
+
+void TMapWin::UpdateLondonPictures() {
+    london_.colourPlaces(Explore().ExploreInSet);
+    invalidate(kLondonBox.translated(-H(), -V()));
+}
+
+std::optional<QString> TMapWin::MapHintAt(QPoint at) {
+    if (!Content().loaded()) return std::nullopt;
+    const MapHint hint = DecideMapHint(at, LastHintPlace);
+    LastHintPlace = hint.lastHintPlace;
+    if (!hint.text) return std::nullopt;
+    return QString::fromLatin1(hint.text->c_str());
+}
+
+void TMapWin::FormMouseDown(QPoint at) {
+    DownX = at.x();
+    DownY = at.y();
+}
+
+void TMapWin::FormClick() {
+    if (Startup().Quitting || !Content().loaded()) return;
+    ClickBusy = true;
+    const int x = H() + DownX;
+    const int y = V() + DownY;
+    const int place = Explore().ExploreInSet ? NearestFoundPlace(x, y, kCoverageRadius)
+                                             : NearestPlace(x, y, kCoverageRadius);
+    if (place == -1)
+        call(Windows().showUpgradeBox);
+    else if (Windows().exploreMoveTo)
+        Windows().exploreMoveTo(place);
+    ClickBusy = false;
+}
+
+// The click before a double-click may still be running (a box it opened): its place comes
+// first. Waiting here would hold the click up, so the double-click comes back later.
+void TMapWin::FormDblClick() {
+    if (Startup().Quitting) return;
+    if (ClickBusy) {
+        QTimer::singleShot(kDoubleClickRetryMs, this, &TMapWin::FormDblClick);
+        return;
+    }
+    call(Windows().exploreNextView);
+}
+
+void TMapWin::FormKeyDown(QKeyEvent* event) { ScreenKeyDown(event); }
+
+void TMapWin::FormKeyUp(QKeyEvent* event) {
+    if (!SlideshowVisible()) ExploreKeyUp(event);
+}
+
+void TMapWin::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
+
+void TMapWin::keyReleaseEvent(QKeyEvent* event) { FormKeyUp(event); }
+
+void TMapWin::contextMenuEvent(QContextMenuEvent* event) {
+    if (!Startup().Quitting) MapPopupMenu->popup(event->globalPos());
+}
+
+void TMapWin::HelpClick() { call(Windows().toggleHelp); }
+
+void TMapWin::AboutClick() { call(Windows().showAbout); }
+
+void TMapWin::PrintMapClick() { call(Windows().printMap); }
+
+void TMapWin::PrintSetupClick() { call(Windows().printerSetup); }
+
+void TMapWin::MMinimiseClick() { call(Windows().exploreMinimise); }
+
+void TMapWin::MCopyMapClick() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(canvas_);
+}
