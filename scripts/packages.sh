@@ -25,12 +25,11 @@ fern_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
-# Configures (once) and builds a build directory: fern_build DIR [cmake options...]
+# Configures and builds a build directory: fern_build DIR TARGET [cmake options...]
+# (TARGET "all" builds everything). Configuring again is quick and keeps the options true.
 fern_build() {
-    local dir=$1
-    shift
-    if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$FERN_ROOT" -B "$dir" -G Ninja "$@"
-    fi
-    cmake --build "$dir" -j "$(nproc)"
+    local dir=$1 target=$2
+    shift 2
+    cmake -S "$FERN_ROOT" -B "$dir" -G Ninja "$@" > /dev/null
+    cmake --build "$dir" --target "$target" -j "$(nproc)"
 }
