@@ -1,0 +1,103 @@
+// The explore screen: where the user stands at one place. It shows the detailed map around the
+// place or one of its views (photograph and caption), a column of numbered view tabs and the
+// next-view button.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <vector>
+
+#include "app/keypreview.h"
+#include "screens/explore/explorelayout.h"
+#include "screens/explore/tabwindow.h"
+
+class ImageControl;
+class QLabel;
+class QPushButton;
+class QTextEdit;
+class QTimer;
+class TMapWin;
+
+class TZMExplore : public QWidget, public KeyPreviewScreen {
+    Q_OBJECT
+  public:
+    explicit TZMExplore(QWidget* parent = nullptr);
+    ~TZMExplore() override;
+
+    // Controls
+    ImageControl* LanPicture = nullptr;
+    ImageControl* PortPicture = nullptr;
+    QTextEdit* LanCap = nullptr;
+    QTextEdit* PortCap = nullptr;
+    QLabel* TitlePanel = nullptr;
+    QPushButton* CloseBtn = nullptr;
+    QPushButton* MapButton = nullptr;
+    QWidget* PicTabPanel = nullptr;
+    QPushButton* EyeUpButton = nullptr;
+    QPushButton* EyeDownButton = nullptr;
+    QPushButton* Stripe = nullptr;
+    std::vector<QPushButton*> TabButtons;  // tab i is TabButtons[i - 1]
+    QPushButton* NextPButton = nullptr;
+    ImageControl* IconImage = nullptr;
+    QTimer* UpTimer = nullptr;
+    QTimer* DownTimer = nullptr;
+    QTimer* ToViewTimer = nullptr;
+    QTimer* ToCacheTimer = nullptr;
+
+    // Operations
+    void ArrangeControls();
+    void ArriveAt(int place);
+    void LeavePlace(bool push, int nextPlace);
+    void ShowView(int n);
+    void ShowMap();
+    void ScrollTabsDown();
+    void ScrollTabsUp();
+
+    // Handlers
+    void NextPButtonClick();
+    void TabBtnClick(int tab);
+    void MapButtonClick();
+    void EyeUpButtonMouseDown();
+    void EyeDownButtonMouseDown();
+    void EyeButtonMouseUp();
+    void UpTimerTimer();
+    void DownTimerTimer();
+    void ToViewTimerTimer();
+    void ToCacheTimerTimer();
+    void IconImageClick();
+    void CloseBtnClick();
+    void FormShow();
+    void FormHide();
+    bool FormKeyDown(QKeyEvent* event) override;
+    // Leaves the current place (recorded in the history) for another one.
+    void MoveTo(int place);
+    void TearDown();
+
+    bool LaidOut = false;
+    int ViewsHere = 0;
+    int CurrentView = 0;  // 1-based; 0 = the map is shown
+    int ShownView = -1;   // the view whose caption is shown
+    std::vector<int> SetViews;
+    TabWindow Tabs;
+    const ExploreLayout& layout() const { return layout_; }
+    // The ViewTable index of view n at the current place.
+    int viewIndex(int n) const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void createControls();
+    void createTabs();
+    void placeTabs();
+    void markTab(int n, bool marked);
+    void prefetchAfter(int view, int milliseconds);
+    void removeFocus();
+    TMapWin* mapWindow() const;
+
+    ExploreLayout layout_{};
+    QImage iconArt_;
+    int firstView_ = 0;  // the ViewTable index of view 1 outside found-set mode
+    int prefetchView_ = -1;
+};
