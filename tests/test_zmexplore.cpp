@@ -2,6 +2,7 @@
 // with their captions, Next view, found-set mode, the delayed first view, the keys and Home.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -13,7 +14,9 @@
 #include "app/startupstate.h"
 #include "content/contentloader.h"
 #include "content/datatables.h"
+#include "content/compass.h"
 #include "content/foundset.h"
+#include "content/nearestplace.h"
 #include "content/pictures.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
@@ -28,6 +31,7 @@ namespace {
 
 constexpr int kManyViews = 40;  // more than the tab column holds at any test size
 constexpr int kFoundYear = 1200;
+constexpr int kOtherSetPlaces[] = {20, 30, 40};  // with the first place, the found set
 
 class ExploreTest : public ScreenTest {
   protected:
@@ -51,6 +55,8 @@ class ExploreTest : public ScreenTest {
         }
         // Views 2, 5 and 9 of the first place are the found set's.
         for (int n : {2, 5, 9}) many[static_cast<size_t>(n - 1)].year = kFoundYear;
+        for (int p : kOtherSetPlaces)
+            for (SourceView& v : source.places[static_cast<size_t>(p)].views) v.year = kFoundYear;
         for (SourcePlace& p : source.places)
             for (SourceView& v : p.views) v.photo = "photos/l.jpg";
         source.places[1].views[1].photo = "photos/p.jpg";
@@ -193,7 +199,7 @@ TEST_F(ExploreTest, DelayedArrivalShowsTheFirstViewWhenTheTimerFires) {
 TEST_F(ExploreTest, MovingOnReturnsToTheMap) {
     arrive(1);
     explore_->ShowView(1);
-    explore_->MoveTo(place(2));
+    explore_->StepTo(place(2));
     EXPECT_EQ(Explore().CurrentPlace, place(2));
     EXPECT_EQ(Explore().ArrivalMode, kArriveShowMap);
     EXPECT_EQ(explore_->CurrentView, 0);
@@ -223,6 +229,91 @@ TEST_F(ExploreTest, TheHandOverHooksReachTheScreen) {
     explore_.reset();
     EXPECT_FALSE(Windows().exploreNextView);
     EXPECT_FALSE(Windows().showExplore);
+}
+
+TEST_F(ExploreTest, BackUndoesTheStepsInTurn) {
+    arrive(1);
+    explore_->StepTo(place(2));
+    explore_->StepTo(place(3));
+    EXPECT_TRUE(explore_->BackButton->isEnabled());
+    press(Qt::Key_Delete);
+    EXPECT_EQ(Explore().CurrentPlace, place(2));
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(Explore().CurrentPlace, place(1));
+    EXPECT_FALSE(explore_->BackButton->isEnabled());
+    press(Qt::Key_Delete);
+    EXPECT_EQ(Explore().CurrentPlace, place(1));
+}
+
+TEST_F(ExploreTest, BackAfter600StepsUndoesAtMost512) {
+    arrive(1);
+    for (int i = 0; i < 600; ++i) explore_->StepTo(place(2 + i % 2));
+    int backs = 0;
+    while (explore_->BackButton->isEnabled()) {
+        explore_->BackButtonClick();
+        ++backs;
+    }
+    EXPECT_EQ(backs, BackHistory::kCapacity);
+}
+
+TEST_F(ExploreTest, CursorKeysStepWhereTheDataSaysANeighbourIs) {
+    int from = -1;
+    for (int s = 1; s < 50 && from == -1; ++s)
+        if ((Content().place(place(s)).PlaceFlags2 & kPlaceHasNorth) &&
+            PlaceToNorth(place(s), false) != -1)
+            from = s;
+    ASSERT_NE(from, -1);
+    arrive(from);
+    EXPECT_TRUE(explore_->NorthButton->isEnabled());
+    press(Qt::Key_Up);
+    EXPECT_EQ(Explore().CurrentPlace, PlaceToNorth(place(from), false));
+    EXPECT_EQ(explore_->History.count(), 1);
+}
+
+TEST_F(ExploreTest, FoundSetModeSwitchedOnOutsideTheSetMovesWithoutHistory) {
+    ASSERT_GT(SelectYears(kFoundYear - 1, kFoundYear), 0);
+    arrive(1);
+    explore_->StepTo(place(2));
+    explore_->FormShow();
+    ASSERT_TRUE(explore_->WithinSet->isEnabled());
+    explore_->WithinSet->setChecked(true);
+    explore_->WithinSetClick();
+    const PlaceRecord& was = Content().place(place(2));
+    EXPECT_EQ(Explore().CurrentPlace, NearestFoundPlace(was.x, was.y, kAnyDistance));
+    EXPECT_TRUE(IsInFoundSet(Explore().CurrentPlace));
+    EXPECT_FALSE(explore_->BackButton->isEnabled());
+}
+
+TEST_F(ExploreTest, CoastTourStepsWithLeftAndRightOnly) {
+    ASSERT_GT(SelectYears(kFoundYear - 1, kFoundYear), 0);
+    TourTable tour;
+    tour.places[tour.count++] = static_cast<int16_t>(place(0));
+    for (int p : kOtherSetPlaces) tour.places[tour.count++] = static_cast<int16_t>(place(p));
+    Content().Tour = tour;
+    ApplyTourOrder();
+    ASSERT_TRUE(Content().TourOrderActive);
+    Explore().ExploreInSet = true;
+    arrive(0);
+    EXPECT_TRUE(explore_->ClockButton->isVisibleTo(explore_.get()));
+    EXPECT_FALSE(explore_->NorthButton->isVisibleTo(explore_.get()));
+    press(Qt::Key_Up);
+    press(Qt::Key_Down);
+    EXPECT_EQ(Explore().CurrentPlace, place(0));
+    press(Qt::Key_Right);
+    EXPECT_EQ(Explore().CurrentPlace, NextTourPlace(place(0)));
+    EXPECT_NE(Explore().CurrentPlace, place(0));
+    press(Qt::Key_Left);
+    EXPECT_EQ(Explore().CurrentPlace, place(0));
+}
+
+TEST(BackHistory, KeepsTheMostRecent512) {
+    BackHistory h;
+    for (int i = 0; i < 600; ++i) h.push(i);
+    EXPECT_EQ(h.count(), 512);
+    EXPECT_EQ(h.pop(), 599);
+    for (int i = 0; i < 510; ++i) h.pop();
+    EXPECT_EQ(h.pop(), 88);
+    EXPECT_EQ(h.pop(), -1);
 }
 
 ViewRecord recordOf(const char* heading, int nameEnd, const char* body) {

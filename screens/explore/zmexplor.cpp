@@ -13,6 +13,7 @@
 #include "platform/fontsetup.h"
 #include "screens/colours.h"
 #include "screens/explore/explorestate.h"
+#include "screens/explore/zmlon.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
 #include "screens/imagecontrol.h"
@@ -58,7 +59,7 @@ TZMExplore::TZMExplore(QWidget* parent) : QWidget(parent) {
     w.setUpExplore = [this] { ArrangeControls(); };
     w.releaseExplore = [this] { TearDown(); };
     w.showExplore = [this] { show(); };
-    w.exploreMoveTo = [this](int place) { MoveTo(place); };
+    w.exploreMoveTo = [this](int place) { StepTo(place); };
     w.exploreNextView = [this] { NextPButtonClick(); };
     w.exploreMinimise = [] {
         if (TStage* stage = Stage()) stage->minimise();
@@ -121,6 +122,7 @@ void TZMExplore::ArrangeControls() {
     PortCap->setFont(captionFont);
     createTabs();
     Tabs = TabWindow{1, l.tabSlots, 0};
+    createStepPanel();
 }
 
 void TZMExplore::createControls() {
@@ -211,6 +213,9 @@ void TZMExplore::FormShow() {
     if (!LaidOut) ArrangeControls();
     if (Startup().Quitting || Explore().CurrentPlace < 0) return;
     ArriveAt(Explore().CurrentPlace);
+    if (auto* london = qobject_cast<TZMLondon*>(Windows().ZMLondon.data())) london->UpdateLondonInset();
+    if (Explore().ExploreInSet) clearHistory();
+    syncWithinSet();
 }
 
 void TZMExplore::FormHide() {
@@ -230,6 +235,11 @@ void TZMExplore::IconImageClick() {
 void TZMExplore::CloseBtnClick() {
     removeFocus();
     if (Windows().requestExit) Windows().requestExit(ExitRequester::ExploreScreen);
+}
+
+// A step key acts only when its button is shown and enabled.
+void TZMExplore::clickStep(QPushButton* button) {
+    if (button->isVisibleTo(this) && button->isEnabled()) button->click();
 }
 
 bool TZMExplore::FormKeyDown(QKeyEvent* event) {
@@ -253,6 +263,22 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
         case Qt::Key_0:
             if (MapButton->isEnabled()) MapButtonClick();
             return true;
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            if (BackButton->isEnabled()) BackButtonClick();
+            return true;
+        case Qt::Key_Left:
+            clickStep(AClockButton->isVisibleTo(this) ? AClockButton : WestButton);
+            return true;
+        case Qt::Key_Right:
+            clickStep(ClockButton->isVisibleTo(this) ? ClockButton : EastButton);
+            return true;
+        case Qt::Key_Up:
+            if (!ClockButton->isVisibleTo(this)) clickStep(NorthButton);
+            return true;
+        case Qt::Key_Down:
+            if (!ClockButton->isVisibleTo(this)) clickStep(SouthButton);
+            return true;
         case Qt::Key_Shift:
         case Qt::Key_Control:
         case Qt::Key_Meta:
@@ -260,12 +286,6 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
         case Qt::Key_Escape:
         case Qt::Key_F1:
         case Qt::Key_F5:
-        case Qt::Key_Left:
-        case Qt::Key_Up:
-        case Qt::Key_Right:
-        case Qt::Key_Down:
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
             return false;
         default:
             if (NextPButton->isEnabled()) NextPButtonClick();

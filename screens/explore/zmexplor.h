@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "app/keypreview.h"
+#include "screens/explore/backhistory.h"
 #include "screens/explore/explorelayout.h"
 #include "screens/explore/tabwindow.h"
 
 class ImageControl;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTextEdit;
@@ -39,6 +41,15 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     std::vector<QPushButton*> TabButtons;  // tab i is TabButtons[i - 1]
     QPushButton* NextPButton = nullptr;
     ImageControl* IconImage = nullptr;
+    QWidget* StepPanel = nullptr;
+    QPushButton* NorthButton = nullptr;
+    QPushButton* SouthButton = nullptr;
+    QPushButton* EastButton = nullptr;
+    QPushButton* WestButton = nullptr;
+    QPushButton* BackButton = nullptr;
+    QPushButton* ClockButton = nullptr;
+    QPushButton* AClockButton = nullptr;
+    QCheckBox* WithinSet = nullptr;
     QTimer* UpTimer = nullptr;
     QTimer* DownTimer = nullptr;
     QTimer* ToViewTimer = nullptr;
@@ -52,6 +63,8 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void ShowMap();
     void ScrollTabsDown();
     void ScrollTabsUp();
+    // Leaves the current place (recorded in the history) for another one.
+    void StepTo(int place);
 
     // Handlers
     void NextPButtonClick();
@@ -69,8 +82,10 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void FormShow();
     void FormHide();
     bool FormKeyDown(QKeyEvent* event) override;
-    // Leaves the current place (recorded in the history) for another one.
-    void MoveTo(int place);
+    void StepClick(QPushButton* button, int (*query)(int place, bool withinFoundSet));
+    void TourStepClick(int (*query)(int place));
+    void BackButtonClick();
+    void WithinSetClick();
     void TearDown();
 
     bool LaidOut = false;
@@ -79,6 +94,7 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     int ShownView = -1;   // the view whose caption is shown
     std::vector<int> SetViews;
     TabWindow Tabs;
+    BackHistory History;
     const ExploreLayout& layout() const { return layout_; }
     // The ViewTable index of view n at the current place.
     int viewIndex(int n) const;
@@ -90,6 +106,12 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
   private:
     void createControls();
     void createTabs();
+    void createStepPanel();
+    void updateStepButtons(int place);
+    void pushHistory(int place);
+    void clearHistory();
+    void syncWithinSet();
+    void clickStep(QPushButton* button);
     void placeTabs();
     void markTab(int n, bool marked);
     void prefetchAfter(int view, int milliseconds);

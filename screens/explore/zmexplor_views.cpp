@@ -49,6 +49,7 @@ void TZMExplore::ArriveAt(int place) {
     TMapWin* map = mapWindow();
     if (map) map->MoveMapToPlace(place);
     CurrentView = 0;
+    updateStepButtons(place);
     Tabs = TabWindow{1, layout_.tabSlots, ViewsHere};
     placeTabs();
     const bool scrolls = ViewsHere > layout_.tabSlots;
@@ -70,8 +71,9 @@ void TZMExplore::ArriveAt(int place) {
     }
 }
 
-void TZMExplore::LeavePlace(bool /*push*/, int nextPlace) {
+void TZMExplore::LeavePlace(bool push, int nextPlace) {
     ExploreState& e = Explore();
+    if (push) pushHistory(e.CurrentPlace);
     if (e.CurrentPlace >= 0 && onLondonInset(e.CurrentPlace)) {
         e.CameFromLondon = true;
         if (!onLondonInset(nextPlace) && Windows().ZMLondon) Windows().ZMLondon->hide();
@@ -153,7 +155,7 @@ void TZMExplore::MapButtonClick() {
     if (CurrentView > 0) ShowMap();
 }
 
-void TZMExplore::MoveTo(int place) {
+void TZMExplore::StepTo(int place) {
     LeavePlace(true, place);
     Explore().CurrentPlace = place;
     ArriveAt(place);
