@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QThread>
 #include <QTimer>
 #include <cstring>
 
@@ -89,6 +92,16 @@ class ExploreTest : public ScreenTest {
         int n = 0;
         for (QPushButton* t : explore_->TabButtons) n += t->isVisibleTo(explore_.get()) ? 1 : 0;
         return n;
+    }
+    // The slideshow steps only while the picture loader is idle.
+    static void tick(TZMExplore& explore) {
+        QElapsedTimer waited;
+        waited.start();
+        while (Pictures().LoadingView.load() != -1 && waited.elapsed() < 10000) {
+            QCoreApplication::processEvents();
+            QThread::msleep(2);
+        }
+        explore.ShowTimerTimer();
     }
     void press(int key) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
@@ -304,6 +317,81 @@ TEST_F(ExploreTest, CoastTourStepsWithLeftAndRightOnly) {
     EXPECT_NE(Explore().CurrentPlace, place(0));
     press(Qt::Key_Left);
     EXPECT_EQ(Explore().CurrentPlace, place(0));
+}
+
+TEST_F(ExploreTest, LocalSlideshowWrapsToViewOne) {
+    arrive(1);
+    explore_->SShowButtonClick();
+    EXPECT_TRUE(explore_->ShowTimer->isActive());
+    EXPECT_FALSE(explore_->SlideGlyphIdle);
+    EXPECT_EQ(explore_->CurrentView, 1);
+    tick(*explore_);
+    EXPECT_EQ(explore_->CurrentView, 2);
+    tick(*explore_);
+    EXPECT_EQ(explore_->CurrentView, 1);
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(explore_->ShowTimer->isActive());
+    EXPECT_TRUE(explore_->SlideGlyphIdle);
+}
+
+TEST_F(ExploreTest, StoppedBeforeAFullRoundTheSlideshowResumesThere) {
+    arrive(0);
+    explore_->SShowButtonClick();
+    for (int i = 0; i < 3; ++i) tick(*explore_);
+    press(Qt::Key_F5);
+    EXPECT_EQ(explore_->SlideStartView, 4);
+    explore_->SShowButtonClick();
+    EXPECT_EQ(explore_->CurrentView, 4);
+}
+
+TEST_F(ExploreTest, AfterAFullRoundTheSlideshowRestartsAtOne) {
+    arrive(1);
+    explore_->SShowButtonClick();
+    tick(*explore_);
+    tick(*explore_);
+    tick(*explore_);
+    explore_->SShowButtonClick();
+    EXPECT_EQ(explore_->SlideStartView, 1);
+}
+
+TEST_F(ExploreTest, MovingOnDuringTheSlideshowStartsItAgainOnArrival) {
+    arrive(1);
+    explore_->SShowButtonClick();
+    explore_->StepTo(place(2));
+    EXPECT_EQ(Explore().ArrivalMode, kArriveStartSlideshow);
+    EXPECT_TRUE(explore_->ShowTimer->isActive());
+    EXPECT_EQ(explore_->CurrentView, 0);
+    tick(*explore_);
+    EXPECT_EQ(explore_->CurrentView, 1);
+    EXPECT_EQ(explore_->ShownView, Content().firstViewOf(place(2)));
+}
+
+TEST_F(ExploreTest, CtrlReleasedWithoutMovingBringsTheSameViewBack) {
+    arrive(0);
+    explore_->ShowView(3);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    explore_->FormKeyDown(&down);
+    EXPECT_EQ(explore_->CurrentView, 0);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    explore_->FormKeyUp(&up);
+    EXPECT_EQ(explore_->CurrentView, 3);
+    EXPECT_EQ(Explore().ArrivalMode, kArriveShowFirstView);
+}
+
+TEST_F(ExploreTest, CtrlHeldOverTwoStepsShowsTheNewPlacesFirstView) {
+    arrive(0);
+    explore_->ShowView(3);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    explore_->FormKeyDown(&down);
+    explore_->StepTo(place(2));
+    explore_->StepTo(place(3));
+    EXPECT_EQ(explore_->CurrentView, 0);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    explore_->FormKeyUp(&up);
+    GetPicture(Content().firstViewOf(place(3)));
+    explore_->ToViewTimerTimer();
+    EXPECT_EQ(explore_->CurrentView, 1);
+    EXPECT_EQ(explore_->ShownView, Content().firstViewOf(place(3)));
 }
 
 TEST(BackHistory, KeepsTheMostRecent512) {

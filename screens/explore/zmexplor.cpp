@@ -108,6 +108,7 @@ void TZMExplore::ArrangeControls() {
     TitlePanel->setFont(titleFont);
     CloseBtn->setGeometry(l.closeBtn);
     NextPButton->setGeometry(l.nextPButton);
+    SShowButton->setGeometry(l.sShowButton);
     IconImage->setGeometry(l.iconImage);
     MapButton->setGeometry(l.mapButton);
     PicTabPanel->setGeometry(l.picTabPanel);
@@ -138,6 +139,13 @@ void TZMExplore::createControls() {
     CloseBtn = hintedButton(this, QStringLiteral("X"), "Exit Vantora Fernvales");
     MapButton = hintedButton(this, QStringLiteral("Map"), "See map (Zero key or Ctrl while held down)");
     NextPButton = hintedButton(this, QStringLiteral(">"), "Next view (Enter key)");
+    GlyphDummyS = new QPushButton(QStringLiteral("\u25A0"), this);
+    GlyphDummyN = new QPushButton(QStringLiteral("\u25B7\u25B7"), this);
+    for (QPushButton* dummy : {GlyphDummyS, GlyphDummyN}) {
+        dummy->setEnabled(false);
+        dummy->hide();
+    }
+    SShowButton = hintedButton(this, GlyphDummyN->text(), "Start/stop local slideshow (F5)");
     IconImage = new ImageControl(this);
     iconArt_ = PaintIconImage();
     IconImage->setImage(&iconArt_);
@@ -153,7 +161,9 @@ void TZMExplore::createControls() {
 
     UpTimer = disabledTimer(this);
     DownTimer = disabledTimer(this);
+    ShowTimer = disabledTimer(this);
     ToViewTimer = disabledTimer(this);
+    ToShowTimer = disabledTimer(this);
     ToCacheTimer = disabledTimer(this);
 
     connect(LanPicture, &ImageControl::clicked, this, &TZMExplore::NextPButtonClick);
@@ -168,7 +178,10 @@ void TZMExplore::createControls() {
     connect(EyeDownButton, &QPushButton::released, this, &TZMExplore::EyeButtonMouseUp);
     connect(UpTimer, &QTimer::timeout, this, &TZMExplore::UpTimerTimer);
     connect(DownTimer, &QTimer::timeout, this, &TZMExplore::DownTimerTimer);
+    connect(SShowButton, &QPushButton::clicked, this, &TZMExplore::SShowButtonClick);
+    connect(ShowTimer, &QTimer::timeout, this, &TZMExplore::ShowTimerTimer);
     connect(ToViewTimer, &QTimer::timeout, this, &TZMExplore::ToViewTimerTimer);
+    connect(ToShowTimer, &QTimer::timeout, this, &TZMExplore::ToShowTimerTimer);
     connect(ToCacheTimer, &QTimer::timeout, this, &TZMExplore::ToCacheTimerTimer);
 }
 
@@ -191,7 +204,7 @@ void TZMExplore::createTabs() {
 }
 
 void TZMExplore::TearDown() {
-    for (QTimer* timer : {UpTimer, DownTimer, ToViewTimer, ToCacheTimer})
+    for (QTimer* timer : {UpTimer, DownTimer, ShowTimer, ToViewTimer, ToShowTimer, ToCacheTimer})
         if (timer) timer->stop();
 }
 
@@ -211,11 +224,19 @@ void TZMExplore::hideEvent(QHideEvent*) { FormHide(); }
 
 void TZMExplore::FormShow() {
     if (!LaidOut) ArrangeControls();
-    if (Startup().Quitting || Explore().CurrentPlace < 0) return;
-    ArriveAt(Explore().CurrentPlace);
+    ExploreState& e = Explore();
+    if (Startup().Quitting || e.CurrentPlace < 0) return;
+    const int mode = e.ArrivalMode;
+    const bool peeking = mode == kArrivePeekDuringSlideshow || mode == kArrivePeekDuringView;
+    if (peeking) e.ArrivalMode = kArriveShowMap;
+    ArriveAt(e.CurrentPlace);
     if (auto* london = qobject_cast<TZMLondon*>(Windows().ZMLondon.data())) london->UpdateLondonInset();
     if (Explore().ExploreInSet) clearHistory();
     syncWithinSet();
+    if (peeking && peekStillHolds()) {
+        e.ArrivalMode = mode;
+        EndPeek();
+    }
 }
 
 void TZMExplore::FormHide() {
@@ -228,13 +249,21 @@ void TZMExplore::FormHide() {
 }
 
 void TZMExplore::IconImageClick() {
+    if (CurrentView > 0) savePeek();
     if (QWidget* home = Windows().ZMHomeWin) home->show();
     hide();
 }
 
 void TZMExplore::CloseBtnClick() {
+    if (CurrentView > 0) savePeek();
     removeFocus();
     if (Windows().requestExit) Windows().requestExit(ExitRequester::ExploreScreen);
+}
+
+bool TZMExplore::FormKeyUp(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Shift && event->key() != Qt::Key_Control) return false;
+    EndPeek();
+    return true;
 }
 
 // A step key acts only when its button is shown and enabled.
@@ -281,11 +310,19 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
             return true;
         case Qt::Key_Shift:
         case Qt::Key_Control:
+            StartPeek();
+            return true;
+        case Qt::Key_F5:
+            if (SShowButton->isEnabled()) SShowButtonClick();
+            return true;
+        case Qt::Key_Escape:
+            // Escape presses the slideshow button while a local slideshow runs.
+            if (!slideshowRunning()) return false;
+            SShowButtonClick();
+            return true;
         case Qt::Key_Meta:
         case Qt::Key_Alt:
-        case Qt::Key_Escape:
         case Qt::Key_F1:
-        case Qt::Key_F5:
             return false;
         default:
             if (NextPButton->isEnabled()) NextPButtonClick();

@@ -40,6 +40,9 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     QPushButton* Stripe = nullptr;
     std::vector<QPushButton*> TabButtons;  // tab i is TabButtons[i - 1]
     QPushButton* NextPButton = nullptr;
+    QPushButton* SShowButton = nullptr;
+    QPushButton* GlyphDummyS = nullptr;  // the slideshow button's running picture
+    QPushButton* GlyphDummyN = nullptr;  // and its idle one
     ImageControl* IconImage = nullptr;
     QWidget* StepPanel = nullptr;
     QPushButton* NorthButton = nullptr;
@@ -52,7 +55,9 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     QCheckBox* WithinSet = nullptr;
     QTimer* UpTimer = nullptr;
     QTimer* DownTimer = nullptr;
+    QTimer* ShowTimer = nullptr;
     QTimer* ToViewTimer = nullptr;
+    QTimer* ToShowTimer = nullptr;
     QTimer* ToCacheTimer = nullptr;
 
     // Operations
@@ -76,12 +81,18 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void UpTimerTimer();
     void DownTimerTimer();
     void ToViewTimerTimer();
+    void SShowButtonClick();
+    void ShowTimerTimer();
+    void ToShowTimerTimer();
+    void StartPeek();
+    void EndPeek();
     void ToCacheTimerTimer();
     void IconImageClick();
     void CloseBtnClick();
     void FormShow();
     void FormHide();
     bool FormKeyDown(QKeyEvent* event) override;
+    bool FormKeyUp(QKeyEvent* event) override;
     void StepClick(QPushButton* button, int (*query)(int place, bool withinFoundSet));
     void TourStepClick(int (*query)(int place));
     void BackButtonClick();
@@ -93,6 +104,14 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     int CurrentView = 0;  // 1-based; 0 = the map is shown
     int ShownView = -1;   // the view whose caption is shown
     std::vector<int> SetViews;
+    int SlideStartView = 1;
+    int SlideRounds = 0;
+    bool SlideGlyphIdle = true;
+    int PeekPlace = -1;
+    int PeekView = 0;
+    bool PeekInSet = false;
+    int PeekGeneration = 0;
+    bool slideshowRunning() const;
     TabWindow Tabs;
     BackHistory History;
     const ExploreLayout& layout() const { return layout_; }
@@ -112,6 +131,11 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void clearHistory();
     void syncWithinSet();
     void clickStep(QPushButton* button);
+    void stopSlideshow();
+    void startSlideshowOnArrival(int interval);
+    void swapSlideGlyph();
+    void savePeek();
+    bool peekStillHolds() const;
     void placeTabs();
     void markTab(int n, bool marked);
     void prefetchAfter(int view, int milliseconds);

@@ -63,9 +63,13 @@ void TZMExplore::ArriveAt(int place) {
 
     if (ViewsHere == 0) return;
     const int interval = Explore().ShowInterval;
-    if (Explore().ArrivalMode == kArriveShowFirstView) {
+    const int mode = Explore().ArrivalMode;
+    if (mode == kArriveShowFirstView || mode == kArriveStartSlideshow) {
         prefetchAfter(viewIndex(1), interval / 3);
-        ToViewTimer->start(interval);
+        if (mode == kArriveShowFirstView)
+            ToViewTimer->start(interval);
+        else
+            startSlideshowOnArrival(interval);
     } else {
         prefetchAfter(viewIndex(1), interval);
     }
@@ -81,10 +85,13 @@ void TZMExplore::LeavePlace(bool push, int nextPlace) {
         e.CameFromLondon = false;
     }
     if (e.ArrivalMode != kArrivePeekDuringSlideshow && e.ArrivalMode != kArrivePeekDuringView)
-        e.ArrivalMode = kArriveShowMap;
+        e.ArrivalMode = slideshowRunning() ? kArriveStartSlideshow : kArriveShowMap;
+    if (slideshowRunning()) stopSlideshow();
+    SlideStartView = 1;
     if (CurrentView > 0) markTab(CurrentView, false);
     CurrentView = 0;
     ToViewTimer->stop();
+    ToShowTimer->stop();
     ToCacheTimer->stop();
     if (Pictures().LoadingView.load() != -1) CancelPictureLoad(false);
 }
@@ -93,6 +100,7 @@ void TZMExplore::ShowView(int n) {
     if (n < 1 || n > ViewsHere || n == CurrentView) return;
     const int v = viewIndex(n);
     ToViewTimer->stop();
+    ToShowTimer->stop();
     ToCacheTimer->stop();
     const int loading = Pictures().LoadingView.load();
     if (loading != -1 && loading != v) CancelPictureLoad(true);
@@ -129,6 +137,7 @@ void TZMExplore::ShowView(int n) {
 }
 
 void TZMExplore::ShowMap() {
+    if (slideshowRunning()) stopSlideshow();
     if (CurrentView > 0) markTab(CurrentView, false);
     CurrentView = 0;
     LanPicture->hide();
@@ -140,7 +149,9 @@ void TZMExplore::ShowMap() {
 
 void TZMExplore::NextPButtonClick() {
     removeFocus();
-    if (CurrentView < ViewsHere)
+    if (slideshowRunning())
+        ShowTimerTimer();
+    else if (CurrentView < ViewsHere)
         ShowView(CurrentView + 1);
     else
         ShowMap();
@@ -219,7 +230,7 @@ void TZMExplore::DownTimerTimer() {
 
 void TZMExplore::ToViewTimerTimer() {
     if (Pictures().LoadingView.load() != -1) {
-        ToViewTimer->setInterval(kLoaderRetry);
+        ToViewTimer->start(kLoaderRetry);
         return;
     }
     ToViewTimer->stop();
