@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QThread>
 #include <QTimer>
@@ -21,6 +23,7 @@
 #include "content/foundset.h"
 #include "content/nearestplace.h"
 #include "content/pictures.h"
+#include "screens/explore/captionlinks.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmexplor.h"
@@ -102,6 +105,17 @@ class ExploreTest : public ScreenTest {
             QThread::msleep(2);
         }
         explore.ShowTimerTimer();
+    }
+    // Puts the word into the caption box and selects it, as a double-click does.
+    void selectInCaption(QTextEdit* box, const QString& word) {
+        QTextCursor end(box->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(QStringLiteral(" ") + word);
+        box->setTextCursor(box->document()->find(word));
+    }
+    static QString nameWord(int place) {
+        const std::string name = PlaceName(place);
+        return QString::fromLatin1(name.substr(0, name.find(',')));
     }
     void press(int key) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
@@ -392,6 +406,52 @@ TEST_F(ExploreTest, CtrlHeldOverTwoStepsShowsTheNewPlacesFirstView) {
     explore_->ToViewTimerTimer();
     EXPECT_EQ(explore_->CurrentView, 1);
     EXPECT_EQ(explore_->ShownView, Content().firstViewOf(place(3)));
+}
+
+TEST_F(ExploreTest, ACaptionLinkStepsToTheNamedPlace) {
+    EXPECT_EQ(CaptionLinkPlace(QString(), true, false), -1);  // a click without a selection
+    arrive(1);
+    explore_->ShowView(1);
+    selectInCaption(explore_->LanCap, nameWord(place(4)));
+    EXPECT_EQ(Explore().CurrentPlace, place(4));
+    EXPECT_EQ(explore_->History.count(), 1);
+}
+
+TEST_F(ExploreTest, TheCurrentPlacesNameClearsTheSelection) {
+    arrive(1);
+    explore_->ShowView(1);
+    selectInCaption(explore_->LanCap, nameWord(place(1)));
+    EXPECT_EQ(Explore().CurrentPlace, place(1));
+    EXPECT_FALSE(explore_->LanCap->textCursor().hasSelection());
+}
+
+TEST_F(ExploreTest, InFoundSetModeLinksLeadOnlyIntoTheSet) {
+    ASSERT_GT(SelectYears(kFoundYear - 1, kFoundYear), 0);
+    Explore().ExploreInSet = true;
+    arrive(0);
+    explore_->ShowView(1);
+    selectInCaption(explore_->LanCap, nameWord(place(1)));
+    EXPECT_EQ(Explore().CurrentPlace, place(0));
+    selectInCaption(explore_->LanCap, nameWord(place(kOtherSetPlaces[0])));
+    EXPECT_EQ(Explore().CurrentPlace, place(kOtherSetPlaces[0]));
+}
+
+TEST_F(ExploreTest, FocusInACaptionIsGivenBackAfterASecond) {
+    arrive(1);
+    explore_->ShowView(1);
+    QFocusEvent focus(QEvent::FocusIn);
+    QCoreApplication::sendEvent(explore_->LanCap, &focus);
+    EXPECT_TRUE(explore_->FocusTimer->isActive());
+    EXPECT_EQ(explore_->FocusTimer->interval(), 1000);
+    explore_->FocusTimerTimer();
+    EXPECT_FALSE(explore_->FocusTimer->isActive());
+}
+
+TEST(CaptionLinks, LondonMeansTheGovernmentQuarterInLandscapeOnly) {
+    EXPECT_EQ(CaptionLinkKey(QStringLiteral("london"), true), "London Gov");
+    EXPECT_EQ(CaptionLinkKey(QStringLiteral("London"), false), "London,");
+    EXPECT_EQ(CaptionLinkKey(QStringLiteral("Tarnwick"), true), "Tarnwick,");
+    EXPECT_EQ(CaptionLinkKey(QString(), true), ",");
 }
 
 TEST(BackHistory, KeepsTheMostRecent512) {

@@ -165,6 +165,12 @@ void TZMExplore::createControls() {
     ToViewTimer = disabledTimer(this);
     ToShowTimer = disabledTimer(this);
     ToCacheTimer = disabledTimer(this);
+    FocusTimer = disabledTimer(this);
+    for (QTextEdit* box : {LanCap, PortCap}) {
+        box->installEventFilter(this);
+        connect(box, &QTextEdit::selectionChanged, this, [this, box] { CaptionSelectionChange(box); });
+    }
+    connect(FocusTimer, &QTimer::timeout, this, &TZMExplore::FocusTimerTimer);
 
     connect(LanPicture, &ImageControl::clicked, this, &TZMExplore::NextPButtonClick);
     connect(PortPicture, &ImageControl::clicked, this, &TZMExplore::NextPButtonClick);
@@ -204,7 +210,8 @@ void TZMExplore::createTabs() {
 }
 
 void TZMExplore::TearDown() {
-    for (QTimer* timer : {UpTimer, DownTimer, ShowTimer, ToViewTimer, ToShowTimer, ToCacheTimer})
+    for (QTimer* timer : {UpTimer, DownTimer, ShowTimer, ToViewTimer, ToShowTimer, ToCacheTimer,
+                          FocusTimer})
         if (timer) timer->stop();
 }
 

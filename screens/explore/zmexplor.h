@@ -59,6 +59,7 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     QTimer* ToViewTimer = nullptr;
     QTimer* ToShowTimer = nullptr;
     QTimer* ToCacheTimer = nullptr;
+    QTimer* FocusTimer = nullptr;
 
     // Operations
     void ArrangeControls();
@@ -84,6 +85,8 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void SShowButtonClick();
     void ShowTimerTimer();
     void ToShowTimerTimer();
+    void CaptionSelectionChange(QTextEdit* box);
+    void FocusTimerTimer();
     void StartPeek();
     void EndPeek();
     void ToCacheTimerTimer();
@@ -121,6 +124,7 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls();
