@@ -17,9 +17,9 @@
 
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
+#include "content/compass.h"
 #include "content/contentloader.h"
 #include "content/datatables.h"
-#include "content/compass.h"
 #include "content/foundset.h"
 #include "content/nearestplace.h"
 #include "content/pictures.h"
@@ -83,9 +83,7 @@ class ExploreTest : public ScreenTest {
         ReleasePictures();
         ScreenTest::TearDown();
     }
-    int place(int source) const {
-        return built_.placeIndexOfSource[static_cast<size_t>(source)];
-    }
+    int place(int source) const { return built_.placeIndexOfSource[static_cast<size_t>(source)]; }
     void arrive(int source) {
         Explore().CurrentPlace = place(source);
         explore_->ArriveAt(place(source));
@@ -159,8 +157,8 @@ TEST_F(ExploreTest, ShowingViewsOutsideTheColumnScrollsOrJumps) {
     explore_->TabBtnClick(2);
     explore_->ShowView(kManyViews);
     EXPECT_EQ(explore_->Tabs.first, kManyViews - columnSize + 1);
-    EXPECT_EQ(tab(kManyViews)->y(), explore_->layout().firstTabTop +
-                                        (columnSize - 1) * explore_->layout().tabHeight);
+    EXPECT_EQ(tab(kManyViews)->y(),
+              explore_->layout().firstTabTop + (columnSize - 1) * explore_->layout().tabHeight);
 }
 
 TEST_F(ExploreTest, KeyForATabOutsideTheColumnDoesNothing) {
@@ -256,6 +254,23 @@ TEST_F(ExploreTest, TheHandOverHooksReachTheScreen) {
     explore_.reset();
     EXPECT_FALSE(Windows().exploreNextView);
     EXPECT_FALSE(Windows().showExplore);
+}
+
+TEST_F(ExploreTest, AltKeysOpenTheBoxesAndPrintTheMapOnlyWhileItShows) {
+    int about = 0;
+    int prints = 0;
+    Windows().showAbout = [&] { ++about; };
+    Windows().printMap = [&] { ++prints; };
+    arrive(1);
+    QKeyEvent altA(QEvent::KeyPress, Qt::Key_A, Qt::AltModifier);
+    explore_->FormKeyDown(&altA);
+    QKeyEvent altP(QEvent::KeyPress, Qt::Key_P, Qt::AltModifier);
+    explore_->FormKeyDown(&altP);
+    explore_->ShowView(1);
+    explore_->FormKeyDown(&altP);
+    EXPECT_EQ(about, 1);
+    EXPECT_EQ(prints, 1);
+    EXPECT_EQ(explore_->CurrentView, 1);  // no Next view with Alt
 }
 
 TEST_F(ExploreTest, BackUndoesTheStepsInTurn) {

@@ -29,8 +29,8 @@ CaptionText CaptionOf(const ViewRecord& view, bool landscape) {
     }
     const int start = std::min<int>(view.CaptionStart, kViewTextSize);
     const void* end = std::memchr(view.Text + start, 0, static_cast<size_t>(kViewTextSize - start));
-    const int bodyEnd = end ? static_cast<int>(static_cast<const char*>(end) - view.Text)
-                            : kViewTextSize;
+    const int bodyEnd =
+        end ? static_cast<int>(static_cast<const char*>(end) - view.Text) : kViewTextSize;
     caption.body = textRange(view, start, bodyEnd);
     return caption;
 }

@@ -87,8 +87,8 @@ ExploreLayout ArrangeExploreLayout(int W, int H, int iconLeft, int withinSetHeig
 
     const int P6 = (H * 11 / 600 + 14) * 6 / 25;
     l.lanCap = QRect(l.portPicture.left() + 2, LH, l.portPicture.width() - 2, H - LH);
-    l.portCap = QRect(l.portPicture.right() + 1 + P6, l.picTabPanel.top(), W * 235 / 800,
-                      H * 320 / 600);
+    l.portCap =
+        QRect(l.portPicture.right() + 1 + P6, l.picTabPanel.top(), W * 235 / 800, H * 320 / 600);
     l.captionFontHeight = W * (-13) / 800;
     return l;
 }

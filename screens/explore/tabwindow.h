@@ -4,7 +4,7 @@
 
 struct TabWindow {
     int first = 1;  // FirstTab
-    int size = 1;  // TabSlots
+    int size = 1;   // TabSlots
     int count = 0;  // ViewsHere
 
     bool visible(int tab) const { return tab >= first && tab < first + size && tab <= count; }

@@ -137,7 +137,8 @@ void TZMExplore::createControls() {
     TitlePanel->setAlignment(Qt::AlignCenter);
     TitlePanel->setWordWrap(true);
     CloseBtn = hintedButton(this, QStringLiteral("X"), "Exit Vantora Fernvales");
-    MapButton = hintedButton(this, QStringLiteral("Map"), "See map (Zero key or Ctrl while held down)");
+    MapButton =
+        hintedButton(this, QStringLiteral("Map"), "See map (Zero key or Ctrl while held down)");
     NextPButton = hintedButton(this, QStringLiteral(">"), "Next view (Enter key)");
     GlyphDummyS = new QPushButton(QStringLiteral("\u25A0"), this);
     GlyphDummyN = new QPushButton(QStringLiteral("\u25B7\u25B7"), this);
@@ -153,9 +154,10 @@ void TZMExplore::createControls() {
     IconImage->setCursor(Qt::PointingHandCursor);
 
     PicTabPanel = new QWidget(this);
-    EyeUpButton = hintedButton(PicTabPanel, QStringLiteral("\u25B2"), "Scroll up view tabs (Page Up key)");
-    EyeDownButton =
-        hintedButton(PicTabPanel, QStringLiteral("\u25BC"), "Scroll down view tabs (Page Down key)");
+    EyeUpButton =
+        hintedButton(PicTabPanel, QStringLiteral("\u25B2"), "Scroll up view tabs (Page Up key)");
+    EyeDownButton = hintedButton(PicTabPanel, QStringLiteral("\u25BC"),
+                                 "Scroll down view tabs (Page Down key)");
     Stripe = new QPushButton(PicTabPanel);
     Stripe->setEnabled(false);
 
@@ -168,7 +170,8 @@ void TZMExplore::createControls() {
     FocusTimer = disabledTimer(this);
     for (QTextEdit* box : {LanCap, PortCap}) {
         box->installEventFilter(this);
-        connect(box, &QTextEdit::selectionChanged, this, [this, box] { CaptionSelectionChange(box); });
+        connect(box, &QTextEdit::selectionChanged, this,
+                [this, box] { CaptionSelectionChange(box); });
     }
     connect(FocusTimer, &QTimer::timeout, this, &TZMExplore::FocusTimerTimer);
 
@@ -210,8 +213,8 @@ void TZMExplore::createTabs() {
 }
 
 void TZMExplore::TearDown() {
-    for (QTimer* timer : {UpTimer, DownTimer, ShowTimer, ToViewTimer, ToShowTimer, ToCacheTimer,
-                          FocusTimer})
+    for (QTimer* timer :
+         {UpTimer, DownTimer, ShowTimer, ToViewTimer, ToShowTimer, ToCacheTimer, FocusTimer})
         if (timer) timer->stop();
 }
 
@@ -237,7 +240,8 @@ void TZMExplore::FormShow() {
     const bool peeking = mode == kArrivePeekDuringSlideshow || mode == kArrivePeekDuringView;
     if (peeking) e.ArrivalMode = kArriveShowMap;
     ArriveAt(e.CurrentPlace);
-    if (auto* london = qobject_cast<TZMLondon*>(Windows().ZMLondon.data())) london->UpdateLondonInset();
+    if (auto* london = qobject_cast<TZMLondon*>(Windows().ZMLondon.data()))
+        london->UpdateLondonInset();
     if (Explore().ExploreInSet) clearHistory();
     syncWithinSet();
     if (peeking && peekStillHolds()) {
@@ -278,8 +282,22 @@ void TZMExplore::clickStep(QPushButton* button) {
     if (button->isVisibleTo(this) && button->isEnabled()) button->click();
 }
 
+// Alt+A about box, Alt+H help, Alt+P the map's print item while the map shows, Alt+U printer
+// set-up; other Alt combinations do nothing.
+bool TZMExplore::altKeyDown(int key) {
+    const ShellWindows& w = Windows();
+    const std::function<void()>* action = nullptr;
+    if (key == Qt::Key_A) action = &w.showAbout;
+    if (key == Qt::Key_H) action = &w.toggleHelp;
+    if (key == Qt::Key_U) action = &w.printerSetup;
+    if (key == Qt::Key_P && CurrentView == 0) action = &w.printMap;
+    if (action && *action) (*action)();
+    return true;
+}
+
 bool TZMExplore::FormKeyDown(QKeyEvent* event) {
-    if (event->modifiers() & Qt::AltModifier) return false;
+    if (event->modifiers() & Qt::AltModifier)
+        return event->key() == Qt::Key_Alt ? false : altKeyDown(event->key());
     const int key = event->key();
     if (key >= Qt::Key_1 && key <= Qt::Key_9) {
         const int tab = key - Qt::Key_0;

@@ -135,6 +135,7 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void clearHistory();
     void syncWithinSet();
     void clickStep(QPushButton* button);
+    bool altKeyDown(int key);
     void stopSlideshow();
     void startSlideshowOnArrival(int interval);
     void swapSlideGlyph();

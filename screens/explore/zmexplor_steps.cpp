@@ -39,10 +39,14 @@ void TZMExplore::createStepPanel() {
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setGeometry(s.panel);
     StepPanel = frame;
-    NorthButton = stepButton(frame, QStringLiteral("N"), "Step North (Cursor Up key)", s.northButton);
-    SouthButton = stepButton(frame, QStringLiteral("S"), "Step South (Cursor Down key)", s.southButton);
-    EastButton = stepButton(frame, QStringLiteral("E"), "Step East (Cursor Right key)", s.eastButton);
-    WestButton = stepButton(frame, QStringLiteral("W"), "Step West (Cursor Left key)", s.westButton);
+    NorthButton =
+        stepButton(frame, QStringLiteral("N"), "Step North (Cursor Up key)", s.northButton);
+    SouthButton =
+        stepButton(frame, QStringLiteral("S"), "Step South (Cursor Down key)", s.southButton);
+    EastButton =
+        stepButton(frame, QStringLiteral("E"), "Step East (Cursor Right key)", s.eastButton);
+    WestButton =
+        stepButton(frame, QStringLiteral("W"), "Step West (Cursor Left key)", s.westButton);
     BackButton = stepButton(frame, QStringLiteral("Back"), "Step back (Delete key)", s.backButton);
     ClockButton = stepButton(frame, QStringLiteral("\u21BB"),
                              "Step clockwise around coast (Cursor Right key)", s.clockButton);
@@ -61,13 +65,18 @@ void TZMExplore::createStepPanel() {
     WithinSet->adjustSize();
     WithinSet->move(s.withinSet.left(), s.withinSet.bottom() + 1 - WithinSet->height());
 
-    connect(NorthButton, &QPushButton::clicked, this, [this] { StepClick(NorthButton, PlaceToNorth); });
-    connect(SouthButton, &QPushButton::clicked, this, [this] { StepClick(SouthButton, PlaceToSouth); });
-    connect(EastButton, &QPushButton::clicked, this, [this] { StepClick(EastButton, PlaceToEast); });
-    connect(WestButton, &QPushButton::clicked, this, [this] { StepClick(WestButton, PlaceToWest); });
+    connect(NorthButton, &QPushButton::clicked, this,
+            [this] { StepClick(NorthButton, PlaceToNorth); });
+    connect(SouthButton, &QPushButton::clicked, this,
+            [this] { StepClick(SouthButton, PlaceToSouth); });
+    connect(EastButton, &QPushButton::clicked, this,
+            [this] { StepClick(EastButton, PlaceToEast); });
+    connect(WestButton, &QPushButton::clicked, this,
+            [this] { StepClick(WestButton, PlaceToWest); });
     connect(BackButton, &QPushButton::clicked, this, &TZMExplore::BackButtonClick);
     connect(ClockButton, &QPushButton::clicked, this, [this] { TourStepClick(NextTourPlace); });
-    connect(AClockButton, &QPushButton::clicked, this, [this] { TourStepClick(PreviousTourPlace); });
+    connect(AClockButton, &QPushButton::clicked, this,
+            [this] { TourStepClick(PreviousTourPlace); });
     connect(WithinSet, &QCheckBox::clicked, this, &TZMExplore::WithinSetClick);
 }
 
@@ -136,7 +145,8 @@ void TZMExplore::WithinSetClick() {
     e.CurrentPlace = target;
     ArriveAt(target);
     if (e.ExploreInSet) clearHistory();
-    if (auto* london = qobject_cast<TZMLondon*>(Windows().ZMLondon.data())) london->UpdateLondonInset();
+    if (auto* london = qobject_cast<TZMLondon*>(Windows().ZMLondon.data()))
+        london->UpdateLondonInset();
     if (TMapWin* map = mapWindow()) map->RepaintMap();
 }
 
