@@ -161,6 +161,18 @@ TEST_F(ExploreTest, ShowingViewsOutsideTheColumnScrollsOrJumps) {
               explore_->layout().firstTabTop + (columnSize - 1) * explore_->layout().tabHeight);
 }
 
+TEST_F(ExploreTest, HoldingAnEyeButtonRepeatsFasterAfterTheFirstStep) {
+    arrive(0);
+    explore_->EyeDownButtonMouseDown();
+    EXPECT_EQ(explore_->Tabs.first, 2);
+    EXPECT_EQ(explore_->DownTimer->interval(), 320);
+    explore_->DownTimerTimer();
+    EXPECT_EQ(explore_->Tabs.first, 3);
+    EXPECT_EQ(explore_->DownTimer->interval(), 80);
+    explore_->EyeButtonMouseUp();
+    EXPECT_FALSE(explore_->DownTimer->isActive());
+}
+
 TEST_F(ExploreTest, KeyForATabOutsideTheColumnDoesNothing) {
     arrive(0);
     for (int i = 0; i < 7; ++i) explore_->ScrollTabsDown();

@@ -77,7 +77,7 @@ void TZMExplore::ArriveAt(int place) {
 
 void TZMExplore::LeavePlace(bool push, int nextPlace) {
     ExploreState& e = Explore();
-    if (push) pushHistory(e.CurrentPlace);
+    if (push && e.CurrentPlace >= 0) pushHistory(e.CurrentPlace);
     if (e.CurrentPlace >= 0 && onLondonInset(e.CurrentPlace)) {
         e.CameFromLondon = true;
         if (!onLondonInset(nextPlace) && Windows().ZMLondon) Windows().ZMLondon->hide();
