@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -417,6 +418,19 @@ TEST_F(ExploreTest, CtrlReleasedWithoutMovingBringsTheSameViewBack) {
     explore_->FormKeyUp(&up);
     EXPECT_EQ(explore_->CurrentView, 3);
     EXPECT_EQ(Explore().ArrivalMode, kArriveShowFirstView);
+}
+
+TEST_F(ExploreTest, RightButtonReleasedOverTheMapButtonEndsThePeek) {
+    arrive(0);
+    explore_->ShowView(2);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    explore_->FormKeyDown(&down);
+    EXPECT_EQ(explore_->CurrentView, 0);
+    const QPointF at(3, 3);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, explore_->MapButton->mapToGlobal(at),
+                        Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(explore_->MapButton, &release);
+    EXPECT_EQ(explore_->CurrentView, 2);
 }
 
 TEST_F(ExploreTest, CtrlHeldOverTwoStepsShowsTheNewPlacesFirstView) {

@@ -173,6 +173,7 @@ void TZMExplore::createControls() {
         connect(box, &QTextEdit::selectionChanged, this,
                 [this, box] { CaptionSelectionChange(box); });
     }
+    MapButton->installEventFilter(this);
     connect(FocusTimer, &QTimer::timeout, this, &TZMExplore::FocusTimerTimer);
 
     connect(LanPicture, &ImageControl::clicked, this, &TZMExplore::NextPButtonClick);

@@ -1,5 +1,7 @@
-// Caption links and the caption boxes' hold on the focus.
+// Caption links, the caption boxes' hold on the focus, and the map button's right button.
 #include <QEvent>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
@@ -35,5 +37,9 @@ void TZMExplore::FocusTimerTimer() {
 bool TZMExplore::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && (watched == LanCap || watched == PortCap))
         FocusTimer->start(kFocusHold);
+    // The right button released over the map button ends a map peek.
+    if (event->type() == QEvent::MouseButtonRelease && watched == MapButton &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        EndPeek();
     return QWidget::eventFilter(watched, event);
 }
