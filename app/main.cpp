@@ -13,6 +13,7 @@
 #include "content/datatables.h"
 #include "edition/editiontour.h"
 #include "platform/fontsetup.h"
+#include "screens/explore/zmexplor.h"
 #include "screens/explore/zmlon.h"
 #include "screens/home/zmhome.h"
 #include "screens/map/zmmap.h"
@@ -28,6 +29,7 @@ int runProgram(QApplication& app) {
     TStage stage;
     TZMStartWin startWin;
     TZMHomeWin homeWin(stage.area());
+    TZMExplore explore(stage.area());
     TMapWin mapWin(stage.area());
     TMapKey mapKey(stage.area());
     TZMLondon london(stage.area());

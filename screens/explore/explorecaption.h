@@ -1,0 +1,19 @@
+// A view's caption: the bold heading (place name and view title; in portrait captions the
+// title on a line of its own) and the normal body, built into a read-only rich text box.
+#pragma once
+
+#include <QString>
+
+struct ViewRecord;
+class QTextEdit;
+
+struct CaptionText {
+    QString heading;  // landscape: name, separator and title; portrait: the name alone
+    QString title;    // portrait only
+    QString body;
+};
+
+CaptionText CaptionOf(const ViewRecord& view, bool landscape);
+
+// Replaces the box's text and scrolls it to the top.
+void FillCaption(QTextEdit* box, const CaptionText& caption);

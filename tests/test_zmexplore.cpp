@@ -1,0 +1,539 @@
+// The explore screen: arriving at a place, its view tabs and their scrolling, showing views
+// with their captions, Next view, found-set mode, the delayed first view, the keys and Home.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QThread>
+#include <QTimer>
+#include <cstring>
+
+#include "app/shellwindows.h"
+#include "app/startupstate.h"
+#include "content/compass.h"
+#include "content/contentloader.h"
+#include "content/datatables.h"
+#include "content/foundset.h"
+#include "content/nearestplace.h"
+#include "content/pictures.h"
+#include "screens/explore/captionlinks.h"
+#include "screens/explore/explorecaption.h"
+#include "screens/explore/explorestate.h"
+#include "screens/explore/zmexplor.h"
+#include "screens/imagecontrol.h"
+#include "tests/support/photographs.h"
+#include "tests/support/screenfixture.h"
+#include "tools/mkedition/jpegcodec.h"
+#include "tools/mkedition/photographs.h"
+
+namespace {
+
+constexpr int kManyViews = 40;  // more than the tab column holds at any test size
+constexpr int kFoundYear = 1200;
+constexpr int kOtherSetPlaces[] = {20, 30, 40};  // with the first place, the found set
+
+class ExploreTest : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        EditionSource source = SimpleEdition(50, 2, 3);
+        QDir().mkpath(QString::fromStdString(sourceDir_.path() + "photos"));
+        const std::vector<uint8_t> landscape =
+            EncodeJpeg(SyntheticPhotograph(kLandscapeWidth, kLandscapeHeight, 1), 60);
+        const std::vector<uint8_t> portrait =
+            EncodeJpeg(SyntheticPhotograph(kPortraitWidth, kPortraitHeight, 2), 60);
+        sourceDir_.write("photos/l.jpg", landscape);
+        sourceDir_.write("photos/p.jpg", portrait);
+        std::vector<SourceView>& many = source.places[0].views;
+        while (many.size() < kManyViews) {
+            SourceView extra = many[0];
+            extra.title = "View " + std::to_string(many.size() + 1);
+            extra.picCode.clear();
+            many.push_back(extra);
+        }
+        // Views 2, 5 and 9 of the first place are the found set's.
+        for (int n : {2, 5, 9}) many[static_cast<size_t>(n - 1)].year = kFoundYear;
+        for (int p : kOtherSetPlaces)
+            for (SourceView& v : source.places[static_cast<size_t>(p)].views) v.year = kFoundYear;
+        for (SourcePlace& p : source.places)
+            for (SourceView& v : p.views) v.photo = "photos/l.jpg";
+        source.places[1].views[1].photo = "photos/p.jpg";
+        source.places[1].views[1].portrait = true;
+        built_ = Build(source);
+        std::string error;
+        ASSERT_TRUE(WritePhotographs(built_, sourceDir_.path(), data.path(), error)) << error;
+        data.writeTable(built_.image);
+        LoadContent(Startup().DataDir);
+        ASSERT_TRUE(Content().loaded()) << (boxes.empty() ? "" : boxes.front());
+        SetPictureRoot(data.path());
+        area_.resize(Startup().ScreenWidth, Startup().ScreenHeight);
+        explore_ = std::make_unique<TZMExplore>(&area_);
+        explore_->ArrangeControls();
+    }
+    void TearDown() override {
+        explore_.reset();
+        ReleasePictures();
+        ScreenTest::TearDown();
+    }
+    int place(int source) const { return built_.placeIndexOfSource[static_cast<size_t>(source)]; }
+    void arrive(int source) {
+        Explore().CurrentPlace = place(source);
+        explore_->ArriveAt(place(source));
+    }
+    QPushButton* tab(int i) const { return explore_->TabButtons[static_cast<size_t>(i - 1)]; }
+    int visibleTabs() const {
+        int n = 0;
+        for (QPushButton* t : explore_->TabButtons) n += t->isVisibleTo(explore_.get()) ? 1 : 0;
+        return n;
+    }
+    // The slideshow steps only while the picture loader is idle.
+    static void tick(TZMExplore& explore) {
+        QElapsedTimer waited;
+        waited.start();
+        while (Pictures().LoadingView.load() != -1 && waited.elapsed() < 10000) {
+            QCoreApplication::processEvents();
+            QThread::msleep(2);
+        }
+        explore.ShowTimerTimer();
+    }
+    // Puts the word into the caption box and selects it, as a double-click does.
+    void selectInCaption(QTextEdit* box, const QString& word) {
+        QTextCursor end(box->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(QStringLiteral(" ") + word);
+        box->setTextCursor(box->document()->find(word));
+    }
+    static QString nameWord(int place) {
+        const std::string name = PlaceName(place);
+        return QString::fromLatin1(name.substr(0, name.find(',')));
+    }
+    void press(int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        explore_->FormKeyDown(&event);
+    }
+
+    DataDirectory sourceDir_;
+    BuiltEdition built_;
+    QWidget area_;
+    std::unique_ptr<TZMExplore> explore_;
+};
+
+TEST_F(ExploreTest, ArrivingShowsOneTabPerViewNumberedFromOne) {
+    arrive(1);
+    EXPECT_EQ(explore_->ViewsHere, 2);
+    EXPECT_EQ(visibleTabs(), 2);
+    EXPECT_EQ(tab(1)->text(), "1");
+    EXPECT_FALSE(explore_->EyeDownButton->isEnabled());
+    EXPECT_EQ(explore_->CurrentView, 0);
+}
+
+TEST_F(ExploreTest, ManyViewsFillTheColumnAndEnableTheEyes) {
+    arrive(0);
+    const int columnSize = explore_->layout().tabSlots;
+    EXPECT_EQ(explore_->ViewsHere, kManyViews);
+    EXPECT_EQ(visibleTabs(), columnSize);
+    EXPECT_TRUE(explore_->EyeDownButton->isEnabled());
+    explore_->ScrollTabsDown();
+    EXPECT_FALSE(tab(1)->isVisibleTo(explore_.get()));
+    EXPECT_TRUE(tab(columnSize + 1)->isVisibleTo(explore_.get()));
+    EXPECT_EQ(tab(2)->y(), explore_->layout().firstTabTop);
+}
+
+TEST_F(ExploreTest, ShowingViewsOutsideTheColumnScrollsOrJumps) {
+    arrive(0);
+    const int columnSize = explore_->layout().tabSlots;
+    explore_->ShowView(columnSize);
+    explore_->NextPButtonClick();
+    EXPECT_EQ(explore_->CurrentView, columnSize + 1);
+    EXPECT_EQ(explore_->Tabs.first, 2);
+    explore_->TabBtnClick(2);
+    explore_->ShowView(kManyViews);
+    EXPECT_EQ(explore_->Tabs.first, kManyViews - columnSize + 1);
+    EXPECT_EQ(tab(kManyViews)->y(),
+              explore_->layout().firstTabTop + (columnSize - 1) * explore_->layout().tabHeight);
+}
+
+TEST_F(ExploreTest, HoldingAnEyeButtonRepeatsFasterAfterTheFirstStep) {
+    arrive(0);
+    explore_->EyeDownButtonMouseDown();
+    EXPECT_EQ(explore_->Tabs.first, 2);
+    EXPECT_EQ(explore_->DownTimer->interval(), 320);
+    explore_->DownTimerTimer();
+    EXPECT_EQ(explore_->Tabs.first, 3);
+    EXPECT_EQ(explore_->DownTimer->interval(), 80);
+    explore_->EyeButtonMouseUp();
+    EXPECT_FALSE(explore_->DownTimer->isActive());
+}
+
+TEST_F(ExploreTest, KeyForATabOutsideTheColumnDoesNothing) {
+    arrive(0);
+    for (int i = 0; i < 7; ++i) explore_->ScrollTabsDown();
+    press(Qt::Key_7);
+    EXPECT_EQ(explore_->CurrentView, 0);
+    press(Qt::Key_9);
+    EXPECT_EQ(explore_->CurrentView, 9);
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(explore_->Tabs.first, 7);
+}
+
+TEST_F(ExploreTest, NextCyclesMapViewsMap) {
+    arrive(1);
+    explore_->NextPButtonClick();
+    EXPECT_EQ(explore_->CurrentView, 1);
+    EXPECT_TRUE(explore_->LanPicture->isVisibleTo(explore_.get()));
+    EXPECT_TRUE(explore_->LanCap->isVisibleTo(explore_.get()));
+    press(Qt::Key_Return);
+    EXPECT_EQ(explore_->CurrentView, 2);
+    EXPECT_TRUE(explore_->PortPicture->isVisibleTo(explore_.get()));
+    EXPECT_FALSE(explore_->LanPicture->isVisibleTo(explore_.get()));
+    EXPECT_TRUE(explore_->PortCap->isVisibleTo(explore_.get()));
+    EXPECT_FALSE(explore_->LanCap->isVisibleTo(explore_.get()));
+    EXPECT_EQ(explore_->ShownView, Content().firstViewOf(place(1)) + 1);
+    explore_->NextPButtonClick();
+    EXPECT_EQ(explore_->CurrentView, 0);
+    EXPECT_FALSE(explore_->PortPicture->isVisibleTo(explore_.get()));
+}
+
+TEST_F(ExploreTest, TheShownTabIsMarkedAndWider) {
+    arrive(1);
+    explore_->ShowView(2);
+    EXPECT_EQ(tab(2)->width(), explore_->layout().tabWidth + 2);
+    explore_->ShowView(1);
+    EXPECT_EQ(tab(2)->width(), explore_->layout().tabWidth);
+    EXPECT_EQ(tab(1)->width(), explore_->layout().tabWidth + 2);
+}
+
+TEST_F(ExploreTest, FoundSetModeShowsOnlyTheSetsViews) {
+    ASSERT_GT(SelectYears(kFoundYear - 1, kFoundYear), 0);
+    Explore().ExploreInSet = true;
+    arrive(0);
+    EXPECT_EQ(explore_->ViewsHere, 3);
+    EXPECT_EQ(visibleTabs(), 3);
+    EXPECT_FALSE(explore_->EyeDownButton->isEnabled());
+    explore_->ShowView(2);
+    EXPECT_EQ(explore_->ShownView, Content().firstViewOf(place(0)) + 4);
+}
+
+TEST_F(ExploreTest, DelayedArrivalShowsTheFirstViewWhenTheTimerFires) {
+    Explore().ArrivalMode = kArriveShowFirstView;
+    arrive(1);
+    EXPECT_TRUE(explore_->ToViewTimer->isActive());
+    explore_->ToCacheTimerTimer();
+    GetPicture(Content().firstViewOf(place(1)));  // the loader is idle again
+    explore_->ToViewTimerTimer();
+    EXPECT_FALSE(explore_->ToViewTimer->isActive());
+    EXPECT_EQ(explore_->CurrentView, 1);
+}
+
+TEST_F(ExploreTest, MovingOnReturnsToTheMap) {
+    arrive(1);
+    explore_->ShowView(1);
+    explore_->StepTo(place(2));
+    EXPECT_EQ(Explore().CurrentPlace, place(2));
+    EXPECT_EQ(Explore().ArrivalMode, kArriveShowMap);
+    EXPECT_EQ(explore_->CurrentView, 0);
+    EXPECT_EQ(tab(1)->width(), explore_->layout().tabWidth);
+    EXPECT_FALSE(explore_->ToViewTimer->isActive());
+}
+
+TEST_F(ExploreTest, HomeGoesToTheControlScreen) {
+    QWidget home(&area_);
+    home.hide();
+    Windows().ZMHomeWin = &home;
+    area_.show();
+    Explore().CurrentPlace = place(1);
+    explore_->show();
+    press(Qt::Key_Home);
+    EXPECT_TRUE(home.isVisible());
+    EXPECT_FALSE(explore_->isVisible());
+}
+
+TEST_F(ExploreTest, TheHandOverHooksReachTheScreen) {
+    arrive(1);
+    ASSERT_TRUE(Windows().exploreNextView);
+    Windows().exploreNextView();
+    EXPECT_EQ(explore_->CurrentView, 1);
+    Windows().exploreMoveTo(place(3));
+    EXPECT_EQ(Explore().CurrentPlace, place(3));
+    explore_.reset();
+    EXPECT_FALSE(Windows().exploreNextView);
+    EXPECT_FALSE(Windows().showExplore);
+}
+
+TEST_F(ExploreTest, AltKeysOpenTheBoxesAndPrintTheMapOnlyWhileItShows) {
+    int about = 0;
+    int prints = 0;
+    Windows().showAbout = [&] { ++about; };
+    Windows().printMap = [&] { ++prints; };
+    arrive(1);
+    QKeyEvent altA(QEvent::KeyPress, Qt::Key_A, Qt::AltModifier);
+    explore_->FormKeyDown(&altA);
+    QKeyEvent altP(QEvent::KeyPress, Qt::Key_P, Qt::AltModifier);
+    explore_->FormKeyDown(&altP);
+    explore_->ShowView(1);
+    explore_->FormKeyDown(&altP);
+    EXPECT_EQ(about, 1);
+    EXPECT_EQ(prints, 1);
+    EXPECT_EQ(explore_->CurrentView, 1);  // no Next view with Alt
+}
+
+TEST_F(ExploreTest, BackUndoesTheStepsInTurn) {
+    arrive(1);
+    explore_->StepTo(place(2));
+    explore_->StepTo(place(3));
+    EXPECT_TRUE(explore_->BackButton->isEnabled());
+    press(Qt::Key_Delete);
+    EXPECT_EQ(Explore().CurrentPlace, place(2));
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(Explore().CurrentPlace, place(1));
+    EXPECT_FALSE(explore_->BackButton->isEnabled());
+    press(Qt::Key_Delete);
+    EXPECT_EQ(Explore().CurrentPlace, place(1));
+}
+
+TEST_F(ExploreTest, BackAfter600StepsUndoesAtMost512) {
+    arrive(1);
+    for (int i = 0; i < 600; ++i) explore_->StepTo(place(2 + i % 2));
+    int backs = 0;
+    while (explore_->BackButton->isEnabled()) {
+        explore_->BackButtonClick();
+        ++backs;
+    }
+    EXPECT_EQ(backs, BackHistory::kCapacity);
+}
+
+TEST_F(ExploreTest, CursorKeysStepWhereTheDataSaysANeighbourIs) {
+    int from = -1;
+    for (int s = 1; s < 50 && from == -1; ++s)
+        if ((Content().place(place(s)).PlaceFlags2 & kPlaceHasNorth) &&
+            PlaceToNorth(place(s), false) != -1)
+            from = s;
+    ASSERT_NE(from, -1);
+    arrive(from);
+    EXPECT_TRUE(explore_->NorthButton->isEnabled());
+    press(Qt::Key_Up);
+    EXPECT_EQ(Explore().CurrentPlace, PlaceToNorth(place(from), false));
+    EXPECT_EQ(explore_->History.count(), 1);
+}
+
+TEST_F(ExploreTest, FoundSetModeSwitchedOnOutsideTheSetMovesWithoutHistory) {
+    ASSERT_GT(SelectYears(kFoundYear - 1, kFoundYear), 0);
+    arrive(1);
+    explore_->StepTo(place(2));
+    explore_->FormShow();
+    ASSERT_TRUE(explore_->WithinSet->isEnabled());
+    explore_->WithinSet->setChecked(true);
+    explore_->WithinSetClick();
+    const PlaceRecord& was = Content().place(place(2));
+    EXPECT_EQ(Explore().CurrentPlace, NearestFoundPlace(was.x, was.y, kAnyDistance));
+    EXPECT_TRUE(IsInFoundSet(Explore().CurrentPlace));
+    EXPECT_FALSE(explore_->BackButton->isEnabled());
+}
+
+TEST_F(ExploreTest, CoastTourStepsWithLeftAndRightOnly) {
+    ASSERT_GT(SelectYears(kFoundYear - 1, kFoundYear), 0);
+    TourTable tour;
+    tour.places[tour.count++] = static_cast<int16_t>(place(0));
+    for (int p : kOtherSetPlaces) tour.places[tour.count++] = static_cast<int16_t>(place(p));
+    Content().Tour = tour;
+    ApplyTourOrder();
+    ASSERT_TRUE(Content().TourOrderActive);
+    Explore().ExploreInSet = true;
+    arrive(0);
+    EXPECT_TRUE(explore_->ClockButton->isVisibleTo(explore_.get()));
+    EXPECT_FALSE(explore_->NorthButton->isVisibleTo(explore_.get()));
+    press(Qt::Key_Up);
+    press(Qt::Key_Down);
+    EXPECT_EQ(Explore().CurrentPlace, place(0));
+    press(Qt::Key_Right);
+    EXPECT_EQ(Explore().CurrentPlace, NextTourPlace(place(0)));
+    EXPECT_NE(Explore().CurrentPlace, place(0));
+    press(Qt::Key_Left);
+    EXPECT_EQ(Explore().CurrentPlace, place(0));
+}
+
+TEST_F(ExploreTest, LocalSlideshowWrapsToViewOne) {
+    arrive(1);
+    explore_->SShowButtonClick();
+    EXPECT_TRUE(explore_->ShowTimer->isActive());
+    EXPECT_FALSE(explore_->SlideGlyphIdle);
+    EXPECT_EQ(explore_->CurrentView, 1);
+    tick(*explore_);
+    EXPECT_EQ(explore_->CurrentView, 2);
+    tick(*explore_);
+    EXPECT_EQ(explore_->CurrentView, 1);
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(explore_->ShowTimer->isActive());
+    EXPECT_TRUE(explore_->SlideGlyphIdle);
+}
+
+TEST_F(ExploreTest, StoppedBeforeAFullRoundTheSlideshowResumesThere) {
+    arrive(0);
+    explore_->SShowButtonClick();
+    for (int i = 0; i < 3; ++i) tick(*explore_);
+    press(Qt::Key_F5);
+    EXPECT_EQ(explore_->SlideStartView, 4);
+    explore_->SShowButtonClick();
+    EXPECT_EQ(explore_->CurrentView, 4);
+}
+
+TEST_F(ExploreTest, AfterAFullRoundTheSlideshowRestartsAtOne) {
+    arrive(1);
+    explore_->SShowButtonClick();
+    tick(*explore_);
+    tick(*explore_);
+    tick(*explore_);
+    explore_->SShowButtonClick();
+    EXPECT_EQ(explore_->SlideStartView, 1);
+}
+
+TEST_F(ExploreTest, MovingOnDuringTheSlideshowStartsItAgainOnArrival) {
+    arrive(1);
+    explore_->SShowButtonClick();
+    explore_->StepTo(place(2));
+    EXPECT_EQ(Explore().ArrivalMode, kArriveStartSlideshow);
+    EXPECT_TRUE(explore_->ShowTimer->isActive());
+    EXPECT_EQ(explore_->CurrentView, 0);
+    tick(*explore_);
+    EXPECT_EQ(explore_->CurrentView, 1);
+    EXPECT_EQ(explore_->ShownView, Content().firstViewOf(place(2)));
+}
+
+TEST_F(ExploreTest, CtrlReleasedWithoutMovingBringsTheSameViewBack) {
+    arrive(0);
+    explore_->ShowView(3);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    explore_->FormKeyDown(&down);
+    EXPECT_EQ(explore_->CurrentView, 0);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    explore_->FormKeyUp(&up);
+    EXPECT_EQ(explore_->CurrentView, 3);
+    EXPECT_EQ(Explore().ArrivalMode, kArriveShowFirstView);
+}
+
+TEST_F(ExploreTest, RightButtonReleasedOverTheMapButtonEndsThePeek) {
+    arrive(0);
+    explore_->ShowView(2);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    explore_->FormKeyDown(&down);
+    EXPECT_EQ(explore_->CurrentView, 0);
+    const QPointF at(3, 3);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, explore_->MapButton->mapToGlobal(at),
+                        Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(explore_->MapButton, &release);
+    EXPECT_EQ(explore_->CurrentView, 2);
+}
+
+TEST_F(ExploreTest, CtrlHeldOverTwoStepsShowsTheNewPlacesFirstView) {
+    arrive(0);
+    explore_->ShowView(3);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    explore_->FormKeyDown(&down);
+    explore_->StepTo(place(2));
+    explore_->StepTo(place(3));
+    EXPECT_EQ(explore_->CurrentView, 0);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    explore_->FormKeyUp(&up);
+    GetPicture(Content().firstViewOf(place(3)));
+    explore_->ToViewTimerTimer();
+    EXPECT_EQ(explore_->CurrentView, 1);
+    EXPECT_EQ(explore_->ShownView, Content().firstViewOf(place(3)));
+}
+
+TEST_F(ExploreTest, ACaptionLinkStepsToTheNamedPlace) {
+    EXPECT_EQ(CaptionLinkPlace(QString(), true, false), -1);  // a click without a selection
+    arrive(1);
+    explore_->ShowView(1);
+    selectInCaption(explore_->LanCap, nameWord(place(4)));
+    EXPECT_EQ(Explore().CurrentPlace, place(4));
+    EXPECT_EQ(explore_->History.count(), 1);
+}
+
+TEST_F(ExploreTest, TheCurrentPlacesNameClearsTheSelection) {
+    arrive(1);
+    explore_->ShowView(1);
+    selectInCaption(explore_->LanCap, nameWord(place(1)));
+    EXPECT_EQ(Explore().CurrentPlace, place(1));
+    EXPECT_FALSE(explore_->LanCap->textCursor().hasSelection());
+}
+
+TEST_F(ExploreTest, InFoundSetModeLinksLeadOnlyIntoTheSet) {
+    ASSERT_GT(SelectYears(kFoundYear - 1, kFoundYear), 0);
+    Explore().ExploreInSet = true;
+    arrive(0);
+    explore_->ShowView(1);
+    selectInCaption(explore_->LanCap, nameWord(place(1)));
+    EXPECT_EQ(Explore().CurrentPlace, place(0));
+    selectInCaption(explore_->LanCap, nameWord(place(kOtherSetPlaces[0])));
+    EXPECT_EQ(Explore().CurrentPlace, place(kOtherSetPlaces[0]));
+}
+
+TEST_F(ExploreTest, FocusInACaptionIsGivenBackAfterASecond) {
+    arrive(1);
+    explore_->ShowView(1);
+    QFocusEvent focus(QEvent::FocusIn);
+    QCoreApplication::sendEvent(explore_->LanCap, &focus);
+    EXPECT_TRUE(explore_->FocusTimer->isActive());
+    EXPECT_EQ(explore_->FocusTimer->interval(), 1000);
+    explore_->FocusTimerTimer();
+    EXPECT_FALSE(explore_->FocusTimer->isActive());
+}
+
+TEST(CaptionLinks, LondonMeansTheGovernmentQuarterInLandscapeOnly) {
+    EXPECT_EQ(CaptionLinkKey(QStringLiteral("london"), true), "London Gov");
+    EXPECT_EQ(CaptionLinkKey(QStringLiteral("London"), false), "London,");
+    EXPECT_EQ(CaptionLinkKey(QStringLiteral("Tarnwick"), true), "Tarnwick,");
+    EXPECT_EQ(CaptionLinkKey(QString(), true), ",");
+}
+
+TEST(BackHistory, KeepsTheMostRecent512) {
+    BackHistory h;
+    for (int i = 0; i < 600; ++i) h.push(i);
+    EXPECT_EQ(h.count(), 512);
+    EXPECT_EQ(h.pop(), 599);
+    for (int i = 0; i < 510; ++i) h.pop();
+    EXPECT_EQ(h.pop(), 88);
+    EXPECT_EQ(h.pop(), -1);
+}
+
+ViewRecord recordOf(const char* heading, int nameEnd, const char* body) {
+    ViewRecord v{};
+    std::memcpy(v.Text, heading, std::strlen(heading));
+    v.NameEnd = static_cast<uint8_t>(nameEnd);
+    v.CaptionStart = static_cast<uint8_t>(std::strlen(heading) + 2);
+    std::memcpy(v.Text + v.CaptionStart, body, std::strlen(body));
+    return v;
+}
+
+TEST(ExploreCaption, LandscapeHeadingIsOneLinePortraitSplitsIt) {
+    const ViewRecord v = recordOf("Tarnwick, Fernmoor: The tarn", 20, "Deep water.");
+    const CaptionText lan = CaptionOf(v, true);
+    EXPECT_EQ(lan.heading, "Tarnwick, Fernmoor: The tarn");
+    EXPECT_TRUE(lan.title.isEmpty());
+    EXPECT_EQ(lan.body, "Deep water.");
+    const CaptionText port = CaptionOf(v, false);
+    EXPECT_EQ(port.heading, "Tarnwick, Fernmoor");
+    EXPECT_EQ(port.title, "The tarn");
+    EXPECT_EQ(port.body, "Deep water.");
+}
+
+TEST(ExploreCaption, OffsetsPastTheRecordStayInside) {
+    ViewRecord v{};
+    std::memset(v.Text, 'a', sizeof v.Text);
+    v.NameEnd = 250;
+    v.CaptionStart = 255;
+    const CaptionText port = CaptionOf(v, false);
+    EXPECT_EQ(port.heading.size(), kViewTextSize);
+    EXPECT_TRUE(port.body.isEmpty());
+}
+
+}  // namespace
