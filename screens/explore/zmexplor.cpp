@@ -12,6 +12,7 @@
 #include "app/startupstate.h"
 #include "platform/fontsetup.h"
 #include "screens/colours.h"
+#include "screens/explore/buttonart.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmlon.h"
 #include "screens/home/homeart.h"
@@ -115,6 +116,14 @@ void TZMExplore::ArrangeControls() {
     EyeUpButton->setGeometry(l.eyeUpButton);
     EyeDownButton->setGeometry(l.eyeDownButton);
     Stripe->setGeometry(l.stripe);
+    PutPicture(CloseBtn, CloseIcon(l.closeBtn.size()));
+    PutPicture(NextPButton, NextViewIcon(l.nextPButton.size()));
+    PutPicture(MapButton, MapIcon(l.mapButton.size()));
+    PutPicture(EyeUpButton, EyeIcon(true, l.eyeUpButton.size()));
+    PutPicture(EyeDownButton, EyeIcon(false, l.eyeDownButton.size()));
+    PutPicture(GlyphDummyS, SlideshowIcon(true, l.sShowButton.size()));
+    PutPicture(GlyphDummyN, SlideshowIcon(false, l.sShowButton.size()));
+    PutPicture(SShowButton, (SlideGlyphIdle ? GlyphDummyN : GlyphDummyS)->icon());
     QFont captionFont(QString::fromLatin1(kSansFace));
     captionFont.setPixelSize(-l.captionFontHeight);
     LanCap->setGeometry(l.lanCap);

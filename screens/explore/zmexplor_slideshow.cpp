@@ -63,6 +63,6 @@ void TZMExplore::ToShowTimerTimer() {
 }
 
 void TZMExplore::swapSlideGlyph() {
-    SShowButton->setText((SlideGlyphIdle ? GlyphDummyS : GlyphDummyN)->text());
+    SShowButton->setIcon((SlideGlyphIdle ? GlyphDummyS : GlyphDummyN)->icon());
     SlideGlyphIdle = !SlideGlyphIdle;
 }

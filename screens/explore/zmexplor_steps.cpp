@@ -8,6 +8,7 @@
 #include "content/datatables.h"
 #include "content/foundset.h"
 #include "content/nearestplace.h"
+#include "screens/explore/buttonart.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmexplor.h"
 #include "screens/explore/zmlon.h"
@@ -52,6 +53,16 @@ void TZMExplore::createStepPanel() {
                              "Step clockwise around coast (Cursor Right key)", s.clockButton);
     AClockButton = stepButton(frame, QStringLiteral("\u21BA"),
                               "Step anti-clockwise around coast (Cursor Left key)", s.aClockButton);
+    const QIcon pictures[] = {CompassIcon(Compass::North, s.northButton.size()),
+                              CompassIcon(Compass::South, s.southButton.size()),
+                              CompassIcon(Compass::East, s.eastButton.size()),
+                              CompassIcon(Compass::West, s.westButton.size()),
+                              CoastIcon(true, s.clockButton.size()),
+                              CoastIcon(false, s.aClockButton.size()),
+                              BackIcon(s.backButton.size())};
+    QPushButton* const buttons[] = {NorthButton, SouthButton,  EastButton, WestButton,
+                                    ClockButton, AClockButton, BackButton};
+    for (size_t i = 0; i < std::size(buttons); ++i) PutPicture(buttons[i], pictures[i]);
     ClockButton->hide();
     AClockButton->hide();
     BackButton->setEnabled(false);
