@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include "app/colours.h"
 #include "app/creditstext.h"
 #include "app/screenset.h"
 #include "app/shellart.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const QColor kBackdrop(0, 40, 64);  // 4204544
+const QColor kBackdrop = QColor::fromRgb(kScreenBackdrop);
 const QColor kHeadingColour(232, 200, 112);
 const char kJingleFile[] = "000\\J0.dat";
 

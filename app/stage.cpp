@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/colours.h"
 #include "app/keypreview.h"
 #include "app/shellwindows.h"
 #include "app/shutdown.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-const QColor kBackdrop(0, 40, 64);  // 0x00402800 in blue-green-red
+const QColor kBackdrop = QColor::fromRgb(kScreenBackdrop);
 TStage* theStage = nullptr;
 
 }  // namespace

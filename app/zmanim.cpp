@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/colours.h"
 #include "app/shellwindows.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-const QColor kBackdrop(0, 40, 64);  // 4204544
+const QColor kBackdrop = QColor::fromRgb(kScreenBackdrop);
 const char* const kLines[2] = {"Vantora Software Ltd presents...", "Vantora Fernvales"};
 
 int lineTop(int line) {

@@ -11,7 +11,7 @@
 #include "app/startupchecks.h"
 #include "app/startupstate.h"
 #include "platform/fontsetup.h"
-#include "screens/colours.h"
+#include "app/colours.h"
 #include "screens/explore/buttonart.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmlon.h"

@@ -23,7 +23,7 @@
 #include "content/datatables.h"
 #include "content/minimapseeds.h"
 #include "platform/fontsetup.h"
-#include "screens/colours.h"
+#include "app/colours.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
 #include "screens/imagecontrol.h"

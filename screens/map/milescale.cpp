@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "screens/colours.h"
+#include "app/colours.h"
 
 namespace {
 
