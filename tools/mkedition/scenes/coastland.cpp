@@ -99,7 +99,7 @@ void PaintFacets(QPainter& p, SceneRandom& random, const QRectF& box, double tip
 }  // namespace
 
 HeadlandShape PaintHeadland(SceneContext& scene, const Camera& camera, const Headland& headland) {
-    SceneRandom random = scene.random.Fork(static_cast<uint32_t>(headland.distance * 11));
+    SceneRandom random = scene.random.ForkAt(headland.distance * 11);
     QPainter& p = scene.painter;
     const double scale = camera.Focal() / headland.distance;
     const double seaY = camera.Project(0, 0, headland.distance).y();

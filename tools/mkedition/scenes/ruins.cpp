@@ -38,7 +38,7 @@ std::vector<Vec3> BrokenTop(SceneRandom& random, Vec3 leftFoot, Vec3 rightFoot, 
 
 void PaintRuinedBox(SceneContext& scene, const Camera& camera, const Box& box,
                     const Material& material, double damage, const BoxFaces& faces) {
-    SceneRandom random = scene.random.Fork(static_cast<uint32_t>(box.x * 37 + box.z * 101));
+    SceneRandom random = scene.random.ForkAt(box.x * 37 + box.z * 101);
     const double x0 = box.x, x1 = box.x + box.width, z0 = box.z, z1 = box.z + box.depth;
     const double y = box.base;
     double corner[4];  // front-left, front-right, back-right, back-left

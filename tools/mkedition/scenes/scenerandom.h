@@ -39,6 +39,11 @@ public:
     // An independent stream: a part of the picture that draws more or fewer numbers does not
     // shift the choices of the parts after it.
     SceneRandom Fork(uint32_t salt) { return SceneRandom((uint64_t(Next()) << 32) ^ salt); }
+    // The same with a salt from a position: truncated, then wrapped into 32 bits (a negative
+    // double does not convert to an unsigned type directly).
+    SceneRandom ForkAt(double position) {
+        return Fork(static_cast<uint32_t>(static_cast<int64_t>(position)));
+    }
 
 private:
     uint64_t state_;

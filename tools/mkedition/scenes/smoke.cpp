@@ -7,7 +7,7 @@
 #include "tools/mkedition/scenes/scenecontext.h"
 
 void PaintSmoke(SceneContext& scene, QPointF source, double size, double drift, const QColor& colour) {
-    SceneRandom random = scene.random.Fork(static_cast<uint32_t>(source.x() * 3 + source.y() * 7));
+    SceneRandom random = scene.random.ForkAt(source.x() * 3 + source.y() * 7);
     QPainter& p = scene.painter;
     p.setPen(Qt::NoPen);
     QPointF at = source;

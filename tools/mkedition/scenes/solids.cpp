@@ -213,7 +213,7 @@ bool PaintPlane(SceneContext& scene, const Camera& camera, const std::vector<Vec
     p.setPen(Qt::NoPen);
     p.fillPath(outline, colour);
     p.setClipPath(outline);
-    SceneRandom texture = scene.random.Fork(static_cast<uint32_t>(centre.x * 131 + centre.z * 977 + centre.y * 17));
+    SceneRandom texture = scene.random.ForkAt(centre.x * 131 + centre.z * 977 + centre.y * 17);
     PaintMasonry(p, texture, material.masonry, colour, width, height, camera.Scale(centre.x, centre.z));
     if (std::abs(normal.y) < 0.5) PaintWeathering(p, width, height);
     if (detail) {

@@ -168,7 +168,7 @@ void PaintColumnTree(SceneContext& scene, QPointF foot, double height, double wi
 }  // namespace
 
 void PaintTree(SceneContext& scene, QPointF foot, double height, TreeShape shape, double depth) {
-    SceneRandom random = scene.random.Fork(static_cast<uint32_t>(foot.x() * 7919 + foot.y() * 104729));
+    SceneRandom random = scene.random.ForkAt(foot.x() * 7919 + foot.y() * 104729);
     if (depth < 0.5) PaintGroundShadow(scene, foot, height * 0.5);
     switch (shape) {
         case TreeShape::Broadleaf:
@@ -194,7 +194,7 @@ void PaintTree(SceneContext& scene, QPointF foot, double height, TreeShape shape
 
 void PaintTreeBelt(SceneContext& scene, double y, double x0, double x1, double height,
                    double depth) {
-    SceneRandom random = scene.random.Fork(static_cast<uint32_t>(y * 31 + x0));
+    SceneRandom random = scene.random.ForkAt(y * 31 + x0);
     for (double x = x0; x < x1; x += height * random.Range(0.25, 0.45)) {
         const TreeShape shape = random.Chance(0.15) ? TreeShape::Conifer : TreeShape::Broadleaf;
         PaintTree(scene, QPointF(x, y + random.Jitter(height * 0.05)),
@@ -204,7 +204,7 @@ void PaintTreeBelt(SceneContext& scene, double y, double x0, double x1, double h
 
 void PaintHedge(SceneContext& scene, QPointF from, QPointF to, double thickness, double depth) {
     QPainter& p = scene.painter;
-    SceneRandom random = scene.random.Fork(static_cast<uint32_t>(from.x() * 13 + to.y() * 17));
+    SceneRandom random = scene.random.ForkAt(from.x() * 13 + to.y() * 17);
     const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
     const int lumps = std::max(2, static_cast<int>(length / (thickness * 0.6)));
     const QColor base = scene.mood.snow ? QColor(70, 80, 66) : scene.mood.foliage[0];

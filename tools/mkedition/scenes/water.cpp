@@ -122,7 +122,7 @@ void ReflectInto(SceneContext& scene, const QPainterPath& area, double waterline
 void PaintSurf(SceneContext& scene, const QPainterPath& shoreline, double width) {
     QPainter& p = scene.painter;
     const QColor foam = Mix(QColor(250, 250, 246), scene.mood.skyHorizon, 0.15);
-    SceneRandom random = scene.random.Fork(static_cast<uint32_t>(shoreline.boundingRect().top() * 17));
+    SceneRandom random = scene.random.ForkAt(shoreline.boundingRect().top() * 17);
     p.save();
     // Churned water, then lumps of foam strung along the breaking waves.
     p.setBrush(Qt::NoBrush);
