@@ -1,6 +1,7 @@
 #include "platform/midifile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <limits>
@@ -247,6 +248,12 @@ double MidiFile::secondsAt(uint32_t tick) const {
     }
     microTicks += (tick - from) * tempo;
     return static_cast<double>(microTicks) / (1e6 * ticksPerQuarter);
+}
+
+int MidiFile::durationMilliseconds() const {
+    const double milliseconds = std::ceil(durationSeconds() * 1000.0);
+    constexpr int kLongest = std::numeric_limits<int>::max();
+    return milliseconds >= kLongest ? kLongest : static_cast<int>(milliseconds);
 }
 
 MidiReadOutcome ParseMidiFile(const uint8_t* bytes, size_t size) {

@@ -37,6 +37,8 @@ struct MidiFile {
     uint32_t endTick() const;  // the latest end of track
     double secondsAt(uint32_t tick) const;
     double durationSeconds() const { return secondsAt(endTick()); }
+    // Rounded up to whole milliseconds and capped at what a timer takes: a file may last years.
+    int durationMilliseconds() const;
 };
 
 struct MidiReadOutcome {

@@ -2,7 +2,6 @@
 
 #include <fluidsynth.h>
 
-#include <cmath>
 #include <fstream>
 
 #include "platform/fluidengine.h"
@@ -46,6 +45,7 @@ bool MidiPlayer::open(const std::string& path) {
     const MidiReadOutcome read = ParseMidiFile(bytes);
     if (!read.ok) return false;
     lengthSeconds_ = read.file.durationSeconds();
+    lengthMilliseconds_ = read.file.durationMilliseconds();
     bytes_ = std::move(bytes);
     return true;
 }
@@ -62,7 +62,7 @@ void MidiPlayer::play() {
         }
         releasePlayer();
     }
-    silentClock_.start(static_cast<int>(std::ceil(lengthSeconds_ * 1000.0)));
+    silentClock_.start(lengthMilliseconds_);
 }
 
 void MidiPlayer::stop() {
@@ -76,6 +76,7 @@ void MidiPlayer::close() {
     notify_ = wasNotifying;
     bytes_.clear();
     lengthSeconds_ = 0;
+    lengthMilliseconds_ = 0;
 }
 
 void MidiPlayer::ended() {

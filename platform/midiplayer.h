@@ -25,6 +25,7 @@ public:
     bool isOpen() const { return !bytes_.empty(); }
     bool isPlaying() const { return playing_; }
     double lengthSeconds() const { return lengthSeconds_; }
+    int lengthMilliseconds() const { return lengthMilliseconds_; }
 
     // Whether the end (or a stop) of the play is announced by notify().
     void setNotify(bool on) { notify_ = on; }
@@ -42,6 +43,7 @@ private:
 
     std::vector<uint8_t> bytes_;
     double lengthSeconds_ = 0;
+    int lengthMilliseconds_ = 0;
     bool playing_ = false;
     bool notify_ = false;
     _fluid_player_t* player_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,18 @@ TEST(MidiFileRead, TheLongestVariableLengthNumber) {
     ASSERT_TRUE(read.ok) << read.error;
     EXPECT_EQ(read.file.endTick(), 0x0FFFFFFFu);
     EXPECT_DOUBLE_EQ(read.file.durationSeconds(), 0x0FFFFFFF / 480.0 * 0.5);
+}
+
+TEST(MidiFileRead, MillisecondsRoundUpAndStopAtATimersRange) {
+    // One tick at 480 a quarter and 120 beats a minute: 1.04 ms.
+    EXPECT_EQ(parse(header(0, 1, 480) + chunk("MTrk", endOfTrack(1))).file.durationMilliseconds(), 2);
+    EXPECT_EQ(parse(tempoChangesFile()).file.durationMilliseconds(), 3250);
+    // The slowest tempo at one tick a quarter over the longest track: about 142 years.
+    const MidiReadOutcome years =
+        parse(header(0, 1, 1) + chunk("MTrk", tempo(0, 0xFFFFFF) + endOfTrack(0x0FFFFFFF)));
+    ASSERT_TRUE(years.ok) << years.error;
+    EXPECT_GT(years.file.durationSeconds(), 4e9);
+    EXPECT_EQ(years.file.durationMilliseconds(), std::numeric_limits<int>::max());
 }
 
 TEST(MidiFileRead, FromADiskFileAndAMissingOne) {
