@@ -8,11 +8,8 @@
 
 #include "tools/mkedition/btabimage.h"
 #include "tools/mkedition/editionsource.h"
+#include "tools/mkedition/simpleedition.h"
 #include "tools/mkedition/tablebuilder.h"
-
-// A plain edition: places spread over the map, each with viewsPerPlace views; names are
-// distinct, start with two letters, and sort differently from the place order.
-EditionSource SimpleEdition(int places, int viewsPerPlace, uint32_t seed = 1);
 
 // Builds the tables; fails the current test when the source does not build.
 BuiltEdition Build(const EditionSource& source);
