@@ -102,21 +102,35 @@ private:
         }
     }
 
-    // Both chains of the found set end (the tour order's ring closes), and hold members only,
-    // but for tour stops: those are linked into the ring even when the set lacks them.
-    void foundSet(bool tourOrder = false) {
+    // Both chains of the found set hold members only and end.
+    void foundSet() {
         for (int16_t FoundLink::*next : {&FoundLink::FoundNext, &FoundLink::FoundEastNext}) {
             int p = next == &FoundLink::FoundNext ? s_.FoundHead : s_.FoundEastHead;
             int steps = 0;
             while (ok_ && p != -1 && steps++ <= s_.PlaceCount) {
                 place(p);
                 if (!ok_) return;
-                that(IsInFoundSet(p) || (tourOrder && next == &FoundLink::FoundEastNext));
+                that(IsInFoundSet(p));
                 p = s_.FoundLinks[p].*next;
-                // The tour order closes its ring.
-                if (p == s_.FoundEastHead && next == &FoundLink::FoundEastNext) break;
             }
-            that(steps <= s_.PlaceCount + 1);
+            that(steps <= s_.PlaceCount);
+        }
+    }
+
+    // The tour order links its stops into a ring (members of the found set or not): from the
+    // first stop that names a place, the ring comes back to it in both directions.
+    void tourRing() {
+        const TourTable& tour = s_.Tour;
+        const int16_t* first = std::find_if(tour.places, tour.places + tour.count,
+                                        [&](int p) { return p >= 0 && p < s_.PlaceCount; });
+        if (first == tour.places + tour.count) return;
+        for (int16_t FoundLink::*next : {&FoundLink::FoundEastNext, &FoundLink::FoundWestPrev}) {
+            int p = *first, steps = 0;
+            do {
+                p = s_.FoundLinks[p].*next;
+                place(p);
+                that(p != -1 && ++steps <= tour.count);
+            } while (ok_ && p != *first);
         }
     }
 
@@ -146,7 +160,7 @@ private:
     void tour(const std::vector<int>& sample) {
         count(SelectTopics(0xFFFFFFFFu, 0xFFFFFFFFu));
         ApplyTourOrder();
-        foundSet(true);
+        tourRing();
         for (int p : sample) {
             place(NextTourPlace(p));
             place(PreviousTourPlace(p));

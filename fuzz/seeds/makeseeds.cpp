@@ -118,6 +118,37 @@ void photographSeeds(const fs::path& edition, const Corpus& corpus) {
     corpus.add("empty", Bytes{0});
 }
 
+void putLittleEndian(Bytes& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+// A tile-sized bitmap in run-length encoding: bands of colour a few kilobytes long, where the
+// plain tiles are 130, so that mutations of a tile are quick.
+Bytes runLengthTile() {
+    Bytes runs;
+    for (int y = 0; y < 256; ++y) {
+        const auto colour = static_cast<uint8_t>(y / 16);
+        for (int left = 512; left > 0; left -= std::min(left, 255))
+            runs.insert(runs.end(), {static_cast<uint8_t>(std::min(left, 255)), colour});
+        runs.insert(runs.end(), {0, 0});  // end of line
+    }
+    runs.insert(runs.end(), {0, 1});  // end of bitmap
+    constexpr uint32_t kHeaders = 14 + 40 + 256 * 4;
+    Bytes file{'B', 'M'};
+    putLittleEndian(file, kHeaders + static_cast<uint32_t>(runs.size()), 4);
+    putLittleEndian(file, 0, 4);
+    putLittleEndian(file, kHeaders, 4);
+    for (uint32_t field : {40u, 512u, 256u}) putLittleEndian(file, field, 4);
+    putLittleEndian(file, 1, 2);  // planes
+    putLittleEndian(file, 8, 2);  // bits per pixel
+    putLittleEndian(file, 1, 4);  // run-length encoded, 8 bits
+    for (uint32_t field : {static_cast<uint32_t>(runs.size()), 2835u, 2835u, 256u, 0u})
+        putLittleEndian(file, field, 4);
+    for (uint32_t c = 0; c < 256; ++c) putLittleEndian(file, c * 0x00010203u, 4);
+    file.insert(file.end(), runs.begin(), runs.end());
+    return file;
+}
+
 void bitmapSeeds(const fs::path& edition, const Corpus& corpus) {
     // Demo files are scrambled with other seeds: their pixels read as noise, which is all the
     // same to the reader.
@@ -133,6 +164,7 @@ void bitmapSeeds(const fs::path& edition, const Corpus& corpus) {
     odd.setColorCount(256);
     odd.fill(200);
     corpus.add("odd.bmp", WriteScrambledBitmap(odd, kSmallMiniMapSeed));
+    corpus.add("tile-rle.bmp", runLengthTile());
 }
 
 void midiSeeds(const fs::path& edition, const Corpus& corpus) {
