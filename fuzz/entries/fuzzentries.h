@@ -26,6 +26,3 @@ constexpr FuzzEntry kFuzzEntries[] = {
     {"table", FuzzTableFile},   {"photograph", FuzzPhotograph}, {"bitmap", FuzzBitmap},
     {"midi", FuzzMidiFile},     {"text", FuzzTextFile},
 };
-
-// The seed name the photograph target scrambles with, so that seed files can be made for it.
-constexpr char kFuzzPhotographSeed[] = "P0FUZZ.JPG";

@@ -3,6 +3,7 @@
 #include "content/pictures.h"
 #include "content/zmopenthread.h"
 #include "fuzz/entries/fuzzentries.h"
+#include "fuzz/entries/photographseed.h"
 #include "fuzz/entries/scratchfiles.h"
 
 bool FuzzPhotograph(const uint8_t* data, size_t size) {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "content/minimapseeds.h"
-#include "fuzz/entries/fuzzentries.h"
+#include "fuzz/entries/photographseed.h"
 #include "tools/mkedition/bitmapwriter.h"
 #include "tools/mkedition/btabimage.h"
 #include "tools/mkedition/jpegcodec.h"
