@@ -19,8 +19,8 @@ bool flashesStayInside(const QImage& tile) {
     const auto inside = [&](const QRect& changed) {
         return changed.isEmpty() || canvas.rect().contains(changed);
     };
-    const QPoint points[] = {{0, 0}, {tile.width() / 2, tile.height() / 2},
-                             {tile.width() - 1, tile.height() - 1}};
+    const QPoint points[] = {
+        {0, 0}, {tile.width() / 2, tile.height() / 2}, {tile.width() - 1, tile.height() - 1}};
     for (const QPoint& at : points) {
         const QRgb from = canvas.pixel(at);
         // Every channel half a range away, so the two colours never count as matching.
@@ -33,7 +33,8 @@ bool flashesStayInside(const QImage& tile) {
 }  // namespace
 
 bool FuzzBitmap(const uint8_t* data, size_t size) {
-    const std::string path = WriteScratchFile(std::string("bitmap/") + kSmallMiniMapFile, data, size);
+    const std::string path =
+        WriteScratchFile(std::string("bitmap/") + kSmallMiniMapFile, data, size);
     const QImage bitmap = LoadScrambledBitmap(path, kSmallMiniMapSeed);
     if (bitmap.isNull()) return true;
     if (bitmap.format() != QImage::Format_Indexed8) return false;

@@ -23,6 +23,6 @@ struct FuzzEntry {
     bool (*run)(const uint8_t* data, size_t size);
 };
 constexpr FuzzEntry kFuzzEntries[] = {
-    {"table", FuzzTableFile},   {"photograph", FuzzPhotograph}, {"bitmap", FuzzBitmap},
-    {"midi", FuzzMidiFile},     {"text", FuzzTextFile},
+    {"table", FuzzTableFile}, {"photograph", FuzzPhotograph}, {"bitmap", FuzzBitmap},
+    {"midi", FuzzMidiFile},   {"text", FuzzTextFile},
 };

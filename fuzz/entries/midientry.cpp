@@ -7,7 +7,8 @@ bool FuzzMidiFile(const uint8_t* data, size_t size) {
     const MidiReadOutcome read = ParseMidiFile(data, size);
     if (!read.ok) return !read.error.empty() && read.file.tracks.empty();
     const MidiFile& file = read.file;
-    if (file.tracks.empty() || file.tempoMap.empty() || file.tempoMap.front().tick != 0) return false;
+    if (file.tracks.empty() || file.tempoMap.empty() || file.tempoMap.front().tick != 0)
+        return false;
     // What the player asks of a file it opens: its length, and a clock for silent playing.
     const double seconds = file.durationSeconds();
     if (!std::isfinite(seconds) || seconds < 0) return false;

@@ -20,7 +20,7 @@ namespace {
 
 // Takes the content layer's messages and shutdown without showing anything.
 class QuietHost final : public ContentHost {
-public:
+  public:
     QuietHost() { SetContentHost(this); }
     ~QuietHost() override { SetContentHost(nullptr); }
     void showError(const std::string&) override { ++messages; }
@@ -32,14 +32,14 @@ public:
 
     int messages = 0;
 
-private:
+  private:
     bool quitting_ = false;
 };
 
 // Whether every result of the queries is something the screens can use: a place or view of
 // the tables (or -1), a count within the places, and walks along the links that end.
 class QueryRun {
-public:
+  public:
     bool ok() const { return ok_; }
 
     void all() {
@@ -52,12 +52,13 @@ public:
         for (int kind : {kShowStandard, kShowTour, kShowAll, kShowFoundSet}) show(kind);
     }
 
-private:
+  private:
     void place(int p, int line = __builtin_LINE()) { that(p >= -1 && p < s_.PlaceCount, line); }
     void count(int n, int line = __builtin_LINE()) { that(n >= -1 && n <= s_.PlaceCount, line); }
     // The first broken check names its line, so that a kept input tells what it broke.
     void that(bool condition, int line = __builtin_LINE()) {
-        if (ok_ && !condition) std::fprintf(stderr, "%s:%d: a query result broke a check\n", __FILE__, line);
+        if (ok_ && !condition)
+            std::fprintf(stderr, "%s:%d: a query result broke a check\n", __FILE__, line);
         ok_ = ok_ && condition;
     }
 
@@ -121,9 +122,10 @@ private:
     // first stop that names a place, the ring comes back to it in both directions.
     void tourRing() {
         const TourTable& tour = s_.Tour;
-        const int16_t* first = std::find_if(tour.places, tour.places + tour.count,
-                                        [&](int p) { return p >= 0 && p < s_.PlaceCount; });
-        if (first == tour.places + tour.count) return;
+        const int16_t* end = tour.places + std::clamp(tour.count, 0, kTourCapacity);
+        const int16_t* first =
+            std::find_if(tour.places, end, [&](int p) { return p >= 0 && p < s_.PlaceCount; });
+        if (first == end) return;
         for (int16_t FoundLink::*next : {&FoundLink::FoundEastNext, &FoundLink::FoundWestPrev}) {
             int p = *first, steps = 0;
             do {

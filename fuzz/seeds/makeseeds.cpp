@@ -27,13 +27,14 @@ using Bytes = std::vector<uint8_t>;
 namespace {
 
 class Corpus {
-public:
+  public:
     Corpus(const fs::path& root, const char* target) : dir_(root / target) {
         fs::create_directories(dir_);
     }
     void add(const std::string& name, const Bytes& bytes) const {
         std::ofstream out(dir_ / name, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
     }
     void add(const std::string& name, const std::string& text) const {
         add(name, Bytes(text.begin(), text.end()));
@@ -41,16 +42,18 @@ public:
     // The file and its first half.
     void addWithCut(const std::string& name, const Bytes& bytes) const {
         add(name, bytes);
-        add(name + ".cut", Bytes(bytes.begin(), bytes.begin() + static_cast<long>(bytes.size() / 2)));
+        add(name + ".cut",
+            Bytes(bytes.begin(), bytes.begin() + static_cast<long>(bytes.size() / 2)));
     }
 
-private:
+  private:
     fs::path dir_;
 };
 
 Bytes readFile(const fs::path& path) {
     Bytes bytes;
-    if (!ReadFileBytes(path.string(), bytes)) std::fprintf(stderr, "cannot read %s\n", path.c_str());
+    if (!ReadFileBytes(path.string(), bytes))
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
     return bytes;
 }
 
@@ -63,7 +66,8 @@ void tableSeeds(const fs::path& edition, const Corpus& corpus) {
     // A short tour from the northernmost place.
     std::vector<SourcePlace> byY = source.places;
     std::sort(byY.begin(), byY.end(), [](auto& a, auto& b) { return a.y < b.y; });
-    for (size_t p = 0; p < byY.size(); p += 5) source.coastOrder.push_back(CoastStop{byY[p].name, 0});
+    for (size_t p = 0; p < byY.size(); p += 5)
+        source.coastOrder.push_back(CoastStop{byY[p].name, 0});
     const BuildOutcome built = BuildTables(source);
     if (!built.ok) {
         std::fprintf(stderr, "the small edition does not build: %s\n", built.error.c_str());
@@ -112,8 +116,10 @@ void photographSeeds(const fs::path& edition, const Corpus& corpus) {
         image.fill(colour);
         return EncodeJpeg(image, 10);
     };
-    corpus.addWithCut("landscape", scrambled(plainJpeg(768, 512, Qt::darkCyan, QImage::Format_RGB888), false));
-    corpus.add("portrait", scrambled(plainJpeg(400, 600, Qt::gray, QImage::Format_Grayscale8), true));
+    corpus.addWithCut("landscape",
+                      scrambled(plainJpeg(768, 512, Qt::darkCyan, QImage::Format_RGB888), false));
+    corpus.add("portrait",
+               scrambled(plainJpeg(400, 600, Qt::gray, QImage::Format_Grayscale8), true));
     corpus.add("wrongsize", scrambled(plainJpeg(64, 48, Qt::red, QImage::Format_RGB888), false));
     corpus.add("empty", Bytes{0});
 }
@@ -158,7 +164,8 @@ void bitmapSeeds(const fs::path& edition, const Corpus& corpus) {
     small.setColorCount(4);
     for (int c = 0; c < 4; ++c) small.setColor(c, qRgb(c * 80, 255 - c * 60, 40));
     for (int y = 0; y < small.height(); ++y)
-        for (int x = 0; x < small.width(); ++x) small.setPixel(x, y, static_cast<uint>((x / 3 + y) % 4));
+        for (int x = 0; x < small.width(); ++x)
+            small.setPixel(x, y, static_cast<uint>((x / 3 + y) % 4));
     corpus.addWithCut("small.bmp", WriteScrambledBitmap(small, kSmallMiniMapSeed));
     QImage odd(7, 3, QImage::Format_Indexed8);  // rows padded to four bytes
     odd.setColorCount(256);
@@ -171,11 +178,10 @@ void midiSeeds(const fs::path& edition, const Corpus& corpus) {
     corpus.addWithCut("jingle.mid", readFile(edition / "000" / "J0.dat"));
     corpus.add("show.mid", readFile(edition / "000" / "J1.dat"));
     // One track, a note and a tempo, in running status.
-    corpus.add("tiny.mid", Bytes{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
-                                 'M', 'T', 'r', 'k', 0, 0, 0, 19,
-                                 0, 0xFF, 0x51, 3, 0x07, 0xA1, 0x20,
-                                 0, 0x90, 60, 100, 96, 60, 0,
-                                 0, 0xFF, 0x2F, 0});
+    corpus.add("tiny.mid",
+               Bytes{'M',  'T', 'h',  'd', 0,   0,  0,  6,  0, 0,    0,    1, 0,    96,
+                     'M',  'T', 'r',  'k', 0,   0,  0,  19, 0, 0xFF, 0x51, 3, 0x07, 0xA1,
+                     0x20, 0,   0x90, 60,  100, 96, 60, 0,  0, 0xFF, 0x2F, 0});
 }
 
 void textSeeds(const fs::path& edition, const Corpus& corpus) {
