@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "content/compass.h"
-#include "content/contenthost.h"
 #include "content/contentloader.h"
 #include "content/datatables.h"
 #include "content/foundset.h"
@@ -15,26 +14,9 @@
 #include "edition/editiontour.h"
 #include "fuzz/entries/fuzzentries.h"
 #include "fuzz/entries/scratchfiles.h"
+#include "tests/support/recordinghost.h"
 
 namespace {
-
-// Takes the content layer's messages and shutdown without showing anything.
-class QuietHost final : public ContentHost {
-  public:
-    QuietHost() { SetContentHost(this); }
-    ~QuietHost() override { SetContentHost(nullptr); }
-    void showError(const std::string&) override { ++messages; }
-    bool askRetryCancel(const std::string&) override { return true; }
-    void stopStartup() override {}
-    void shutdown() override { quitting_ = true; }
-    bool quitting() const override { return quitting_; }
-    void exitProcess(int) override {}
-
-    int messages = 0;
-
-  private:
-    bool quitting_ = false;
-};
 
 // Whether every result of the queries is something the screens can use: a place or view of
 // the tables (or -1), a count within the places, and walks along the links that end.
@@ -201,11 +183,11 @@ class QueryRun {
 }  // namespace
 
 bool FuzzTableFile(const uint8_t* data, size_t size) {
-    QuietHost host;
+    RecordingHost host;  // takes the messages and the shutdown without showing anything
     Content().Tour = EditionTourTable();
     WriteScratchFile("table/BTab.dat", data, size);
     LoadContent(ScratchDirectory() + "table/");
-    if (host.quitting()) return host.messages == 1 && !Content().loaded();
+    if (host.quitting()) return host.errors.size() == 1 && !Content().loaded();
     QueryRun run;
     run.all();
     ReleaseContent();
