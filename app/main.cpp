@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <exception>
 
-#include "app/exitinfodlg.h"
+#include "screens/exit/exitinfodlg.h"
 #include "app/messages.h"
 #include "app/shellhost.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
-#include "app/zmanim.h"
-#include "app/zmstart.h"
+#include "screens/title/zmanim.h"
+#include "screens/title/zmstart.h"
 #include "content/datatables.h"
 #include "edition/editiontour.h"
 #include "platform/fontsetup.h"

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/colours.h"
+#include "screens/common/colours.h"
 #include "app/keypreview.h"
 #include "app/shellwindows.h"
 #include "app/shutdown.h"

@@ -7,7 +7,7 @@
 
 #include "platform/midifile.h"
 #include "tests/support/editions.h"
-#include "tools/mkedition/editionmusic.h"
+#include "tools/mkedition/music/editionmusic.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "app/exitinfodlg.h"
+#include "screens/exit/exitinfodlg.h"
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "app/statebits.h"

@@ -5,8 +5,8 @@
 #include <tuple>
 
 #include "platform/midifile.h"
-#include "tools/mkedition/midiwriter.h"
-#include "tools/mkedition/notelist.h"
+#include "tools/mkedition/music/midiwriter.h"
+#include "tools/mkedition/music/notelist.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "tools/mkedition/notelist.h"
-#include "tools/mkedition/notetokens.h"
+#include "tools/mkedition/music/notelist.h"
+#include "tools/mkedition/music/notetokens.h"
 
 namespace {
 

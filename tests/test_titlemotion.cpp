@@ -1,7 +1,7 @@
 // The title sequence's arithmetic: the zoom's inner edges and the sliding lines.
 #include <gtest/gtest.h>
 
-#include "app/titlemotion.h"
+#include "screens/title/titlemotion.h"
 
 namespace {
 

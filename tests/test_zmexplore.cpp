@@ -28,7 +28,7 @@
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmexplor.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "tests/support/photographs.h"
 #include "tests/support/screenfixture.h"
 #include "tools/mkedition/jpegcodec.h"

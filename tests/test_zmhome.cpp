@@ -27,7 +27,7 @@
 #include "platform/systeminfo.h"
 #include "screens/explore/explorestate.h"
 #include "screens/home/homelayout.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/home/simplecombo.h"
 #include "screens/home/zmhome.h"
 #include "screens/show/showstate.h"

@@ -18,7 +18,7 @@
 #include "content/datatables.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmlon.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/map/londonpictures.h"
 #include "screens/map/mapcolours.h"
 #include "screens/map/zmmap.h"

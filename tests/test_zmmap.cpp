@@ -26,7 +26,7 @@
 #include "content/maptilefiles.h"
 #include "content/nearestplace.h"
 #include "screens/explore/explorestate.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/map/mapcolours.h"
 #include "screens/map/maphint.h"
 #include "screens/map/maplayout.h"

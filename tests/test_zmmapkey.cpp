@@ -10,7 +10,7 @@
 
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
-#include "app/colours.h"
+#include "screens/common/colours.h"
 #include "screens/map/maplayout.h"
 #include "screens/map/milescale.h"
 #include "screens/map/zmmapkey.h"

@@ -11,7 +11,7 @@
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmexplor.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/map/zmmap.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "screens/explore/explorestate.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/map/forwarding.h"
 #include "screens/map/londonpictures.h"
 #include "screens/map/maphintprovider.h"

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QSize>
 
-#include "app/colours.h"
+#include "screens/common/colours.h"
 
 constexpr QRgb kDotGreen = 0xFF008000;   // 0x00008000
 

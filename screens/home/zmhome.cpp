@@ -13,7 +13,7 @@
 
 #include "app/messages.h"
 #include "app/screenset.h"
-#include "app/shellart.h"
+#include "screens/common/shellart.h"
 #include "app/shutdown.h"
 #include "app/stage.h"
 #include "app/startupchecks.h"
@@ -23,10 +23,10 @@
 #include "content/datatables.h"
 #include "content/minimapseeds.h"
 #include "platform/fontsetup.h"
-#include "app/colours.h"
+#include "screens/common/colours.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/home/simplecombo.h"
 
 namespace {

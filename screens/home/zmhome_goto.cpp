@@ -12,7 +12,7 @@
 #include "screens/explore/explorestate.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/home/simplecombo.h"
 #include "screens/home/zmhome.h"
 

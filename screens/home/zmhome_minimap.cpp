@@ -9,7 +9,7 @@
 #include "app/startupstate.h"
 #include "screens/explore/explorestate.h"
 #include "screens/home/homelayout.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/home/zmhome.h"
 #include "screens/show/showstate.h"
 

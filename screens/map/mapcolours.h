@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-#include "app/colours.h"
+#include "screens/common/colours.h"
 
 constexpr QRgb kMapBackground = 0xFFAFD8CE;  // 0x00CED8AF, where no tile is
 constexpr QRgb kFlashDark = 0xFF000010;      // 0x00100000, the flashing dot's dark phase

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/colours.h"
+#include "screens/common/colours.h"
 
 namespace {
 

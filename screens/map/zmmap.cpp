@@ -17,7 +17,7 @@
 #include "content/maptilefiles.h"
 #include "content/nearestplace.h"
 #include "screens/explore/explorestate.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/map/canvasfills.h"
 #include "screens/map/forwarding.h"
 #include "screens/map/mapcolours.h"

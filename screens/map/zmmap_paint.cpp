@@ -11,7 +11,7 @@
 #include "content/datatables.h"
 #include "content/maptilefiles.h"
 #include "screens/explore/explorestate.h"
-#include "screens/imagecontrol.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/map/canvasfills.h"
 #include "screens/map/greydots.h"
 #include "screens/map/mapcolours.h"

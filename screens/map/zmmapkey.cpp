@@ -9,7 +9,7 @@
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "platform/fontsetup.h"
-#include "app/colours.h"
+#include "screens/common/colours.h"
 #include "screens/map/forwarding.h"
 #include "screens/map/maplayout.h"
 #include "screens/map/milescale.h"

@@ -5,7 +5,7 @@
 
 #include "content/maptilefiles.h"
 #include "content/picturepaths.h"
-#include "app/colours.h"
+#include "screens/common/colours.h"
 #include "tools/mkedition/bitmapwriter.h"
 #include "tools/mkedition/outputfiles.h"
 

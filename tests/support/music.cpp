@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/mkedition/midiwriter.h"
-#include "tools/mkedition/notelist.h"
+#include "tools/mkedition/music/midiwriter.h"
+#include "tools/mkedition/music/notelist.h"
 
 std::vector<uint8_t> ShortPiece() {
     Song song;

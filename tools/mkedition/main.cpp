@@ -6,7 +6,7 @@
 #include <string>
 
 #include "content/btabformat.h"
-#include "tools/mkedition/editionmusic.h"
+#include "tools/mkedition/music/editionmusic.h"
 #include "tools/mkedition/maps/mapfiles.h"
 #include "tools/mkedition/outputfiles.h"
 #include "tools/mkedition/paintedphotographs.h"

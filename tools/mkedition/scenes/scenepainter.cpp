@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "tools/mkedition/scenes/scenecontext.h"
-#include "tools/mkedition/scenes/subjects.h"
+#include "tools/mkedition/scenes/subjects/subjects.h"
 #include "tools/mkedition/scenes/treatment.h"
 #include "tools/mkedition/topics.h"
 

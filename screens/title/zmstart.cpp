@@ -1,0 +1,102 @@
+#include "screens/title/zmstart.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "app/messages.h"
+#include "screens/common/shellart.h"
+#include "app/shellwindows.h"
+#include "app/shutdown.h"
+#include "app/stage.h"
+#include "app/startupchecks.h"
+#include "app/startupstate.h"
+#include "app/statebits.h"
+#include "screens/title/zmanim.h"
+
+namespace {
+
+constexpr int kInitDelayMs = 100;
+constexpr int kAnimationDelayMs = 12000;
+const char kJingleFile[] = "000\\J0.dat";
+
+}  // namespace
+
+TZMStartWin::TZMStartWin(QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    Windows().ZMStartWin = this;
+    InitTimer.setSingleShot(true);
+    StartAnimTimer.setSingleShot(true);
+    connect(&InitTimer, &QTimer::timeout, this, &TZMStartWin::InitTimerTimer);
+    connect(&StartAnimTimer, &QTimer::timeout, this, &TZMStartWin::StartAnimTimerTimer);
+    connect(&JinglePlayer, &MidiPlayer::notify, this, &TZMStartWin::JinglePlayerNotify);
+    RunStartupChecks();
+    if (Startup().Quitting) return;
+    const int w = Startup().ScreenWidth;
+    const int h = Startup().ScreenHeight;
+    resize(w * 362 / 800, h * 201 / 600);
+    move(AreaOriginOnScreen() + QPoint((w - width()) / 2, h * 2 / 5 - height() / 2));
+    Logo = new QLabel(this);
+    Logo->setGeometry(rect());
+    Logo->setPixmap(QPixmap::fromImage(PaintLogo(size())));
+    setWindowTitle(QString::fromLatin1(kProductTitle));
+}
+
+TZMStartWin::~TZMStartWin() = default;
+
+void TZMStartWin::showEvent(QShowEvent*) {
+    if (Startup().Quitting) return;
+    if (!JinglePlayer.open(DataPath(kJingleFile))) {
+        ShowErrorBox(kCannotReadDataFiles);
+        Startup().ExitCode = 1;
+        Shutdown();
+        return;
+    }
+    JinglePlayer.setNotify(false);
+    JinglePlayer.play();
+    StartAnimTimer.start(kAnimationDelayMs);
+    InitTimer.start(kInitDelayMs);
+}
+
+void TZMStartWin::InitTimerTimer() {
+    InitTimer.stop();
+    if (Startup().Quitting) return;
+    if (Windows().finishSetUp) Windows().finishSetUp();
+    if (Startup().Quitting) return;
+    JinglePlayer.setNotify(true);
+    clickStops_ = true;
+}
+
+void TZMStartWin::StartAnimTimerTimer() {
+    StartAnimTimer.stop();
+    if (Startup().Quitting || Startup().StopStartup || !animWin_) return;
+    animWin_->showOverScreen();
+    raise();
+    const QPoint corner = pos() - AreaOriginOnScreen();
+    animWin_->startZoom(Edges{corner.x(), corner.y(), corner.x() + width(), corner.y() + height()});
+}
+
+void TZMStartWin::LogoClick() {
+    if (!clickStops_ || Startup().Quitting) return;
+    Startup().StopStartup = true;
+    JinglePlayer.stop();  // its end notification finishes the sequence
+}
+
+void TZMStartWin::JinglePlayerNotify() {
+    Startup().StopStartup = true;
+    JinglePlayer.close();
+    if (!Startup().Quitting) {
+        if (TStage* stage = Stage()) stage->showFullArea();
+        if (Windows().ZMHomeWin) Windows().ZMHomeWin->show();
+        if (!ReadStateBit(kStateNoHelpAtStart) && Windows().showHelp) Windows().showHelp();
+    }
+    hide();
+    if (animWin_) animWin_->hide();
+}
+
+void TZMStartWin::hideEvent(QHideEvent*) {
+    InitTimer.stop();
+    StartAnimTimer.stop();
+    setEnabled(false);
+}
+
+void TZMStartWin::mousePressEvent(QMouseEvent*) { LogoClick(); }
