@@ -5,7 +5,7 @@
 class QKeyEvent;
 
 class KeyPreviewScreen {
-public:
+  public:
     virtual ~KeyPreviewScreen() = default;
     virtual bool FormKeyDown(QKeyEvent* event) = 0;
     virtual bool FormKeyUp(QKeyEvent*) { return false; }

@@ -3,21 +3,21 @@
 #include <QApplication>
 #include <exception>
 
-#include "screens/exit/exitinfodlg.h"
 #include "app/messages.h"
 #include "app/shellhost.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
-#include "screens/title/zmanim.h"
-#include "screens/title/zmstart.h"
 #include "content/datatables.h"
 #include "edition/editiontour.h"
 #include "platform/fontsetup.h"
+#include "screens/exit/exitinfodlg.h"
 #include "screens/explore/zmexplor.h"
 #include "screens/explore/zmlon.h"
 #include "screens/home/zmhome.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
+#include "screens/title/zmanim.h"
+#include "screens/title/zmstart.h"
 
 namespace {
 

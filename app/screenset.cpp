@@ -4,8 +4,8 @@
 
 void EnableScreens(bool on) {
     const ShellWindows& w = Windows();
-    for (QWidget* window : {w.ZMHelpWin.data(), w.ZMShowWin.data(), w.MapKey.data(), w.MapWin.data(),
-                            w.ZMExplore.data(), w.ZMHomeWin.data()}) {
+    for (QWidget* window : {w.ZMHelpWin.data(), w.ZMShowWin.data(), w.MapKey.data(),
+                            w.MapWin.data(), w.ZMExplore.data(), w.ZMHomeWin.data()}) {
         if (window) window->setEnabled(on);
     }
 }

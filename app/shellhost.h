@@ -4,7 +4,7 @@
 #include "content/contenthost.h"
 
 class ShellHost final : public ContentHost {
-public:
+  public:
     void showError(const std::string& text) override;
     bool askRetryCancel(const std::string& text) override;
     void stopStartup() override;

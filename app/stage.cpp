@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "screens/common/colours.h"
 #include "app/keypreview.h"
 #include "app/shellwindows.h"
 #include "app/shutdown.h"
 #include "app/startupstate.h"
+#include "screens/common/colours.h"
 
 namespace {
 
@@ -40,9 +40,7 @@ void TStage::showFullArea() {
     showFullScreen();
 }
 
-void TStage::paintEvent(QPaintEvent*) {
-    QPainter(this).fillRect(rect(), kBackdrop);
-}
+void TStage::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), kBackdrop); }
 
 // Closing the stage is the user asking to leave: the exit path decides.
 void TStage::closeEvent(QCloseEvent* event) {

@@ -8,7 +8,7 @@
 
 class TStage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TStage(QWidget* parent = nullptr);
     ~TStage() override;
 
@@ -21,13 +21,13 @@ public:
     // Full screen on the primary screen, also where no window manager honours the request.
     void showFullArea();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void centreArea();
 
     QWidget* area_;

@@ -6,8 +6,8 @@
 
 #include "platform/instancelock.h"
 
-extern const char kProductTitle[];      // "Vantora Fernvales"
-extern const char kRegistryKeyPath[];   // the preference key
+extern const char kProductTitle[];     // "Vantora Fernvales"
+extern const char kRegistryKeyPath[];  // the preference key
 extern const char kInstanceMutexName[];
 
 struct StartupState {

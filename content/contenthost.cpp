@@ -7,10 +7,8 @@ namespace {
 
 // Used until the program installs its shell: report on standard error and decline.
 class StandaloneHost final : public ContentHost {
-public:
-    void showError(const std::string& text) override {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
+  public:
+    void showError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
     bool askRetryCancel(const std::string& text) override {
         std::fprintf(stderr, "%s\n", text.c_str());
         return true;

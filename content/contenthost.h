@@ -5,7 +5,7 @@
 #include <string>
 
 class ContentHost {
-public:
+  public:
     virtual ~ContentHost() = default;
     virtual void showError(const std::string& text) = 0;
     // True when the user chose Cancel.

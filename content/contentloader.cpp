@@ -133,10 +133,14 @@ LoadError ReadContentTables(const std::string& dataDir) {
 void LoadContent(const std::string& dataDir) {
     ContentStore& store = Content();
     switch (ReadContentTables(dataDir)) {
-        case LoadError::CannotOpen: return fail(kCannotReadDataFile);
-        case LoadError::NotUnderstood: return fail(kDataFileNotUnderstood);
-        case LoadError::OutOfMemory: return fail(kOutOfMemory);
-        case LoadError::None: break;
+        case LoadError::CannotOpen:
+            return fail(kCannotReadDataFile);
+        case LoadError::NotUnderstood:
+            return fail(kDataFileNotUnderstood);
+        case LoadError::OutOfMemory:
+            return fail(kOutOfMemory);
+        case LoadError::None:
+            break;
     }
     store.ExtraText = ReadFirstLine(dataDir + "ExtraText.txt", kExtraTextLimit);
     store.StartHereText = ReadFirstLine(dataDir + "StartHere.txt", kStartHereLimit);

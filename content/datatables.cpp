@@ -32,7 +32,9 @@ void ReleaseContent() {
     c.Tour = tour;
 }
 
-std::string PictureFileName(int view) { return PictureFileNameOfCode(Content().view(view).PicCode); }
+std::string PictureFileName(int view) {
+    return PictureFileNameOfCode(Content().view(view).PicCode);
+}
 
 std::string PictureFileNameOfCode(const char* code) {
     std::string path;

@@ -68,7 +68,8 @@ int runDecode(Decode& d, PhotoSource& source, const PixelRows& target,
             jpeg_destroy_decompress(&d.info);
             return kPictureLoaded;
         }
-        JSAMPROW row = target.top + static_cast<std::ptrdiff_t>(d.info.output_scanline) * target.stride;
+        JSAMPROW row =
+            target.top + static_cast<std::ptrdiff_t>(d.info.output_scanline) * target.stride;
         if (jpeg_read_scanlines(&d.info, &row, 1) != 1) {
             jpeg_destroy_decompress(&d.info);
             return kPictureScanLineFailed;

@@ -2,10 +2,10 @@
 // setjmp instead of ending the process, and no message is printed (the program has no log).
 #pragma once
 
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
-
-#include <jpeglib.h>
 
 struct JpegErrorTrap {
     jpeg_error_mgr manager;

@@ -8,7 +8,7 @@
 #include "content/keystream.h"
 
 class KeyRunScrambler {
-public:
+  public:
     // Photographs: K is a draw, the run length twice the next draw.
     static KeyRunScrambler forPhotograph(const Keystream& seeded);
     // Bitmap pixel rows: K is the register's top byte, the run length its top half 8 steps
@@ -17,7 +17,7 @@ public:
 
     void apply(uint8_t* bytes, size_t count);
 
-private:
+  private:
     enum class Kind { Photograph, Bitmap };
 
     KeyRunScrambler(Kind kind, const Keystream& seeded);

@@ -9,7 +9,7 @@
 constexpr uint32_t kKeystreamFeedback = 0x6B3A91E5u;
 
 class Keystream {
-public:
+  public:
     explicit Keystream(uint32_t state = 0) : state_(state) {}
 
     // The first four characters of the name as a big-endian number (missing ones count as 0),
@@ -25,6 +25,6 @@ public:
     uint16_t topHalf() const { return static_cast<uint16_t>(state_ >> 16); }
     uint32_t state() const { return state_; }
 
-private:
+  private:
     uint32_t state_;
 };

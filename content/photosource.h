@@ -2,9 +2,9 @@
 // blocks, several at a time, and unscrambled before the decoder sees it.
 #pragma once
 
-#include <cstdio>
-
 #include <jpeglib.h>
+
+#include <cstdio>
 
 #include "content/keyruns.h"
 

@@ -17,7 +17,7 @@ namespace {
 constexpr std::chrono::milliseconds kWaitSlice{30};
 
 class HourglassCursor {
-public:
+  public:
     HourglassCursor() : app_(qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         if (app_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     }
@@ -27,14 +27,14 @@ public:
     HourglassCursor(const HourglassCursor&) = delete;
     HourglassCursor& operator=(const HourglassCursor&) = delete;
 
-private:
+  private:
     QGuiApplication* app_;
 };
 
 // A worker's end, posted to the GUI thread. Made on the GUI thread before the worker starts,
 // so the worker only hands a pointer over.
 class WorkerEndEvent final : public QEvent {
-public:
+  public:
     explicit WorkerEndEvent(int worker) : QEvent(kind()), worker_(worker) {}
     static QEvent::Type kind() {
         static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -42,12 +42,12 @@ public:
     }
     int worker() const { return worker_; }
 
-private:
+  private:
     int worker_;
 };
 
 class WorkerEndReceiver final : public QObject {
-public:
+  public:
     bool event(QEvent* event) override {
         if (event->type() != WorkerEndEvent::kind()) return QObject::event(event);
         PictureLoadEnded(static_cast<WorkerEndEvent*>(event)->worker());
@@ -69,7 +69,7 @@ int bufferHolding(const PictureState& s, int view) {
 
 void sizeForView(QImage& bitmap, int view) {
     const QSize size = Content().view(view).isPortrait() ? QSize(kPortraitWidth, kPortraitHeight)
-                                                          : QSize(kLandscapeWidth, kLandscapeHeight);
+                                                         : QSize(kLandscapeWidth, kLandscapeHeight);
     if (bitmap.size() != size || bitmap.format() != QImage::Format_RGB888)
         bitmap = QImage(size, QImage::Format_RGB888);
 }
@@ -88,9 +88,8 @@ void startWorker(PictureState& s) {
                    PictureWorkerPriority(s.SlideshowVisible)};
     QObject* receiver = s.GuiReceiver.get();
     auto* ended = new WorkerEndEvent(worker);  // Qt's event queue owns it once posted
-    s.Worker = std::make_unique<TBackgdOpen>(std::move(job), s, [receiver, ended] {
-        QCoreApplication::postEvent(receiver, ended);
-    });
+    s.Worker = std::make_unique<TBackgdOpen>(
+        std::move(job), s, [receiver, ended] { QCoreApplication::postEvent(receiver, ended); });
 }
 
 // True when the load of worker needs nothing more: a later worker replaced it, or it was

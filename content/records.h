@@ -75,6 +75,7 @@ static_assert(sizeof(EastWestEntry) == 6, "EastWestEntry is 6 bytes");
 static_assert(sizeof(ViewRecord) == 240, "ViewRecord is 240 bytes");
 static_assert(offsetof(ViewRecord, PicCode) == 220 && offsetof(ViewRecord, TopicMaskA) == 224 &&
                   offsetof(ViewRecord, TopicMaskB) == 228 && offsetof(ViewRecord, Place) == 232 &&
-                  offsetof(ViewRecord, NameEnd) == 234 && offsetof(ViewRecord, CaptionStart) == 235 &&
-                  offsetof(ViewRecord, Year) == 236 && offsetof(ViewRecord, NextGroup) == 238,
+                  offsetof(ViewRecord, NameEnd) == 234 &&
+                  offsetof(ViewRecord, CaptionStart) == 235 && offsetof(ViewRecord, Year) == 236 &&
+                  offsetof(ViewRecord, NextGroup) == 238,
               "ViewRecord field offsets");

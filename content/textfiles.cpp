@@ -5,7 +5,7 @@
 
 std::optional<std::string> ReadFirstLine(const std::string& path, int maxChars) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                        &std::fclose);
+                                                         &std::fclose);
     if (!file) return std::nullopt;
     std::string line;
     int c;

@@ -42,7 +42,8 @@ int LoadPictureFile(const PictureJob& job, const std::atomic<bool>& cancel) {
     std::FILE* file = std::fopen(job.PicturePath.c_str(), "rb");
     if (!file) return kPictureNotOpened;
     int status = kPictureLoaded;
-    if (!cancel.load()) status = DecodeScrambledPhotograph(file, job.Seeded, job.TargetBitmap, cancel);
+    if (!cancel.load())
+        status = DecodeScrambledPhotograph(file, job.Seeded, job.TargetBitmap, cancel);
     std::fclose(file);
     return status;
 }

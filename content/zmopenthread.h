@@ -29,7 +29,7 @@ struct PictureWorkerShared {
     // Sleeps until done() or the timeout, whichever comes first.
     void waitForWorker(std::chrono::milliseconds timeout, const std::function<bool()>& done);
 
-private:
+  private:
     std::mutex endMutex_;
     std::condition_variable workerEnded_;
 };
@@ -46,7 +46,7 @@ struct PictureJob {
 int LoadPictureFile(const PictureJob& job, const std::atomic<bool>& cancel);
 
 class TBackgdOpen {
-public:
+  public:
     // Starts at once. onEnd runs on the worker thread as its last act.
     TBackgdOpen(PictureJob job, PictureWorkerShared& shared, std::function<void()> onEnd);
     // Waits for the thread to end.
@@ -54,7 +54,7 @@ public:
     TBackgdOpen(const TBackgdOpen&) = delete;
     TBackgdOpen& operator=(const TBackgdOpen&) = delete;
 
-private:
+  private:
     void run();
 
     PictureJob job_;

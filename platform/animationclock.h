@@ -6,7 +6,7 @@
 #include <functional>
 
 class AnimationClock {
-public:
+  public:
     // False (and nothing changes) when the clock already runs.
     static bool start(int periodMs, std::function<void()> step);
     static void stop();

@@ -5,7 +5,7 @@
 struct _fluid_synth_t;
 
 class FluidEngine {
-public:
+  public:
     // Null when there is no audio to play through.
     static _fluid_synth_t* audibleSynth();
     static void setAudioAllowed(bool allowed);

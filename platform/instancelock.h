@@ -5,7 +5,7 @@
 #include <string>
 
 class InstanceLock {
-public:
+  public:
     explicit InstanceLock(std::string name);
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
@@ -17,7 +17,7 @@ public:
     bool held() const { return fd_ >= 0; }
     std::string path() const;
 
-private:
+  private:
     std::string name_;
     int fd_ = -1;
 };

@@ -8,9 +8,8 @@
 enum class MessageButtons { Ok, RetryCancel };
 enum class MessageAnswer { Ok, Retry, Cancel };
 
-using MessageResponder =
-    std::function<MessageAnswer(const std::string& caption, const std::string& text,
-                                MessageButtons buttons)>;
+using MessageResponder = std::function<MessageAnswer(
+    const std::string& caption, const std::string& text, MessageButtons buttons)>;
 
 MessageAnswer ShowMessageBox(const std::string& caption, const std::string& text,
                              MessageButtons buttons);

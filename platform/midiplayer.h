@@ -12,7 +12,7 @@ struct _fluid_player_t;
 
 class MidiPlayer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit MidiPlayer(QObject* parent = nullptr);
     ~MidiPlayer() override;
 
@@ -34,10 +34,10 @@ public:
     // Tests keep the players silent whatever the machine has.
     static void setAudioAllowed(bool allowed);
 
-signals:
+  signals:
     void notify();
 
-private:
+  private:
     void ended();
     void releasePlayer();
 

@@ -7,7 +7,7 @@
 #include <string>
 
 class PrefStore {
-public:
+  public:
     explicit PrefStore(const std::string& keyPath);
 
     // $XDG_CONFIG_HOME, else $HOME/.config.
@@ -19,6 +19,6 @@ public:
     // False (and nothing stored) when the key does not exist.
     bool writeValue(const std::string& name, uint32_t value) const;
 
-private:
+  private:
     std::string path_;
 };

@@ -8,7 +8,7 @@
 enum class OsFamily { Windows9x, WindowsNT, Other };
 
 struct SystemFacts {
-    int screenWidth = 0;   // the largest 4:3 area of the display
+    int screenWidth = 0;  // the largest 4:3 area of the display
     int screenHeight = 0;
     int colourBits = 0;
     uint64_t physicalMemoryBytes = 0;
@@ -23,7 +23,7 @@ struct SystemFacts {
 void LargestFourByThree(int width, int height, int& fitWidth, int& fitHeight);
 
 class SystemInfo {
-public:
+  public:
     // The injected facts when there are any, else the host's (needs a QGuiApplication).
     static SystemFacts current();
     static void inject(const SystemFacts& facts);

@@ -18,7 +18,7 @@ void runEventsFor(int ms) {
 }
 
 class AnimationClockTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { AnimationClock::stop(); }
 };
 

@@ -14,7 +14,7 @@
 namespace {
 
 class ContentLoaderTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { ReleaseContent(); }
 
     LoadError load(const BTabImage& image) {
@@ -162,25 +162,48 @@ TEST_F(ContentLoaderTest, UnsafeIndexesAreRejected) {
         {"NextGroup going back", [](BTabImage& i) { i.views[2].NextGroup = 0; }},
         {"NextGroup beyond the views", [](BTabImage& i) { i.views[0].NextGroup = 121; }},
         {"NextGroup skipping a group", [](BTabImage& i) { i.views[0].NextGroup = 4; }},
-        {"last group not ending", [&](BTabImage& i) { i.views[static_cast<size_t>(lastGroup)].NextGroup = static_cast<int16_t>(lastGroup); }},
+        {"last group not ending",
+         [&](BTabImage& i) {
+             i.views[static_cast<size_t>(lastGroup)].NextGroup = static_cast<int16_t>(lastGroup);
+         }},
         {"view of an unknown place", [](BTabImage& i) { i.views[7].Place = 60; }},
         {"view of another place", [](BTabImage& i) { i.views[1].Place = i.views[2].Place; }},
         {"EastWestPos beyond the table", [](BTabImage& i) { i.places[9].EastWestPos = 60; }},
-        {"east-west entry of another place", [](BTabImage& i) { std::swap(i.eastWest[4].place, i.eastWest[5].place); }},
-        {"east-west table out of order", [](BTabImage& i) { i.eastWest[0].x = 3000; i.places[i.eastWest[0].place].x = 3000; }},
-        {"places out of order", [](BTabImage& i) { i.places[0].y = 4800; i.eastWest[i.places[0].EastWestPos].y = 4800; }},
+        {"east-west entry of another place",
+         [](BTabImage& i) { std::swap(i.eastWest[4].place, i.eastWest[5].place); }},
+        {"east-west table out of order",
+         [](BTabImage& i) {
+             i.eastWest[0].x = 3000;
+             i.places[i.eastWest[0].place].x = 3000;
+         }},
+        {"places out of order",
+         [](BTabImage& i) {
+             i.places[0].y = 4800;
+             i.eastWest[i.places[0].EastWestPos].y = 4800;
+         }},
         {"RowIndex beyond the places", [](BTabImage& i) { i.rowIndex[100] = 60; }},
         {"RowIndex negative", [](BTabImage& i) { i.rowIndex[4863] = -1; }},
         {"NameIndex beyond the views", [](BTabImage& i) { i.nameIndex[30] = 500; }},
         {"NameIndex inside a group", [](BTabImage& i) { i.nameIndex[30] = 1; }},
         {"NameEnd too small", [](BTabImage& i) { i.views[5].NameEnd = 2; }},
-        {"CaptionStart before the title", [](BTabImage& i) { i.views[5].CaptionStart = i.views[5].NameEnd + 1; }},
+        {"CaptionStart before the title",
+         [](BTabImage& i) { i.views[5].CaptionStart = i.views[5].NameEnd + 1; }},
         {"CaptionStart outside the text", [](BTabImage& i) { i.views[5].CaptionStart = 220; }},
-        {"heading without its NUL", [](BTabImage& i) { std::memset(i.views[5].Text, 'a', i.views[5].CaptionStart); }},
-        {"caption without its NUL", [](BTabImage& i) { ViewRecord& v = i.views[5]; std::memset(v.Text + v.CaptionStart, 'a', 220 - v.CaptionStart); }},
-        {"picture code leaving the folder", [](BTabImage& i) { std::memcpy(i.views[8].PicCode, "..//", 4); }},
+        {"heading without its NUL",
+         [](BTabImage& i) { std::memset(i.views[5].Text, 'a', i.views[5].CaptionStart); }},
+        {"caption without its NUL",
+         [](BTabImage& i) {
+             ViewRecord& v = i.views[5];
+             std::memset(v.Text + v.CaptionStart, 'a', 220 - v.CaptionStart);
+         }},
+        {"picture code leaving the folder",
+         [](BTabImage& i) { std::memcpy(i.views[8].PicCode, "..//", 4); }},
         {"picture code with a NUL", [](BTabImage& i) { i.views[8].PicCode[3] = '\0'; }},
-        {"21 London places", [](BTabImage& i) { for (int p = 0; p < 21; ++p) i.places[static_cast<size_t>(p)].PlaceFlags2 |= kPlaceOnLondonInset; }},
+        {"21 London places",
+         [](BTabImage& i) {
+             for (int p = 0; p < 21; ++p)
+                 i.places[static_cast<size_t>(p)].PlaceFlags2 |= kPlaceOnLondonInset;
+         }},
     };
     ASSERT_EQ(load(sound), LoadError::None);
     for (const Damage& damage : damages) {
@@ -189,7 +212,8 @@ TEST_F(ContentLoaderTest, UnsafeIndexesAreRejected) {
         EXPECT_EQ(load(image), LoadError::NotUnderstood) << damage.what;
     }
     BTabImage twenty = sound;
-    for (int p = 0; p < 20; ++p) twenty.places[static_cast<size_t>(p)].PlaceFlags2 |= kPlaceOnLondonInset;
+    for (int p = 0; p < 20; ++p)
+        twenty.places[static_cast<size_t>(p)].PlaceFlags2 |= kPlaceOnLondonInset;
     ASSERT_EQ(load(twenty), LoadError::None);
     EXPECT_EQ(Content().LondonPlaceCount, 20);
 }
@@ -241,11 +265,13 @@ TEST_F(ContentLoaderTest, PictureFileNameAndPlaceNames) {
     ASSERT_EQ(names.size(), 60u);
     for (size_t i = 1; i < names.size(); ++i) EXPECT_LT(names[i - 1], names[i]);
     EXPECT_EQ(Content().view(Content().ViewCount - 1).Place,
-              Content().view([&] {
-                  int v = 0;
-                  while (Content().view(v).NextGroup != -1) v = Content().view(v).NextGroup;
-                  return v;
-              }()).Place);
+              Content()
+                  .view([&] {
+                      int v = 0;
+                      while (Content().view(v).NextGroup != -1) v = Content().view(v).NextGroup;
+                      return v;
+                  }())
+                  .Place);
 }
 
 TEST(FreeTexts, FirstLineWithinItsLimit) {

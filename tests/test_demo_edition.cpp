@@ -80,7 +80,7 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 }
 
 class DemoEdition : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         host_ = std::make_unique<RecordingHost>();
         LoadContent(FERN_EDITION_DIR);

@@ -47,7 +47,7 @@ std::string tilePath(int column, int row) {
 }
 
 class DemoMaps : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         host_ = std::make_unique<RecordingHost>();
         LoadContent(FERN_EDITION_DIR);

@@ -9,20 +9,20 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "screens/exit/exitinfodlg.h"
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "app/statebits.h"
 #include "platform/prefstore.h"
+#include "screens/exit/exitinfodlg.h"
+#include "screens/home/zmhome.h"
 #include "tests/support/minimaps.h"
 #include "tests/support/music.h"
 #include "tests/support/screenfixture.h"
-#include "screens/home/zmhome.h"
 
 namespace {
 
 class ExitDialogTest : public ScreenTest {
-protected:
+  protected:
     void SetUp() override {
         ScreenTest::SetUp();
         data.write("000/J0.dat", ShortPiece());

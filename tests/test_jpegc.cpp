@@ -31,7 +31,7 @@ struct ExactTarget {
 };
 
 class JpegcTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         landscape_ = new std::vector<uint8_t>(
             EncodeJpeg(SyntheticPhotograph(kLandscapeWidth, kLandscapeHeight, 1), 85));
@@ -96,7 +96,8 @@ TEST_F(JpegcTest, FileCutShortStillEndsWithAnImage) {
         ASSERT_EQ(decodeScrambled(cut, target), kPictureLoaded) << keep;
         if (keep == landscape_->size() / 2) {
             // The rows before the cut are the photograph's own.
-            EXPECT_EQ(target.image().copy(0, 0, kLandscapeWidth, 64), plain.copy(0, 0, kLandscapeWidth, 64));
+            EXPECT_EQ(target.image().copy(0, 0, kLandscapeWidth, 64),
+                      plain.copy(0, 0, kLandscapeWidth, 64));
         }
     }
 }
@@ -111,9 +112,9 @@ TEST_F(JpegcTest, EmptyMissingAndGarbageFilesGiveTheirStatus) {
     EXPECT_EQ(decodeScrambled(garbage, target), kPictureHeaderFailed);
 
     const std::atomic<bool> cancel{false};
-    EXPECT_EQ(LoadPictureFile(PictureJob{dir_.path() + "P099.JPG", Keystream::seededFrom("P099"),
-                                         target.rows},
-                              cancel),
+    EXPECT_EQ(LoadPictureFile(
+                  PictureJob{dir_.path() + "P099.JPG", Keystream::seededFrom("P099"), target.rows},
+                  cancel),
               kPictureNotOpened);
 }
 

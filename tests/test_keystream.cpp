@@ -110,7 +110,9 @@ TEST(PhotographScrambling, MatchesModelForEveryRunLengthAndRoundTrips) {
         const std::vector<uint8_t> scrambled =
             applyInPieces(KeyRunScrambler::forPhotograph(Keystream(state)), plain, random);
         ASSERT_EQ(scrambled, modelPhoto(state, plain)) << "state " << state;
-        ASSERT_EQ(applyInPieces(KeyRunScrambler::forPhotograph(Keystream(state)), scrambled, random), plain);
+        ASSERT_EQ(
+            applyInPieces(KeyRunScrambler::forPhotograph(Keystream(state)), scrambled, random),
+            plain);
     }
     EXPECT_EQ(firstDraws.size(), 256u);
 }
@@ -137,7 +139,8 @@ TEST(BitmapScrambling, MatchesModelAndRoundTrips) {
         const std::vector<uint8_t> scrambled =
             applyInPieces(KeyRunScrambler::forBitmap(Keystream(state)), plain, random);
         ASSERT_EQ(scrambled, modelBitmap(state, plain)) << "state " << state;
-        ASSERT_EQ(applyInPieces(KeyRunScrambler::forBitmap(Keystream(state)), scrambled, random), plain);
+        ASSERT_EQ(applyInPieces(KeyRunScrambler::forBitmap(Keystream(state)), scrambled, random),
+                  plain);
     }
 }
 

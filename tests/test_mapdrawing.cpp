@@ -186,7 +186,7 @@ std::map<std::string, std::vector<uint8_t>> filesUnder(const std::string& folder
 }
 
 class IslandMaps : public ::testing::Test {
-protected:
+  protected:
     IslandMaps() {
         source_.write("map.txt", std::string(kIslandMap));
         source_.write("towns.txt", std::string(kIslandTowns));

@@ -169,7 +169,8 @@ TEST(MidiFileRead, TheLongestVariableLengthNumber) {
 
 TEST(MidiFileRead, MillisecondsRoundUpAndStopAtATimersRange) {
     // One tick at 480 a quarter and 120 beats a minute: 1.04 ms.
-    EXPECT_EQ(parse(header(0, 1, 480) + chunk("MTrk", endOfTrack(1))).file.durationMilliseconds(), 2);
+    EXPECT_EQ(parse(header(0, 1, 480) + chunk("MTrk", endOfTrack(1))).file.durationMilliseconds(),
+              2);
     EXPECT_EQ(parse(tempoChangesFile()).file.durationMilliseconds(), 3250);
     // The slowest tempo at one tick a quarter over the longest track: about 142 years.
     const MidiReadOutcome years =

@@ -27,7 +27,7 @@ qint64 waitForNotify(MidiPlayer& player, int limitMs, int& notifications) {
 }
 
 class MidiPlayerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         MidiPlayer::setAudioAllowed(false);
         dir.write("short.mid", ShortPiece());

@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "content/textcase.h"
+#include "tests/support/editions.h"
 #include "tools/mkedition/sourceparser.h"
 #include "tools/mkedition/tablebuilder.h"
-#include "tests/support/editions.h"
 
 namespace {
 
@@ -51,8 +51,8 @@ TEST(MkEditionBuild, HeadingLayout) {
     source.places[0].views[0].title = "The harbour";
     source.places[0].views[0].caption = "Boats at rest.";
     const BuiltEdition built = Build(source);
-    const ViewRecord& v =
-        built.image.views[static_cast<size_t>(built.image.places[static_cast<size_t>(built.placeIndexOfSource[0])].FirstView)];
+    const ViewRecord& v = built.image.views[static_cast<size_t>(
+        built.image.places[static_cast<size_t>(built.placeIndexOfSource[0])].FirstView)];
     EXPECT_STREQ(v.Text, "Ashcombe, Corvan: The harbour");
     EXPECT_EQ(v.NameEnd, 18);
     EXPECT_EQ(v.Text[v.NameEnd - 2], ':');
@@ -67,7 +67,9 @@ TEST(MkEditionBuild, NameIndexHoldsTheFirstGroupOfEachLetterPair) {
     source.places[1].name = "bexhill, Corvan";
     source.places[2].name = "Brampton, Corvan";
     const BTabImage image = Build(source).image;
-    auto entry = [&](char a, char b) { return image.nameIndex[static_cast<size_t>((a - 'A') * 26 + (b - 'A'))]; };
+    auto entry = [&](char a, char b) {
+        return image.nameIndex[static_cast<size_t>((a - 'A') * 26 + (b - 'A'))];
+    };
     auto groupName = [&](int view) {
         const ViewRecord& v = image.views[static_cast<size_t>(view)];
         return std::string(v.Text, v.NameEnd - 2);
@@ -89,7 +91,8 @@ TEST(MkEditionBuild, RowIndexPointsAtANearestRow) {
     for (size_t row = 0; row < image.rowIndex.size(); row += 37) {
         const int chosen = image.places[static_cast<size_t>(image.rowIndex[row])].y;
         for (const PlaceRecord& p : image.places)
-            EXPECT_LE(std::abs(chosen - static_cast<int>(row)), std::abs(p.y - static_cast<int>(row)));
+            EXPECT_LE(std::abs(chosen - static_cast<int>(row)),
+                      std::abs(p.y - static_cast<int>(row)));
     }
 }
 
@@ -122,9 +125,11 @@ TEST(MkEditionBuild, TourAndLondonFlags) {
     EXPECT_FALSE(BuildTables(source).ok);  // more than 20 London places
     source.londonBox = MapBox{};
     const BuiltEdition plain = Build(source);
-    const int north = static_cast<int>(std::find(plain.placeIndexOfSource.begin(), plain.placeIndexOfSource.end(), 0) -
-                                       plain.placeIndexOfSource.begin());
-    source.coastOrder = {{source.places[static_cast<size_t>(north)].name, 1}, {source.places[north == 0 ? 1 : 0].name, 2}};
+    const int north = static_cast<int>(
+        std::find(plain.placeIndexOfSource.begin(), plain.placeIndexOfSource.end(), 0) -
+        plain.placeIndexOfSource.begin());
+    source.coastOrder = {{source.places[static_cast<size_t>(north)].name, 1},
+                         {source.places[north == 0 ? 1 : 0].name, 2}};
     const BuiltEdition toured = Build(source);
     ASSERT_EQ(toured.tour.size(), 2u);
     EXPECT_EQ(toured.tour[0], 0);
@@ -146,20 +151,59 @@ TEST(MkEditionBuild, RefusalsNameTheSourceLine) {
         const char* expected;
     };
     const std::vector<Case> cases = {
-        {"caption too long", [](EditionSource& s) { s.places[2].views[0].caption = std::string(200, 'c'); s.places[2].views[0].line = 42; }, "places.txt: line 42: caption too long"},
-        {"name without letters", [](EditionSource& s) { s.places[3].name = "1st Street"; s.places[3].line = 7; }, "places.txt: line 7: a place name must start with two letters"},
-        {"place twice", [](EditionSource& s) { s.places[4].name = s.places[5].name; s.places[4].line = 9; s.places[5].line = 9; }, "line 9: place name used twice"},
-        {"outside the map", [](EditionSource& s) { s.places[1].y = 5000; s.places[1].line = 3; }, "line 3: place lies outside the map"},
-        {"bad picture code", [](EditionSource& s) { s.places[1].views[0].picCode = "A/12"; s.places[1].views[0].line = 5; }, "line 5: picture code"},
-        {"picture code twice", [](EditionSource& s) { s.places[1].views[0].picCode = "ZZ99"; s.places[2].views[0].picCode = "ZZ99"; s.places[2].views[0].line = 8; s.places[1].views[0].line = 8; }, "line 8: picture code used twice"},
-        {"no views", [](EditionSource& s) { s.places[6].views.clear(); s.places[6].line = 11; }, "line 11: place has no views"},
+        {"caption too long",
+         [](EditionSource& s) {
+             s.places[2].views[0].caption = std::string(200, 'c');
+             s.places[2].views[0].line = 42;
+         },
+         "places.txt: line 42: caption too long"},
+        {"name without letters",
+         [](EditionSource& s) {
+             s.places[3].name = "1st Street";
+             s.places[3].line = 7;
+         },
+         "places.txt: line 7: a place name must start with two letters"},
+        {"place twice",
+         [](EditionSource& s) {
+             s.places[4].name = s.places[5].name;
+             s.places[4].line = 9;
+             s.places[5].line = 9;
+         },
+         "line 9: place name used twice"},
+        {"outside the map",
+         [](EditionSource& s) {
+             s.places[1].y = 5000;
+             s.places[1].line = 3;
+         },
+         "line 3: place lies outside the map"},
+        {"bad picture code",
+         [](EditionSource& s) {
+             s.places[1].views[0].picCode = "A/12";
+             s.places[1].views[0].line = 5;
+         },
+         "line 5: picture code"},
+        {"picture code twice",
+         [](EditionSource& s) {
+             s.places[1].views[0].picCode = "ZZ99";
+             s.places[2].views[0].picCode = "ZZ99";
+             s.places[2].views[0].line = 8;
+             s.places[1].views[0].line = 8;
+         },
+         "line 8: picture code used twice"},
+        {"no views",
+         [](EditionSource& s) {
+             s.places[6].views.clear();
+             s.places[6].line = 11;
+         },
+         "line 11: place has no views"},
     };
     for (const Case& c : cases) {
         EditionSource source = SimpleEdition(50, 2);
         c.spoil(source);
         const BuildOutcome outcome = BuildTables(source);
         EXPECT_FALSE(outcome.ok) << c.what;
-        EXPECT_NE(outcome.error.find(c.expected), std::string::npos) << c.what << ": " << outcome.error;
+        EXPECT_NE(outcome.error.find(c.expected), std::string::npos)
+            << c.what << ": " << outcome.error;
     }
     EditionSource fits = SimpleEdition(50, 2);
     SourceView& v = fits.places[0].views[0];
@@ -230,7 +274,8 @@ TEST(MkEditionParse, ErrorsNameTheLine) {
         {"place Ab, C\n view T\n topics coast flying\n", "line 3: unknown topic 'flying'"},
         {"view T\n", "line 1: 'view' before the first place"},
         {"place Ab, C\n colour red\n", "line 2: unknown keyword 'colour' in a place"},
-        {"place Ab, C\n view T\n  caption \xE2\x80\x94 dash\n", "line 3: a character outside Latin-1"},
+        {"place Ab, C\n view T\n  caption \xE2\x80\x94 dash\n",
+         "line 3: a character outside Latin-1"},
     };
     for (const auto& c : cases) {
         EditionSource source;
@@ -240,7 +285,8 @@ TEST(MkEditionParse, ErrorsNameTheLine) {
     }
     EditionSource source;
     std::string error;
-    EXPECT_TRUE(ParseEditionText("ident Demo\nrows 4864\ncolumns 3072\nlondon-box 1 2 3 4\n", source, error));
+    EXPECT_TRUE(ParseEditionText("ident Demo\nrows 4864\ncolumns 3072\nlondon-box 1 2 3 4\n",
+                                 source, error));
     EXPECT_EQ(source.londonBox.right, 3);
     EXPECT_FALSE(ParseEditionText("rows 4864 12\n", source, error));
     EXPECT_EQ(error, "line 1: 'rows' has more than 1 numbers");

@@ -1,5 +1,8 @@
 // The picture store: two buffers, decodes counted, cancelling, and the Retry/Cancel question.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -7,10 +10,7 @@
 #include <QGuiApplication>
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 #include "content/datatables.h"
 #include "content/picturepaths.h"
@@ -41,7 +41,7 @@ bool eventually(Condition condition) {
 // A picture file that is a named pipe: the worker blocks reading it until `until` holds, so a
 // load is certainly still running when the test acts on it.
 class BlockedPicture {
-public:
+  public:
     BlockedPicture(const std::string& path, std::vector<uint8_t> bytes, std::function<bool()> until)
         : path_(path) {
         EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
@@ -62,13 +62,13 @@ public:
         unlink(path_.c_str());
     }
 
-private:
+  private:
     std::string path_;
     std::thread writer_;
 };
 
 class PictureStoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         EditionSource source = SimpleEdition(50, 2);
         QDir().mkpath(QString::fromStdString(sourceDir_.path() + "photos"));
@@ -83,7 +83,8 @@ protected:
                     80));
                 sourceDir_.write(file, plain_.back());
                 source.places[static_cast<size_t>(p)].views[static_cast<size_t>(v)].photo = file;
-                source.places[static_cast<size_t>(p)].views[static_cast<size_t>(v)].portrait = portrait;
+                source.places[static_cast<size_t>(p)].views[static_cast<size_t>(v)].portrait =
+                    portrait;
             }
         }
         const BuiltEdition built = Build(source);
@@ -247,8 +248,7 @@ TEST_F(PictureStoreTest, UnreadableFilesAskToReplaceTheCd) {
         host_.questions.clear();
         host_.cancelAnswers = {false, true};  // Retry, then Cancel
         EXPECT_EQ(GetPicture(view(photographed)), nullptr);
-        EXPECT_EQ(host_.questions,
-                  std::vector<std::string>(2, kFileNotReadQuestion));
+        EXPECT_EQ(host_.questions, std::vector<std::string>(2, kFileNotReadQuestion));
         host_.isQuitting = false;
     }
 }
@@ -259,7 +259,8 @@ TEST_F(PictureStoreTest, FileCutShortStillShowsAPicture) {
     writeFile(0, cut);
     const QImage* picture = GetPicture(view(0));
     ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->copy(0, 0, kLandscapeWidth, 32), expected(0).copy(0, 0, kLandscapeWidth, 32));
+    EXPECT_EQ(picture->copy(0, 0, kLandscapeWidth, 32),
+              expected(0).copy(0, 0, kLandscapeWidth, 32));
     EXPECT_TRUE(host_.questions.empty());
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -36,15 +35,24 @@ SceneRequest RequestFor(SceneSubject subject) {
         int year;
     };
     static const Topic kTopics[] = {
-        {SceneSubject::Cliffs, "coast", 1900},          {SceneSubject::Harbour, "coast", 1900},
-        {SceneSubject::Lighthouse, "coast", 1900},      {SceneSubject::Castle, "castles", 1300},
-        {SceneSubject::Church, "worship", 1400},        {SceneSubject::Garden, "gardens", 1750},
-        {SceneSubject::Maze, "mazes", 1700},            {SceneSubject::Industry, "industry", 1880},
-        {SceneSubject::Market, "shops", 1900},          {SceneSubject::Railway, "transport", 1930},
-        {SceneSubject::University, "schools", 1600},    {SceneSubject::Theatre, "theatres", 1890},
-        {SceneSubject::Zoo, "zoos", 1950},              {SceneSubject::Monument, "monuments", 1820},
-        {SceneSubject::StandingStones, "monuments", -2000}, {SceneSubject::StatelyHome, "stately-homes", 1760},
-        {SceneSubject::Landscape, "landscape", 1900},   {SceneSubject::TownStreet, "historic-towns", 1600},
+        {SceneSubject::Cliffs, "coast", 1900},
+        {SceneSubject::Harbour, "coast", 1900},
+        {SceneSubject::Lighthouse, "coast", 1900},
+        {SceneSubject::Castle, "castles", 1300},
+        {SceneSubject::Church, "worship", 1400},
+        {SceneSubject::Garden, "gardens", 1750},
+        {SceneSubject::Maze, "mazes", 1700},
+        {SceneSubject::Industry, "industry", 1880},
+        {SceneSubject::Market, "shops", 1900},
+        {SceneSubject::Railway, "transport", 1930},
+        {SceneSubject::University, "schools", 1600},
+        {SceneSubject::Theatre, "theatres", 1890},
+        {SceneSubject::Zoo, "zoos", 1950},
+        {SceneSubject::Monument, "monuments", 1820},
+        {SceneSubject::StandingStones, "monuments", -2000},
+        {SceneSubject::StatelyHome, "stately-homes", 1760},
+        {SceneSubject::Landscape, "landscape", 1900},
+        {SceneSubject::TownStreet, "historic-towns", 1600},
         {SceneSubject::RiverBridge, "beautiful", 1800},
     };
     for (const Topic& topic : kTopics) {
@@ -60,23 +68,27 @@ SceneRequest RequestFor(SceneSubject subject) {
 
 const std::vector<SceneSubject>& AllSubjects() {
     static const std::vector<SceneSubject> subjects = {
-        SceneSubject::Cliffs,     SceneSubject::Harbour,        SceneSubject::Lighthouse, SceneSubject::Castle,
-        SceneSubject::Church,     SceneSubject::Garden,         SceneSubject::Maze,       SceneSubject::Industry,
-        SceneSubject::Market,     SceneSubject::Railway,        SceneSubject::University, SceneSubject::Theatre,
-        SceneSubject::Zoo,        SceneSubject::Monument,       SceneSubject::StandingStones,
-        SceneSubject::StatelyHome, SceneSubject::Landscape,     SceneSubject::TownStreet, SceneSubject::RiverBridge};
+        SceneSubject::Cliffs,      SceneSubject::Harbour,    SceneSubject::Lighthouse,
+        SceneSubject::Castle,      SceneSubject::Church,     SceneSubject::Garden,
+        SceneSubject::Maze,        SceneSubject::Industry,   SceneSubject::Market,
+        SceneSubject::Railway,     SceneSubject::University, SceneSubject::Theatre,
+        SceneSubject::Zoo,         SceneSubject::Monument,   SceneSubject::StandingStones,
+        SceneSubject::StatelyHome, SceneSubject::Landscape,  SceneSubject::TownStreet,
+        SceneSubject::RiverBridge};
     return subjects;
 }
 
 // Mean absolute difference per channel between two pictures of one size, 0..255.
 double MeanDifference(const QImage& a, const QImage& b) {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    const QImage x = a.convertToFormat(QImage::Format_RGB32),
+                 y = b.convertToFormat(QImage::Format_RGB32);
     double total = 0;
     for (int row = 0; row < x.height(); ++row) {
         const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
         const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
         for (int col = 0; col < x.width(); ++col)
-            total += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col])) +
+            total += std::abs(qRed(p[col]) - qRed(q[col])) +
+                     std::abs(qGreen(p[col]) - qGreen(q[col])) +
                      std::abs(qBlue(p[col]) - qBlue(q[col]));
     }
     return total / (3.0 * x.width() * x.height());
@@ -97,7 +109,8 @@ double GreySpread(const QImage& image) {
 }
 
 TEST(ScenePainter, SameRequestGivesSamePixelsAndSameJpegBytes) {
-    for (SceneSubject subject : {SceneSubject::Harbour, SceneSubject::Church, SceneSubject::RiverBridge}) {
+    for (SceneSubject subject :
+         {SceneSubject::Harbour, SceneSubject::Church, SceneSubject::RiverBridge}) {
         SceneRequest request = RequestFor(subject);
         request.portrait = subject == SceneSubject::Church;
         const QImage first = PaintScene(request), second = PaintScene(request);
@@ -125,7 +138,8 @@ TEST(ScenePainter, EverySubjectPaintsAPictureAtBothSizes) {
             const QImage picture = PaintScene(request);
             EXPECT_EQ(picture.size(), SceneSize(portrait));
             // A picture, not a blank or a wash: light and dark parts of some extent.
-            EXPECT_GT(GreySpread(picture), 12.0) << static_cast<int>(subject) << (portrait ? " portrait" : "");
+            EXPECT_GT(GreySpread(picture), 12.0)
+                << static_cast<int>(subject) << (portrait ? " portrait" : "");
         }
     }
 }
@@ -143,15 +157,24 @@ TEST(ScenePainter, TopicsChooseTheSubject) {
         SceneSubject subject;
     };
     const Case cases[] = {
-        {"castles coast", 1300, SceneSubject::Castle},      {"military", 1700, SceneSubject::Castle},
-        {"zoos castles", 1900, SceneSubject::Zoo},          {"theatres shops", 1900, SceneSubject::Theatre},
-        {"worship", 1200, SceneSubject::Church},            {"old-universities", 1500, SceneSubject::University},
-        {"industry transport", 1880, SceneSubject::Industry}, {"transport coast", 1900, SceneSubject::Harbour},
-        {"old-transport", 1870, SceneSubject::Railway},      {"shops", 1900, SceneSubject::Market},
-        {"royal", 1800, SceneSubject::StatelyHome},         {"mazes gardens", 1700, SceneSubject::Maze},
-        {"gardens", 1700, SceneSubject::Garden},            {"monuments", 1800, SceneSubject::Monument},
-        {"monuments", 300, SceneSubject::StandingStones},   {"coast", -1500, SceneSubject::StandingStones},
-        {"museums", 1900, SceneSubject::TownStreet},        {"historic-towns coast", 1600, SceneSubject::Cliffs},
+        {"castles coast", 1300, SceneSubject::Castle},
+        {"military", 1700, SceneSubject::Castle},
+        {"zoos castles", 1900, SceneSubject::Zoo},
+        {"theatres shops", 1900, SceneSubject::Theatre},
+        {"worship", 1200, SceneSubject::Church},
+        {"old-universities", 1500, SceneSubject::University},
+        {"industry transport", 1880, SceneSubject::Industry},
+        {"transport coast", 1900, SceneSubject::Harbour},
+        {"old-transport", 1870, SceneSubject::Railway},
+        {"shops", 1900, SceneSubject::Market},
+        {"royal", 1800, SceneSubject::StatelyHome},
+        {"mazes gardens", 1700, SceneSubject::Maze},
+        {"gardens", 1700, SceneSubject::Garden},
+        {"monuments", 1800, SceneSubject::Monument},
+        {"monuments", 300, SceneSubject::StandingStones},
+        {"coast", -1500, SceneSubject::StandingStones},
+        {"museums", 1900, SceneSubject::TownStreet},
+        {"historic-towns coast", 1600, SceneSubject::Cliffs},
     };
     for (const Case& c : cases) {
         SceneRequest request = Request(c.words, c.year, 0);
@@ -161,7 +184,8 @@ TEST(ScenePainter, TopicsChooseTheSubject) {
 }
 
 TEST(ScenePainter, SeedsDifferByPlaceAndTitle) {
-    EXPECT_NE(SceneSeed("Ashcombe, Corvan", "The harbour"), SceneSeed("Ashcombe, Corvan", "The quay"));
+    EXPECT_NE(SceneSeed("Ashcombe, Corvan", "The harbour"),
+              SceneSeed("Ashcombe, Corvan", "The quay"));
     EXPECT_NE(SceneSeed("Ashcombe, Corvan", "View 1"), SceneSeed("Bramley, Corvan", "View 1"));
     // The name and title are kept apart: moving a letter across the boundary is a new view.
     EXPECT_NE(SceneSeed("AB", "C"), SceneSeed("A", "BC"));
@@ -187,15 +211,18 @@ TEST(JpegEncoder, WritesAJpegCloseToThePicture) {
 // Sixty pictures of mixed topics, sizes and seeds: every pair differs clearly, judged on
 // small thumbnails so that grain alone cannot make two alike pictures differ.
 TEST(ScenePainter, NoTwoPicturesAlike) {
-    const char* topics[] = {"coast", "castles", "worship", "gardens", "industry", "shops", "transport",
-                            "schools", "theatres", "zoos", "monuments", "stately-homes", "landscape",
-                            "historic-towns", "beautiful"};
+    const char* topics[] = {"coast",     "castles",        "worship",   "gardens",
+                            "industry",  "shops",          "transport", "schools",
+                            "theatres",  "zoos",           "monuments", "stately-homes",
+                            "landscape", "historic-towns", "beautiful"};
     std::vector<QImage> landscapes, portraits;
     for (uint32_t i = 0; i < 60; ++i) {
         const bool portrait = i % 5 == 4;
-        const SceneRequest request = Request(topics[i % 15], 1850, SceneSeed("Place", std::to_string(i)), portrait);
-        const QImage thumbnail = PaintScene(request).scaled(portrait ? QSize(20, 30) : QSize(48, 32),
-                                                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const SceneRequest request =
+            Request(topics[i % 15], 1850, SceneSeed("Place", std::to_string(i)), portrait);
+        const QImage thumbnail =
+            PaintScene(request).scaled(portrait ? QSize(20, 30) : QSize(48, 32),
+                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         (portrait ? portraits : landscapes).push_back(thumbnail);
     }
     double closest = 255;

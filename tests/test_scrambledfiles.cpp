@@ -66,7 +66,7 @@ TEST(ScrambledBitmap, OtherFilesAreRefused) {
 }
 
 class EditionPhotographs : public ::testing::Test {
-protected:
+  protected:
     EditionPhotographs() : source_(SimpleEdition(50, 2)) {
         source_.places[0].views[0].picCode = "1234";
         source_.places[0].views[0].photo = "photos/landscape.jpg";
@@ -85,7 +85,8 @@ protected:
     }
 
     // Reads the view's file back as the program does.
-    QImage readBack(const std::string& relative, const std::string& bareName, int width, int height) {
+    QImage readBack(const std::string& relative, const std::string& bareName, int width,
+                    int height) {
         QImage bitmap(width, height, QImage::Format_RGB888);
         const std::atomic<bool> cancel{false};
         const int status = LoadPictureFile(
@@ -105,9 +106,10 @@ protected:
 TEST(EditionPhotograph, PhotoKeywordNamesTheFile) {
     EditionSource parsed;
     std::string error;
-    ASSERT_TRUE(ParsePlacesText("place Ashcombe, Corvan\n at 10 50\n view Harbour\n"
-                                "  photo photos/harbour.jpg\n",
-                                parsed, error))
+    ASSERT_TRUE(
+        ParsePlacesText("place Ashcombe, Corvan\n at 10 50\n view Harbour\n"
+                        "  photo photos/harbour.jpg\n",
+                        parsed, error))
         << error;
     EXPECT_EQ(parsed.places[0].views[0].photo, "photos/harbour.jpg");
 }

@@ -12,7 +12,7 @@
 namespace {
 
 class PreviewingScreen : public QWidget, public KeyPreviewScreen {
-public:
+  public:
     explicit PreviewingScreen(QWidget* parent) : QWidget(parent), edit(new QLineEdit(this)) {}
     bool FormKeyDown(QKeyEvent* event) override {
         downs.push_back(event->key());
@@ -35,7 +35,7 @@ void press(QWidget* target, int key, const QString& text = QString()) {
 }
 
 class StageTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetStartupState();
         Startup().ScreenWidth = 800;
@@ -68,7 +68,7 @@ TEST_F(StageTest, CurrentScreenSeesKeysFirst) {
     EXPECT_EQ(screen->edit->text(), QStringLiteral("a"));  // not consumed: the edit gets it
     press(screen->edit, Qt::Key_Home);
     EXPECT_EQ(screen->edit->cursorPosition(), 1);  // consumed: the edit never saw Home
-    press(screen->edit, Qt::Key_F5);  // ignored by the edit, travels up its parents
+    press(screen->edit, Qt::Key_F5);               // ignored by the edit, travels up its parents
     EXPECT_EQ(screen->downs, (std::vector<int>{Qt::Key_A, Qt::Key_Home, Qt::Key_F5}));
     EXPECT_EQ(screen->ups, (std::vector<int>{Qt::Key_A, Qt::Key_Home, Qt::Key_F5}));
 

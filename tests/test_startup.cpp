@@ -42,17 +42,17 @@ SystemFacts goodMachine() {
 }
 
 class StartupTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8().constData(), 1);
         setenv("XDG_CONFIG_HOME", config_.path().toUtf8().constData(), 1);
         ResetStartupState();
         ResetShellWindows();
-        SetMessageResponder([this](const std::string& caption, const std::string& text,
-                                   MessageButtons) {
-            boxes.push_back({caption, text});
-            return MessageAnswer::Ok;
-        });
+        SetMessageResponder(
+            [this](const std::string& caption, const std::string& text, MessageButtons) {
+                boxes.push_back({caption, text});
+                return MessageAnswer::Ok;
+            });
         SetContentHost(&host_);
     }
     void TearDown() override {
@@ -188,11 +188,13 @@ TEST(Messages, OnlyTheFirstAppNameIsReplaced) {
 
 TEST(DataDirectory, ProgramDirectoryOrDevelopmentData) {
     bool dev = true;
-    EXPECT_EQ(LocateDataDir("/opt/fern/vantora-fernvales", "/home/dev/fern/", "/home/dev/out/", dev),
-              "/opt/fern/");
+    EXPECT_EQ(
+        LocateDataDir("/opt/fern/vantora-fernvales", "/home/dev/fern/", "/home/dev/out/", dev),
+        "/opt/fern/");
     EXPECT_FALSE(dev);
-    EXPECT_EQ(LocateDataDir("/HOME/Dev/FERN/vantora-fernvales", "/home/dev/fern/", "/home/dev/out/", dev),
-              "/home/dev/out/");
+    EXPECT_EQ(
+        LocateDataDir("/HOME/Dev/FERN/vantora-fernvales", "/home/dev/fern/", "/home/dev/out/", dev),
+        "/home/dev/out/");
     EXPECT_TRUE(dev);
 }
 

@@ -9,16 +9,16 @@
 #include "app/stage.h"
 #include "app/startupstate.h"
 #include "app/statebits.h"
+#include "platform/animationclock.h"
 #include "screens/title/zmanim.h"
 #include "screens/title/zmstart.h"
-#include "platform/animationclock.h"
 #include "tests/support/music.h"
 #include "tests/support/screenfixture.h"
 
 namespace {
 
 class TitleSequenceTest : public ScreenTest {
-protected:
+  protected:
     void SetUp() override {
         ScreenTest::SetUp();
         data.write("000/J0.dat", ShortPiece());

@@ -25,9 +25,9 @@
 #include "platform/messagebox.h"
 #include "platform/prefstore.h"
 #include "platform/systeminfo.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
 #include "screens/home/homelayout.h"
-#include "screens/common/imagecontrol.h"
 #include "screens/home/simplecombo.h"
 #include "screens/home/zmhome.h"
 #include "screens/show/showstate.h"
@@ -38,7 +38,7 @@
 namespace {
 
 class HomeTest : public ScreenTest {
-protected:
+  protected:
     void SetUp() override {
         ScreenTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
@@ -181,10 +181,12 @@ TEST_F(HomeTest, MarkAllDrawsEveryPlaceAndRestoreWipesThem) {
     const QRgb clean = canvasAt(home, QPoint(1, 1));
     home.MarkCheckBox->setCheckState(Qt::Checked);
     home.MarkCheckBoxClick();
-    for (int p = 0; p < Content().PlaceCount; ++p) EXPECT_EQ(canvasAt(home, pixelOf(p)), kDotYellow) << p;
+    for (int p = 0; p < Content().PlaceCount; ++p)
+        EXPECT_EQ(canvasAt(home, pixelOf(p)), kDotYellow) << p;
     home.MarkCheckBox->setCheckState(Qt::Unchecked);
     home.MarkCheckBoxClick();
-    for (int p = 0; p < Content().PlaceCount; ++p) EXPECT_EQ(canvasAt(home, pixelOf(p)), clean) << p;
+    for (int p = 0; p < Content().PlaceCount; ++p)
+        EXPECT_EQ(canvasAt(home, pixelOf(p)), clean) << p;
 
     // Another page unchecks the box and clears the dots.
     home.MarkCheckBox->setCheckState(Qt::Checked);
@@ -221,7 +223,8 @@ TEST_F(HomeTest, FlashingAlternatesAndStopsDrawingWhenTheListEmpties) {
     BuildShowList(2);
     home.StartFlash(true);
     home.MMFlashTimerTimer();
-    for (int p = 0; p < Content().PlaceCount; ++p) EXPECT_EQ(canvasAt(home, pixelOf(p)), kDotYellow);
+    for (int p = 0; p < Content().PlaceCount; ++p)
+        EXPECT_EQ(canvasAt(home, pixelOf(p)), kDotYellow);
 }
 
 TEST_F(HomeTest, HidingPausesTheFlashAndShowingResumesIt) {

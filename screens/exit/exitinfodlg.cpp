@@ -8,14 +8,14 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "screens/common/colours.h"
-#include "screens/exit/creditstext.h"
 #include "app/screenset.h"
-#include "screens/common/shellart.h"
 #include "app/shellwindows.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
 #include "platform/fontsetup.h"
+#include "screens/common/colours.h"
+#include "screens/common/shellart.h"
+#include "screens/exit/creditstext.h"
 
 namespace {
 
@@ -58,8 +58,9 @@ TExitInfoDlg::TExitInfoDlg(QWidget* parent)
     connect(CancelBtn, &QPushButton::clicked, this, [this] { done(kCancelChosen); });
     connect(&JinglePlayer, &MidiPlayer::notify, this, &TExitInfoDlg::JinglePlayerNotify);
     // Any touch of the text keeps the dialog open after the jingle.
-    for (QObject* part : {static_cast<QObject*>(TextDisplay), static_cast<QObject*>(TextDisplay->viewport()),
-                          static_cast<QObject*>(TextDisplay->verticalScrollBar())})
+    for (QObject* part :
+         {static_cast<QObject*>(TextDisplay), static_cast<QObject*>(TextDisplay->viewport()),
+          static_cast<QObject*>(TextDisplay->verticalScrollBar())})
         part->installEventFilter(this);
     if (Startup().ScreenHeight > 0) arrange();
 }
@@ -150,8 +151,11 @@ bool TExitInfoDlg::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::Wheel:
-        case QEvent::FocusIn: JingleAutoExit = false; break;
-        default: break;
+        case QEvent::FocusIn:
+            JingleAutoExit = false;
+            break;
+        default:
+            break;
     }
     return QDialog::eventFilter(watched, event);
 }

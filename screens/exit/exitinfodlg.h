@@ -15,7 +15,7 @@ constexpr int kCancelChosen = 2;
 
 class TExitInfoDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TExitInfoDlg(QWidget* parent = nullptr);
     ~TExitInfoDlg() override;
 
@@ -33,12 +33,12 @@ public:
     MidiPlayer JinglePlayer;
     bool JingleAutoExit = false;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void arrange();
 };

@@ -66,8 +66,8 @@ void circleArrow(QPainter& p, double s, bool clockwise) {
 }  // namespace
 
 QIcon CompassIcon(Compass direction, QSize size) {
-    const double degrees = direction == Compass::North  ? 0
-                           : direction == Compass::East ? 90
+    const double degrees = direction == Compass::North   ? 0
+                           : direction == Compass::East  ? 90
                            : direction == Compass::South ? 180
                                                          : 270;
     return drawn(size, [degrees](QPainter& p, double s) {
@@ -115,7 +115,8 @@ QIcon MapIcon(QSize size) {
     return drawn(size, [](QPainter& p, double s) {
         // A map folded in three, with a route across it.
         const double w = s / 3.4;
-        const QColor panels[3] = {QColor(236, 222, 170), QColor(214, 232, 190), QColor(236, 222, 170)};
+        const QColor panels[3] = {QColor(236, 222, 170), QColor(214, 232, 190),
+                                  QColor(236, 222, 170)};
         for (int i = 0; i < 3; ++i) {
             QPainterPath panel;
             const double x = s * 0.0 + i * w + s * 0.04;
@@ -135,9 +136,7 @@ QIcon MapIcon(QSize size) {
 }
 
 QIcon NextViewIcon(QSize size) {
-    return drawn(size, [](QPainter& p, double s) {
-        fillRotated(p, s, arrowUp(s), 90, kInk);
-    });
+    return drawn(size, [](QPainter& p, double s) { fillRotated(p, s, arrowUp(s), 90, kInk); });
 }
 
 QIcon CloseIcon(QSize size) {

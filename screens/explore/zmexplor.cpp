@@ -12,12 +12,12 @@
 #include "app/startupstate.h"
 #include "platform/fontsetup.h"
 #include "screens/common/colours.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/explore/buttonart.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmlon.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
-#include "screens/common/imagecontrol.h"
 #include "screens/map/zmmap.h"
 
 namespace {

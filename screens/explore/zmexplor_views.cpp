@@ -8,10 +8,10 @@
 #include "app/startupstate.h"
 #include "content/datatables.h"
 #include "content/pictures.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmexplor.h"
-#include "screens/common/imagecontrol.h"
 #include "screens/map/zmmap.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
-#include "screens/explore/explorestate.h"
 #include "screens/common/imagecontrol.h"
+#include "screens/explore/explorestate.h"
 #include "screens/map/forwarding.h"
 #include "screens/map/londonpictures.h"
 #include "screens/map/maphintprovider.h"

@@ -44,14 +44,14 @@ GoToLayout ArrangeGoToPage(int W, int H, QSize sheet, const GoToMeasures& m) {
 
     l.startImage = QRect(b, b, 34, 75);
     l.label1 = QRect(QPoint(3 * b + 34, s15), m.label1);
-    l.markCheckBox = QRect(QPoint(l.label1.left() + b, s15 + m.label1.height() + 2 * s7),
-                           m.markCheckBox);
-    l.goButton = QRect(QPoint(sheet.width() - b - m.goButton.width(),
-                              sheet.height() - s14 - m.goButton.height()),
-                       m.goButton);
+    l.markCheckBox =
+        QRect(QPoint(l.label1.left() + b, s15 + m.label1.height() + 2 * s7), m.markCheckBox);
+    l.goButton = QRect(
+        QPoint(sheet.width() - b - m.goButton.width(), sheet.height() - s14 - m.goButton.height()),
+        m.goButton);
     const int comboHeight = H * 260 / 600;
-    l.goToCombo = QRect(b, l.goButton.top() + 4 - s7 - comboHeight, sheet.width() - 2 * b,
-                        comboHeight);
+    l.goToCombo =
+        QRect(b, l.goButton.top() + 4 - s7 - comboHeight, sheet.width() - 2 * b, comboHeight);
     l.label2 = QRect(QPoint(b, l.goToCombo.top() - s7 - m.label2.height()), m.label2);
     return l;
 }

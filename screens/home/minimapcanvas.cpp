@@ -35,8 +35,8 @@ void MiniMapCanvas::drawPlaceDot(int place, int diameter, QRgb colour) {
     QPainter painter(&canvas_);
     painter.setPen(QPen(QColor::fromRgb(colour), 0));
     painter.setBrush(QColor::fromRgb(colour));
-    painter.drawEllipse(QRect(centre.x() - diameter / 2, centre.y() - diameter / 2, diameter,
-                              diameter));
+    painter.drawEllipse(
+        QRect(centre.x() - diameter / 2, centre.y() - diameter / 2, diameter, diameter));
 }
 
 void MiniMapCanvas::markAllPlaces() {

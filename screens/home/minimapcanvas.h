@@ -8,10 +8,10 @@
 
 #include "screens/common/colours.h"
 
-constexpr QRgb kDotGreen = 0xFF008000;   // 0x00008000
+constexpr QRgb kDotGreen = 0xFF008000;  // 0x00008000
 
 class MiniMapCanvas {
-public:
+  public:
     // screenSize: the screen the place positions are converted for; mapSize: the control.
     void setUp(const QImage& bitmap, QSize screenSize, QSize mapSize);
     void release();
@@ -29,7 +29,7 @@ public:
     int dotDiameter() const { return screen_.height() * 2 / 600; }
     QPoint placePixel(int place) const;
 
-private:
+  private:
     QImage bitmap_;
     QImage canvas_;
     QSize screen_;

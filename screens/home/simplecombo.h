@@ -11,7 +11,7 @@ class QListWidget;
 
 class SimpleComboBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SimpleComboBox(QWidget* parent = nullptr);
 
     void setItems(const std::vector<std::string>& latin1Names);
@@ -22,16 +22,16 @@ public:
     QListWidget* list() const { return list_; }
     void setItemHeight(int pixels);
 
-signals:
+  signals:
     void textEdited();  // every change of the text
     void entered();     // focus came in from outside the box
     void exited();      // focus left the box
     void activated();   // Enter in the field, or a double-click in the list
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void followText();
     void focusMoved(QWidget* from, QWidget* to);
 

@@ -13,7 +13,6 @@
 
 #include "app/messages.h"
 #include "app/screenset.h"
-#include "screens/common/shellart.h"
 #include "app/shutdown.h"
 #include "app/stage.h"
 #include "app/startupchecks.h"
@@ -24,9 +23,10 @@
 #include "content/minimapseeds.h"
 #include "platform/fontsetup.h"
 #include "screens/common/colours.h"
+#include "screens/common/imagecontrol.h"
+#include "screens/common/shellart.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
-#include "screens/common/imagecontrol.h"
 #include "screens/home/simplecombo.h"
 
 namespace {
@@ -156,9 +156,9 @@ void TZMHomeWin::createControls() {
         QWidget** sheet;
         const char* caption;
     };
-    for (const Page& page : {Page{&GoToSheet, "Go To"}, Page{&SearchSheet, "Search"},
-                             Page{&TimeSheet, "Timeline"}, Page{&TourSheet, "Tour"},
-                             Page{&ShowSheet, "Slideshow"}}) {
+    for (const Page& page :
+         {Page{&GoToSheet, "Go To"}, Page{&SearchSheet, "Search"}, Page{&TimeSheet, "Timeline"},
+          Page{&TourSheet, "Tour"}, Page{&ShowSheet, "Slideshow"}}) {
         *page.sheet = new QWidget;
         (*page.sheet)->setAutoFillBackground(true);
         HomeTabs->addTab(*page.sheet, QString::fromLatin1(page.caption));
@@ -190,11 +190,13 @@ void TZMHomeWin::createControls() {
 
 void TZMHomeWin::createHomeMenu() {
     HomeMenu = new QMenu(this);
-    QAction* about = HomeMenu->addAction(QStringLiteral("&About..."), this, &TZMHomeWin::AboutClick);
-    QAction* help = HomeMenu->addAction(QStringLiteral("&Help..."), this, &TZMHomeWin::HomeHelpClick);
+    QAction* about =
+        HomeMenu->addAction(QStringLiteral("&About..."), this, &TZMHomeWin::AboutClick);
+    QAction* help =
+        HomeMenu->addAction(QStringLiteral("&Help..."), this, &TZMHomeWin::HomeHelpClick);
     help->setShortcut(QKeySequence(Qt::Key_F1));
-    QAction* setup =
-        HomeMenu->addAction(QStringLiteral("Printer Set&up..."), this, &TZMHomeWin::HomePrintSetupClick);
+    QAction* setup = HomeMenu->addAction(QStringLiteral("Printer Set&up..."), this,
+                                         &TZMHomeWin::HomePrintSetupClick);
     // Each item works once the window it opens exists.
     connect(HomeMenu, &QMenu::aboutToShow, this, [about, help, setup] {
         about->setEnabled(static_cast<bool>(Windows().showAbout));
@@ -205,8 +207,9 @@ void TZMHomeWin::createHomeMenu() {
 
 bool TZMHomeWin::loadMiniMap() {
     const bool small = Startup().ScreenHeight == 600;
-    const QImage bitmap = LoadScrambledBitmap(DataPath(small ? kSmallMiniMapFile : kLargeMiniMapFile),
-                                              small ? kSmallMiniMapSeed : kLargeMiniMapSeed);
+    const QImage bitmap =
+        LoadScrambledBitmap(DataPath(small ? kSmallMiniMapFile : kLargeMiniMapFile),
+                            small ? kSmallMiniMapSeed : kLargeMiniMapSeed);
     if (bitmap.isNull()) {
         StopStartupWithError(kCannotReadDataFile);
         return false;
@@ -229,7 +232,8 @@ bool TZMHomeWin::FormKeyDown(QKeyEvent* event) {
         case Qt::Key_F1:
             HomeHelpClick();
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -303,7 +307,7 @@ void TZMHomeWin::CloseBtnClick(ExitRequester asker) {
     }
     EnableScreens(true);
     const ShellWindows& w = Windows();
-    QWidget* back = asker == ExitRequester::ExploreScreen      ? w.ZMExplore.data()
+    QWidget* back = asker == ExitRequester::ExploreScreen     ? w.ZMExplore.data()
                     : asker == ExitRequester::SlideshowWindow ? w.ZMShowWin.data()
                                                               : nullptr;
     (back ? back : this)->show();

@@ -25,7 +25,7 @@ class SimpleComboBox;
 
 class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     Q_OBJECT
-public:
+  public:
     explicit TZMHomeWin(QWidget* parent = nullptr);
     ~TZMHomeWin() override;
 
@@ -92,13 +92,13 @@ public:
     HomePagesState Pages;
     ShowOptions Options;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     void ArrangeControls();
     void createControls();
     void createGoToPage();

@@ -9,10 +9,10 @@
 #include "content/datatables.h"
 #include "content/namelookup.h"
 #include "platform/beep.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
-#include "screens/common/imagecontrol.h"
 #include "screens/home/simplecombo.h"
 #include "screens/home/zmhome.h"
 
@@ -20,17 +20,17 @@ namespace {
 
 // A click on the empty page takes the focus from every control.
 class PageClickFilter : public QObject {
-public:
+  public:
     PageClickFilter(QObject* parent, std::function<void()> onClick)
         : QObject(parent), onClick_(std::move(onClick)) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonPress) onClick_();
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     std::function<void()> onClick_;
 };
 

@@ -2,14 +2,14 @@
 #include <QCheckBox>
 #include <QTimer>
 
+#include "app/startupstate.h"
 #include "content/datatables.h"
 #include "content/foundset.h"
 #include "content/nearestplace.h"
 #include "content/showlist.h"
-#include "app/startupstate.h"
+#include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
 #include "screens/home/homelayout.h"
-#include "screens/common/imagecontrol.h"
 #include "screens/home/zmhome.h"
 #include "screens/show/showstate.h"
 

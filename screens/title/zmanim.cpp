@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "screens/common/colours.h"
 #include "app/shellwindows.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
 #include "platform/animationclock.h"
 #include "platform/fontsetup.h"
+#include "screens/common/colours.h"
 
 namespace {
 
@@ -37,12 +37,12 @@ TZMAnimWin::~TZMAnimWin() {
 
 void TZMAnimWin::showOverScreen() {
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect display = screen ? screen->geometry()
-                                 : QRect(0, 0, Startup().ScreenWidth, Startup().ScreenHeight);
+    const QRect display =
+        screen ? screen->geometry() : QRect(0, 0, Startup().ScreenWidth, Startup().ScreenHeight);
     setGeometry(display);
     origin_ = AreaOriginOnScreen() - display.topLeft();
-    canvas_ = screen ? screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32)
-                     : QImage();
+    canvas_ =
+        screen ? screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32) : QImage();
     if (canvas_.size() != display.size()) {
         canvas_ = QImage(display.size(), QImage::Format_RGB32);
         canvas_.fill(kBackdrop);
@@ -70,7 +70,8 @@ void TZMAnimWin::startZoom(const Edges& titleWindow) {
 void TZMAnimWin::paintBands(const Edges& from, const Edges& to) {
     QPainter painter(&canvas_);
     painter.translate(origin_);
-    painter.fillRect(QRect(QPoint(to.left, from.bottom - 1), QPoint(to.right, to.bottom)), kBackdrop);
+    painter.fillRect(QRect(QPoint(to.left, from.bottom - 1), QPoint(to.right, to.bottom)),
+                     kBackdrop);
     painter.fillRect(QRect(QPoint(to.left, to.top), QPoint(from.left, to.bottom)), kBackdrop);
     painter.fillRect(QRect(QPoint(to.left, to.top), QPoint(to.right, from.top)), kBackdrop);
     painter.fillRect(QRect(QPoint(from.right, to.top), QPoint(to.right, to.bottom)), kBackdrop);
@@ -140,9 +141,9 @@ void TZMAnimWin::paintLines() {
         const QRect box(0, lineTop(line), W, lineHeight);
         painter.fillRect(box, kBackdrop);
         painter.setClipRect(box);
-        painter.drawText(QRect(lineLeft_[line], box.top() + textDy, lineWidth_[line] + 4,
-                               lineHeight * 2),
-                         Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(kLines[line]));
+        painter.drawText(
+            QRect(lineLeft_[line], box.top() + textDy, lineWidth_[line] + 4, lineHeight * 2),
+            Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(kLines[line]));
         painter.setClipping(false);
     }
     update();

@@ -10,7 +10,7 @@
 
 class TZMAnimWin : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TZMAnimWin(QWidget* parent = nullptr);
     ~TZMAnimWin() override;
 
@@ -29,14 +29,14 @@ public:
     int lineTicksLeft() const { return ticksLeft_; }
     const QImage& canvas() const { return canvas_; }
 
-    std::function<void()> onClick;      // a click stops the sequence
-    std::function<void()> onPressed;    // a press brings the title window to the front
+    std::function<void()> onClick;    // a click stops the sequence
+    std::function<void()> onPressed;  // a press brings the title window to the front
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool stopped() const;
     void paintBands(const Edges& from, const Edges& to);
     void startLine(int line);

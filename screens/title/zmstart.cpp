@@ -4,13 +4,13 @@
 #include <QMouseEvent>
 
 #include "app/messages.h"
-#include "screens/common/shellart.h"
 #include "app/shellwindows.h"
 #include "app/shutdown.h"
 #include "app/stage.h"
 #include "app/startupchecks.h"
 #include "app/startupstate.h"
 #include "app/statebits.h"
+#include "screens/common/shellart.h"
 #include "screens/title/zmanim.h"
 
 namespace {

@@ -13,7 +13,7 @@ class TZMAnimWin;
 
 class TZMStartWin : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TZMStartWin(QWidget* parent = nullptr);
     ~TZMStartWin() override;
 
@@ -29,12 +29,12 @@ public:
     QTimer StartAnimTimer;
     QTimer InitTimer;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     TZMAnimWin* animWin_ = nullptr;
     bool clickStops_ = false;
 };

@@ -24,7 +24,8 @@ void DataDirectory::write(const std::string& name, const std::vector<uint8_t>& b
     const QString file = QString::fromStdString(path() + name);
     QDir().mkpath(QFileInfo(file).path());
     std::ofstream out(path() + name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 void DataDirectory::write(const std::string& name, const std::string& text) const {

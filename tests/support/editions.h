@@ -16,14 +16,14 @@ BuiltEdition Build(const EditionSource& source);
 
 // A temporary data directory (path ends with '/').
 class DataDirectory {
-public:
+  public:
     DataDirectory();
     std::string path() const;
     void write(const std::string& name, const std::vector<uint8_t>& bytes) const;
     void write(const std::string& name, const std::string& text) const;
     void writeTable(const BTabImage& image) const { write("BTab.dat", WriteBTab(image)); }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -18,6 +18,8 @@ std::vector<uint8_t> plainBitmap(QSize size, QRgb colour, const char* seed) {
 }  // namespace
 
 void WriteMiniMaps(const DataDirectory& dir) {
-    dir.write(kSmallMiniMapFile, plainBitmap(QSize(384, 600), kSmallMiniMapColour, kSmallMiniMapSeed));
-    dir.write(kLargeMiniMapFile, plainBitmap(QSize(768, 1200), kLargeMiniMapColour, kLargeMiniMapSeed));
+    dir.write(kSmallMiniMapFile,
+              plainBitmap(QSize(384, 600), kSmallMiniMapColour, kSmallMiniMapSeed));
+    dir.write(kLargeMiniMapFile,
+              plainBitmap(QSize(768, 1200), kLargeMiniMapColour, kLargeMiniMapSeed));
 }

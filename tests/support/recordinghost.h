@@ -9,7 +9,7 @@
 #include "content/contenthost.h"
 
 class RecordingHost final : public ContentHost {
-public:
+  public:
     RecordingHost() { SetContentHost(this); }
     ~RecordingHost() override { SetContentHost(nullptr); }
 

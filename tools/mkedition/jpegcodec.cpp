@@ -1,8 +1,8 @@
 #include "tools/mkedition/jpegcodec.h"
 
-#include <cstdlib>
-
 #include <jerror.h>
+
+#include <cstdlib>
 
 #include "content/jpegerrors.h"
 
@@ -32,7 +32,8 @@ bool runEncode(Encode& e, const QImage& image, int quality) {
     jpeg_set_quality(&e.info, quality, TRUE);
     jpeg_start_compress(&e.info, TRUE);
     while (e.info.next_scanline < e.info.image_height) {
-        auto* row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(e.info.next_scanline)));
+        auto* row =
+            const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(e.info.next_scanline)));
         jpeg_write_scanlines(&e.info, &row, 1);
     }
     jpeg_finish_compress(&e.info);

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "content/btabformat.h"
-#include "tools/mkedition/music/editionmusic.h"
 #include "tools/mkedition/maps/mapfiles.h"
+#include "tools/mkedition/music/editionmusic.h"
 #include "tools/mkedition/outputfiles.h"
 #include "tools/mkedition/paintedphotographs.h"
 #include "tools/mkedition/photographs.h"
@@ -17,8 +17,9 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: mkedition SOURCE_DIR OUTPUT_DIR [--tour-source FILE] [--resource-dir DIR]\n");
+    std::fprintf(
+        stderr,
+        "usage: mkedition SOURCE_DIR OUTPUT_DIR [--tour-source FILE] [--resource-dir DIR]\n");
     return 2;
 }
 

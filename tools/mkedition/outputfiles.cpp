@@ -46,7 +46,8 @@ std::string TourTableSource(const std::vector<int16_t>& tour) {
         << "    TourTable table;\n";
     if (!tour.empty()) {
         out << "    static const int16_t stops[] = {";
-        for (size_t i = 0; i < tour.size(); ++i) out << (i % 12 == 0 ? "\n        " : " ") << tour[i] << ",";
+        for (size_t i = 0; i < tour.size(); ++i)
+            out << (i % 12 == 0 ? "\n        " : " ") << tour[i] << ",";
         out << "\n    };\n"
             << "    for (int16_t stop : stops) table.places[table.count++] = stop;\n";
     }

@@ -43,7 +43,8 @@ bool WritePaintedPhotographs(const BuiltEdition& edition, const std::string& out
         if (!fromFiles.count(static_cast<int>(v))) toPaint.push_back(edition.image.views[v]);
     }
     // Painting is most of an edition's build time; the pictures are independent of each other.
-    const QList<PaintedFile> painted = QtConcurrent::blockingMapped<QList<PaintedFile>>(toPaint, paint);
+    const QList<PaintedFile> painted =
+        QtConcurrent::blockingMapped<QList<PaintedFile>>(toPaint, paint);
     for (const PaintedFile& file : painted) {
         const std::filesystem::path target = NativePicturePath(outDir + "/", file.relativePath);
         std::error_code ignored;

@@ -40,7 +40,8 @@ bool writePhotograph(const ViewRecord& view, const ViewPhoto& photo, const std::
     const std::filesystem::path target = NativePicturePath(outDir + "/", relative);
     std::error_code ignored;
     std::filesystem::create_directories(target.parent_path(), ignored);
-    if (!WriteIfChanged(target.string(), ScramblePhotograph(std::move(jpeg), BarePictureName(relative)))) {
+    if (!WriteIfChanged(target.string(),
+                        ScramblePhotograph(std::move(jpeg), BarePictureName(relative)))) {
         error = "cannot write " + target.string();
         return false;
     }
@@ -50,7 +51,8 @@ bool writePhotograph(const ViewRecord& view, const ViewPhoto& photo, const std::
 }  // namespace
 
 std::vector<uint8_t> ScramblePhotograph(std::vector<uint8_t> bytes, const std::string& bareName) {
-    KeyRunScrambler::forPhotograph(Keystream::seededFrom(bareName)).apply(bytes.data(), bytes.size());
+    KeyRunScrambler::forPhotograph(Keystream::seededFrom(bareName))
+        .apply(bytes.data(), bytes.size());
     return bytes;
 }
 

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -27,14 +26,18 @@ struct Sample {
 };
 
 constexpr Sample kMix[] = {
-    {"coast", 1850, false},          {"coast transport", 1900, false}, {"coast", 1700, true},
-    {"castles", 1300, false},        {"castles coast", 1400, true}, {"worship", 1200, false},
-    {"worship", 1850, true},         {"gardens", 1750, false},      {"mazes", 1700, false},
-    {"industry", 1880, false},       {"shops", 1900, false},        {"transport", 1930, false},
-    {"old-transport", 1870, true},   {"old-universities", 1500, false}, {"schools", 1870, true},
-    {"theatres", 1890, false},       {"zoos", 1950, false},         {"monuments", 1820, true},
-    {"monuments", -2500, false},     {"stately-homes", 1760, false}, {"landscape", 1900, false},
-    {"distant-views", 1900, true},   {"historic-towns", 1600, false}, {"beautiful", 1800, false},
+    {"coast", 1850, false},          {"coast transport", 1900, false},
+    {"coast", 1700, true},           {"castles", 1300, false},
+    {"castles coast", 1400, true},   {"worship", 1200, false},
+    {"worship", 1850, true},         {"gardens", 1750, false},
+    {"mazes", 1700, false},          {"industry", 1880, false},
+    {"shops", 1900, false},          {"transport", 1930, false},
+    {"old-transport", 1870, true},   {"old-universities", 1500, false},
+    {"schools", 1870, true},         {"theatres", 1890, false},
+    {"zoos", 1950, false},           {"monuments", 1820, true},
+    {"monuments", -2500, false},     {"stately-homes", 1760, false},
+    {"landscape", 1900, false},      {"distant-views", 1900, true},
+    {"historic-towns", 1600, false}, {"beautiful", 1800, false},
 };
 
 TopicBits TopicsOf(const std::string& words) {
@@ -44,14 +47,17 @@ TopicBits TopicsOf(const std::string& words) {
         size_t end = words.find(' ', start);
         if (end == std::string::npos) end = words.size();
         if (!LookUpTopic(words.substr(start, end - start), bits))
-            std::fprintf(stderr, "scenesamples: no topic '%s'\n", words.substr(start, end - start).c_str());
+            std::fprintf(stderr, "scenesamples: no topic '%s'\n",
+                         words.substr(start, end - start).c_str());
         start = end + 1;
     }
     return bits;
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: scenesamples SHEET.{png,jpg} [--each DIR] [--seed N] [--year N] [TOPIC...]\n");
+    std::fprintf(
+        stderr,
+        "usage: scenesamples SHEET.{png,jpg} [--each DIR] [--seed N] [--year N] [TOPIC...]\n");
     return 2;
 }
 
@@ -119,19 +125,23 @@ int main(int argc, char** argv) {
         if (!eachDir.isEmpty()) {
             QFile file(QString("%1/sample%2.jpg").arg(eachDir).arg(i, 2, 10, QChar('0')));
             if (!file.open(QIODevice::WriteOnly) ||
-                file.write(reinterpret_cast<const char*>(jpeg.data()), qint64(jpeg.size())) != qint64(jpeg.size()))
-                std::fprintf(stderr, "scenesamples: cannot write %s\n", qPrintable(file.fileName()));
+                file.write(reinterpret_cast<const char*>(jpeg.data()), qint64(jpeg.size())) !=
+                    qint64(jpeg.size()))
+                std::fprintf(stderr, "scenesamples: cannot write %s\n",
+                             qPrintable(file.fileName()));
         }
         const QSize fit = picture.size().scaled(cellW, cellH, Qt::KeepAspectRatio);
         const int column = static_cast<int>(i % columns), row = static_cast<int>(i / columns);
         const QRect cell(gap + column * (cellW + gap), gap + row * (cellH + gap), cellW, cellH);
-        sheetPainter.drawImage(QRect(QPoint(cell.center().x() - fit.width() / 2, cell.top()), fit), picture);
+        sheetPainter.drawImage(QRect(QPoint(cell.center().x() - fit.width() / 2, cell.top()), fit),
+                               picture);
     }
     sheetPainter.end();
 
     const double count = double(requests.size());
-    std::printf("%zu pictures: paint %.1f ms, encode %.1f ms, %.0f KB each on average\n", requests.size(),
-                paintNs / count / 1e6, encodeNs / count / 1e6, jpegBytes / count / 1024);
+    std::printf("%zu pictures: paint %.1f ms, encode %.1f ms, %.0f KB each on average\n",
+                requests.size(), paintNs / count / 1e6, encodeNs / count / 1e6,
+                jpegBytes / count / 1024);
     const double processorSeconds = double(processor) / CLOCKS_PER_SEC / count;
     std::printf("processor time %.1f ms a picture; an edition of 345 photographs: about %.1f s\n",
                 processorSeconds * 1e3, processorSeconds * 345);
@@ -141,7 +151,8 @@ int main(int argc, char** argv) {
         const std::vector<uint8_t> jpeg = EncodeJpeg(sheet, 80);
         QFile file(sheetPath);
         written = !jpeg.empty() && file.open(QIODevice::WriteOnly) &&
-                  file.write(reinterpret_cast<const char*>(jpeg.data()), qint64(jpeg.size())) == qint64(jpeg.size());
+                  file.write(reinterpret_cast<const char*>(jpeg.data()), qint64(jpeg.size())) ==
+                      qint64(jpeg.size());
     } else {
         written = sheet.save(sheetPath, "PNG");
     }

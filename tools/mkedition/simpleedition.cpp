@@ -20,8 +20,8 @@ EditionSource SimpleEdition(int places, int viewsPerPlace, uint32_t seed) {
         for (int v = 0; v < viewsPerPlace; ++v) {
             SourceView view;
             view.title = "View " + std::to_string(v + 1);
-            view.caption = "Caption of view " + std::to_string(v + 1) + " at place " +
-                           std::to_string(p) + ".";
+            view.caption =
+                "Caption of view " + std::to_string(v + 1) + " at place " + std::to_string(p) + ".";
             view.year = 1500 + (p * 13 + v * 7) % 500;
             view.line = p + 1;
             place.views.push_back(view);

@@ -117,8 +117,8 @@ bool ParseCoastText(const std::string& text, EditionSource& source, std::string&
     if (!SplitSourceLines(text, lines, error)) return false;
     source.coastOrder.clear();
     for (const SourceLine& line : lines) {
-        source.coastOrder.push_back(
-            CoastStop{line.rest.empty() ? line.keyword : line.keyword + " " + line.rest, line.number});
+        source.coastOrder.push_back(CoastStop{
+            line.rest.empty() ? line.keyword : line.keyword + " " + line.rest, line.number});
     }
     return true;
 }

@@ -38,7 +38,7 @@ std::string autoPicCode(int n) {
 }
 
 class Builder {
-public:
+  public:
     explicit Builder(const EditionSource& source) : src_(source) {}
 
     BuildOutcome run() {
@@ -66,7 +66,7 @@ public:
         return out;
     }
 
-private:
+  private:
     bool fail(const std::string& message) {
         error_ = message;
         return false;
@@ -136,8 +136,9 @@ private:
 
     bool fillPicCode(ViewRecord& rec, const SourceView& view, int serial) {
         const std::string code = view.picCode.empty() ? autoPicCode(serial) : view.picCode;
-        if (code.size() != 4 ||
-            !std::all_of(code.begin(), code.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }))
+        if (code.size() != 4 || !std::all_of(code.begin(), code.end(), [](char c) {
+                return std::isalnum(static_cast<unsigned char>(c)) != 0;
+            }))
             return fail(lineError(view.line, "picture code must be four letters or digits"));
         if (!picCodes_.emplace(code, view.line).second)
             return fail(lineError(view.line, "picture code used twice: " + code));
@@ -167,13 +168,15 @@ private:
                 ViewRecord rec{};
                 if (!fillText(rec, sp, sv) || !fillPicCode(rec, sv, serial++)) return false;
                 rec.TopicMaskA = sv.topicMaskA;
-                rec.TopicMaskB = (sv.topicMaskB & ~static_cast<uint32_t>(kViewPortrait | kViewFoundMark)) |
-                                 (sv.portrait ? kViewPortrait : 0);
+                rec.TopicMaskB =
+                    (sv.topicMaskB & ~static_cast<uint32_t>(kViewPortrait | kViewFoundMark)) |
+                    (sv.portrait ? kViewPortrait : 0);
                 rec.Place = static_cast<int16_t>(placeIndex);
                 rec.Year = static_cast<int16_t>(sv.year);
                 rec.NextGroup = -1;
                 if (!sv.photo.empty())
-                    built_.photos.push_back(ViewPhoto{static_cast<int>(views.size()), sv.photo, sv.line});
+                    built_.photos.push_back(
+                        ViewPhoto{static_cast<int>(views.size()), sv.photo, sv.line});
                 views.push_back(rec);
                 if (views.size() > static_cast<size_t>(btab::kMaxCount))
                     return fail(lineError(sv.line, "more than 32000 views"));
@@ -223,8 +226,8 @@ private:
         for (int row = 0; row < src_.rowCount; ++row) {
             while (next < places.size() && places[next].y < row) ++next;
             size_t best = next < places.size() ? next : places.size() - 1;
-            if (next > 0 && (next == places.size() ||
-                             row - places[next - 1].y <= places[next].y - row))
+            if (next > 0 &&
+                (next == places.size() || row - places[next - 1].y <= places[next].y - row))
                 best = next - 1;
             rows[static_cast<size_t>(row)] = static_cast<int16_t>(best);
         }
@@ -276,7 +279,8 @@ private:
 
     bool buildTour() {
         if (src_.coastOrder.size() > 102)
-            return fail(coastError(src_.coastOrder[102].line, "the coast tour has more than 102 stops"));
+            return fail(
+                coastError(src_.coastOrder[102].line, "the coast tour has more than 102 stops"));
         std::map<std::string, int> bySourceName;
         for (size_t i = 0; i < src_.places.size(); ++i)
             bySourceName[src_.places[i].name] = built_.placeIndexOfSource[i];
@@ -284,7 +288,8 @@ private:
         for (const CoastStop& stop : src_.coastOrder) {
             auto it = bySourceName.find(stop.name);
             if (it == bySourceName.end())
-                return fail(coastError(stop.line, "coast tour names an unknown place: " + stop.name));
+                return fail(
+                    coastError(stop.line, "coast tour names an unknown place: " + stop.name));
             if (used[static_cast<size_t>(it->second)])
                 return fail(coastError(stop.line, "coast tour names a place twice: " + stop.name));
             used[static_cast<size_t>(it->second)] = true;
@@ -292,7 +297,7 @@ private:
         }
         if (!built_.tour.empty() && built_.tour[0] != 0)
             return fail(coastError(src_.coastOrder[0].line,
-                                  "the coast tour must start at the northernmost place"));
+                                   "the coast tour must start at the northernmost place"));
         return true;
     }
 

@@ -57,7 +57,7 @@ double clearance(const QPointF& p, const std::vector<QPolygonF>& outlines) {
 }
 
 class GeographyBuilder {
-public:
+  public:
     GeographyBuilder(const MapSource& map, const EditionSource& edition)
         : map_(map), edition_(edition) {
         for (size_t i = 0; i < edition.coastOrder.size(); ++i)
@@ -105,7 +105,7 @@ public:
         return placesAgree(g, error) && townsAgree(g, error);
     }
 
-private:
+  private:
     void addTownPosition(const std::string& name, const QPointF& at) {
         auto found = town_.find(name);
         if (found == town_.end()) {

@@ -20,7 +20,7 @@ struct PlacedLabel {
 };
 
 class LabelPlacer {
-public:
+  public:
     // extraCost scores a candidate box (for example how much of it straddles the shore); the
     // placer adds it, never negative, to the cost of the candidate's position.
     LabelPlacer(const QRectF& bounds, std::function<double(const QRectF&)> extraCost);
@@ -33,7 +33,7 @@ public:
     // How many candidate positions are free now (the crowded go first).
     int freeCandidates(const LabelRequest& request) const;
 
-private:
+  private:
     struct Candidate {
         QRectF box;
         double cost;

@@ -123,7 +123,7 @@ bool readLabelKind(const std::string& word, LabelKind& kind) {
 enum class Block { None, Outline, River, Road, Hills, Street };
 
 class MapTextReader {
-public:
+  public:
     explicit MapTextReader(MapSource& source) : source_(source) {}
 
     bool read(const std::vector<SourceLine>& lines, std::string& error) {
@@ -142,7 +142,7 @@ public:
         return true;
     }
 
-private:
+  private:
     bool readLine(const SourceLine& line, std::string& error) {
         const std::string& k = line.keyword;
         if (isPointLine(line)) return addPoints(line, error);

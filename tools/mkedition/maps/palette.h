@@ -9,7 +9,7 @@
 #include <vector>
 
 class MapPalette {
-public:
+  public:
     MapPalette();
 
     const QVector<QRgb>& colours() const { return colours_; }
@@ -19,7 +19,7 @@ public:
     // The entry of a colour the style names (its exact entry).
     uint8_t indexOf(QRgb colour) const;
 
-private:
+  private:
     void add(QRgb colour);
 
     QVector<QRgb> colours_;

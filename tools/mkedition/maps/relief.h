@@ -8,7 +8,7 @@
 #include "tools/mkedition/maps/geography.h"
 
 class Relief {
-public:
+  public:
     explicit Relief(const Geography& geography);
 
     // Bilinear between grid points; positions in map units.
@@ -19,7 +19,7 @@ public:
     // Map units to the nearest land; 0 on land.
     double seaDistance(double x, double y) const { return sample(sea_, x, y); }
 
-private:
+  private:
     double sample(const std::vector<float>& grid, double x, double y) const;
     void raiseHills(const Geography& geography, std::vector<float>& hills) const;
     void computeShade();

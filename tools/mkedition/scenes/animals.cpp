@@ -70,7 +70,8 @@ void PaintGiraffe(Pen& pen, SceneRandom& random) {
     pen.p.setBrush(pen.Tone(patch));
     for (double x = -1.3; x < 2.4; x += 0.32)
         for (double y = 2.1; y < 5.6; y += 0.32)
-            pen.p.drawRoundedRect(QRectF(x + random.Jitter(0.04), y + random.Jitter(0.04), 0.25, 0.25), 0.08, 0.08);
+            pen.p.drawRoundedRect(
+                QRectF(x + random.Jitter(0.04), y + random.Jitter(0.04), 0.25, 0.25), 0.08, 0.08);
     pen.p.restore();
     pen.Limb(QPointF(2.0, 5.45 + lift), QPointF(1.95, 5.75 + lift), 0.06, patch);
     pen.Limb(QPointF(-1.2, 2.9), QPointF(-1.35, 1.9), 0.05, patch);
@@ -87,16 +88,20 @@ void PaintZebra(Pen& pen, SceneRandom& random) {
     body.lineTo(1.45, 1.45);
     body.cubicTo(1.2, 1.6, 0.95, 1.3, 0.8, 0.95);
     body.cubicTo(0.2, 0.85, -0.5, 0.85, -1.0, 0.95);
-    const QPainterPath legs = Legs({-0.8, -0.55, 0.5, 0.7}, stride, [](QPainterPath& path, double x, double foot) {
-        path.addPolygon(QPolygonF({QPointF(x - 0.08, 1.0), QPointF(x + 0.08, 1.0), QPointF(foot + 0.05, 0.02), QPointF(foot - 0.05, 0.02)}));
-    });
+    const QPainterPath legs =
+        Legs({-0.8, -0.55, 0.5, 0.7}, stride, [](QPainterPath& path, double x, double foot) {
+            path.addPolygon(QPolygonF({QPointF(x - 0.08, 1.0), QPointF(x + 0.08, 1.0),
+                                       QPointF(foot + 0.05, 0.02), QPointF(foot - 0.05, 0.02)}));
+        });
     QPainterPath whole = body.united(legs);
     pen.Body(whole, white);
     pen.p.save();
     pen.p.setClipPath(whole);
     pen.p.setBrush(pen.Tone(black));
     for (double x = -1.1; x < 1.6; x += 0.16)
-        pen.p.drawPolygon(QPolygonF({QPointF(x, 2.1), QPointF(x + 0.07, 2.1), QPointF(x + 0.04 + (x > 0.8 ? 0.1 : 0), 0.8), QPointF(x - 0.03, 0.8)}));
+        pen.p.drawPolygon(
+            QPolygonF({QPointF(x, 2.1), QPointF(x + 0.07, 2.1),
+                       QPointF(x + 0.04 + (x > 0.8 ? 0.1 : 0), 0.8), QPointF(x - 0.03, 0.8)}));
     for (double y = 0.1; y < 0.8; y += 0.12) pen.p.drawRect(QRectF(-1.2, y, 3, 0.05));
     pen.p.restore();
     pen.Limb(QPointF(-1.0, 1.35), QPointF(-1.15, 0.8), 0.05, black);
@@ -115,9 +120,11 @@ void PaintElephant(Pen& pen, SceneRandom& random) {
     body.lineTo(2.2, 0.3);
     body.cubicTo(2.0, 0.8, 1.8, 1.3, 1.5, 1.4);
     body.cubicTo(0.4, 1.1, -1.2, 1.0, -1.8, 1.2);
-    const QPainterPath legs = Legs({-1.4, -0.9, 0.6, 1.1}, stride, [](QPainterPath& path, double x, double foot) {
-        path.addRoundedRect(QRectF(std::min(x, foot) - 0.28, 0.0, 0.56 + std::abs(foot - x), 1.5), 0.15, 0.15);
-    });
+    const QPainterPath legs =
+        Legs({-1.4, -0.9, 0.6, 1.1}, stride, [](QPainterPath& path, double x, double foot) {
+            path.addRoundedRect(
+                QRectF(std::min(x, foot) - 0.28, 0.0, 0.56 + std::abs(foot - x), 1.5), 0.15, 0.15);
+        });
     pen.Body(body.united(legs), grey);
     // The great ear and a small tusk.
     QPainterPath ear;
@@ -141,7 +148,8 @@ void PaintPenguin(Pen& pen, SceneRandom& random) {
     pen.p.setBrush(pen.Tone(Lit(pen.scene.mood, QColor(240, 238, 230))));
     pen.p.drawEllipse(QPointF(lean + 0.06, 0.32), 0.13, 0.27);
     pen.p.setBrush(pen.Tone(QColor(240, 150, 40)));
-    pen.p.drawPolygon(QPolygonF({QPointF(lean * 1.6 + 0.1, 0.74), QPointF(lean * 1.6 + 0.24, 0.7), QPointF(lean * 1.6 + 0.1, 0.68)}));
+    pen.p.drawPolygon(QPolygonF({QPointF(lean * 1.6 + 0.1, 0.74), QPointF(lean * 1.6 + 0.24, 0.7),
+                                 QPointF(lean * 1.6 + 0.1, 0.68)}));
     pen.p.drawRect(QRectF(lean - 0.1, 0.0, 0.2, 0.04));
 }
 
@@ -173,22 +181,37 @@ void PaintAnimal(SceneContext& scene, SceneRandom& random, Species species, QPoi
                  double scale, bool facingRight, double depth) {
     QPainter& p = scene.painter;
     // A soft shadow under the animal first.
-    const double reach = species == Species::Elephant ? 2.2 : species == Species::Giraffe ? 1.5 : 0.8;
+    const double reach = species == Species::Elephant  ? 2.2
+                         : species == Species::Giraffe ? 1.5
+                                                       : 0.8;
     if (scene.mood.contrast > 0.5) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 50));
-        p.drawEllipse(foot + QPointF((scene.mood.sunFromLeft ? 1 : -1) * reach * scale * 0.4, 0), reach * scale, reach * scale * 0.15);
+        p.drawEllipse(foot + QPointF((scene.mood.sunFromLeft ? 1 : -1) * reach * scale * 0.4, 0),
+                      reach * scale, reach * scale * 0.15);
     }
     p.save();
-    p.setTransform(QTransform::fromTranslate(foot.x(), foot.y()).scale(facingRight ? scale : -scale, -scale), true);
+    p.setTransform(
+        QTransform::fromTranslate(foot.x(), foot.y()).scale(facingRight ? scale : -scale, -scale),
+        true);
     p.setPen(Qt::NoPen);
     Pen pen{p, scene, depth};
     switch (species) {
-        case Species::Giraffe: PaintGiraffe(pen, random); break;
-        case Species::Zebra: PaintZebra(pen, random); break;
-        case Species::Elephant: PaintElephant(pen, random); break;
-        case Species::Penguin: PaintPenguin(pen, random); break;
-        case Species::Flamingo: PaintFlamingo(pen, random); break;
+        case Species::Giraffe:
+            PaintGiraffe(pen, random);
+            break;
+        case Species::Zebra:
+            PaintZebra(pen, random);
+            break;
+        case Species::Elephant:
+            PaintElephant(pen, random);
+            break;
+        case Species::Penguin:
+            PaintPenguin(pen, random);
+            break;
+        case Species::Flamingo:
+            PaintFlamingo(pen, random);
+            break;
     }
     p.restore();
 }

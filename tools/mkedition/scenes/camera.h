@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QPointF>
-
 #include <algorithm>
 #include <cmath>
 
@@ -24,7 +23,7 @@ inline Vec3 Normalised(Vec3 a) {
 }
 
 class Camera {
-public:
+  public:
     // The eye stands at (0, eyeHeight, 0) looking level along z, turned by yaw (radians,
     // positive to the right); horizonY is the screen row of eye level.
     Camera(double width, double horizonY, double fieldOfView, double eyeHeight, double yaw)
@@ -73,6 +72,6 @@ public:
     double HorizonY() const { return horizonY_; }
     Vec3 Eye() const { return {0, eyeHeight_, 0}; }
 
-private:
+  private:
     double centreX_, horizonY_, focal_, eyeHeight_, cosYaw_, sinYaw_;
 };

@@ -9,9 +9,8 @@ void PaintColumn(SceneContext& scene, const Camera& camera, double x, double z, 
                  double base, double height, const Material& material);
 // A portico against a facade: a row of columns carrying an entablature and a pediment, its
 // front at z, its back against the wall at z + depth, standing on steps.
-void PaintPortico(SceneContext& scene, const Camera& camera, double centreX, double z,
-                  double width, double depth, double height, int columns,
-                  const Material& material);
+void PaintPortico(SceneContext& scene, const Camera& camera, double centreX, double z, double width,
+                  double depth, double height, int columns, const Material& material);
 // A flight of steps rising away from the viewer to the height top.
 void PaintSteps(SceneContext& scene, const Camera& camera, const Box& footprint, int steps,
                 const Material& material);

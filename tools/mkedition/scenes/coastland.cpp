@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 
 #include "tools/mkedition/scenes/scenecolour.h"
@@ -13,9 +12,12 @@
 
 Material RockMaterial(Rock rock) {
     switch (rock) {
-        case Rock::Chalk: return {QColor(232, 228, 214), Masonry::Smooth};
-        case Rock::Sandstone: return {QColor(200, 134, 96), Masonry::Smooth};
-        case Rock::Granite: return {QColor(128, 122, 114), Masonry::Smooth};
+        case Rock::Chalk:
+            return {QColor(232, 228, 214), Masonry::Smooth};
+        case Rock::Sandstone:
+            return {QColor(200, 134, 96), Masonry::Smooth};
+        case Rock::Granite:
+            return {QColor(128, 122, 114), Masonry::Smooth};
     }
     return {};
 }
@@ -24,8 +26,8 @@ namespace {
 
 // Streaks, strata and cracks on a cliff face, clipped to it: chalk streaked white and grey,
 // sandstone in bands, granite in blocks.
-void PaintCliffTexture(QPainter& p, SceneRandom& random, const QRectF& box, const QColor& face, Rock rock,
-                       double seaY) {
+void PaintCliffTexture(QPainter& p, SceneRandom& random, const QRectF& box, const QColor& face,
+                       Rock rock, double seaY) {
     const double height = std::max(1.0, seaY - box.top());
     const int streaks = static_cast<int>(box.width() / (rock == Rock::Chalk ? 10 : 25)) + 2;
     for (int i = 0; i < streaks; ++i) {
@@ -53,7 +55,8 @@ void PaintCliffTexture(QPainter& p, SceneRandom& random, const QRectF& box, cons
             p.setPen(Qt::NoPen);
             for (double y = box.top(); y < seaY;) {
                 const double bed = height * random.Range(0.04, 0.12);
-                p.setBrush(WithAlpha(random.Chance(0.5) ? Scaled(face, 1.12) : Scaled(face, 0.84), 90));
+                p.setBrush(
+                    WithAlpha(random.Chance(0.5) ? Scaled(face, 1.12) : Scaled(face, 0.84), 90));
                 p.drawRect(QRectF(box.left(), y, box.width(), bed));
                 y += bed;
             }
@@ -61,9 +64,11 @@ void PaintCliffTexture(QPainter& p, SceneRandom& random, const QRectF& box, cons
         case Rock::Granite:
             // Joints cut the rock into great blocks.
             for (int i = 0; i < static_cast<int>(box.width() * height / 600) + 6; ++i) {
-                const QPointF a(random.Range(box.left(), box.right()), random.Range(box.top(), seaY));
+                const QPointF a(random.Range(box.left(), box.right()),
+                                random.Range(box.top(), seaY));
                 const double length = random.Range(4, 20);
-                const double angle = random.Chance(0.6) ? 1.57 + random.Jitter(0.2) : random.Jitter(0.4);
+                const double angle =
+                    random.Chance(0.6) ? 1.57 + random.Jitter(0.2) : random.Jitter(0.4);
                 p.setPen(QPen(WithAlpha(Scaled(face, 0.45), 120), 1.0));
                 p.drawLine(a, a + QPointF(std::cos(angle) * length, std::sin(angle) * length));
             }
@@ -78,22 +83,25 @@ void PaintCliffTexture(QPainter& p, SceneRandom& random, const QRectF& box, cons
 
 // The face is not a wall: buttresses and bays of rock catch the light or fall into shade,
 // and the end of the headland turns away from the viewer.
-void PaintFacets(QPainter& p, SceneRandom& random, const QRectF& box, double tipX, double side, const QColor& face,
-                 double scale) {
+void PaintFacets(QPainter& p, SceneRandom& random, const QRectF& box, double tipX, double side,
+                 const QColor& face, double scale) {
     p.setPen(Qt::NoPen);
     for (double x = box.left(); x < box.right();) {
         const double width = std::max(4.0, scale * random.Range(6, 20));
         const double lean = random.Jitter(width * 0.4);
-        p.setBrush(WithAlpha(random.Chance(0.5) ? Scaled(face, 1.12) : Scaled(face, 0.82), random.Int(40, 90)));
-        p.drawPolygon(QPolygonF({QPointF(x, box.top()), QPointF(x + width, box.top()),
-                                 QPointF(x + width + lean, box.bottom()), QPointF(x + lean, box.bottom())}));
+        p.setBrush(WithAlpha(random.Chance(0.5) ? Scaled(face, 1.12) : Scaled(face, 0.82),
+                             random.Int(40, 90)));
+        p.drawPolygon(
+            QPolygonF({QPointF(x, box.top()), QPointF(x + width, box.top()),
+                       QPointF(x + width + lean, box.bottom()), QPointF(x + lean, box.bottom())}));
         x += width;
     }
     const double turn = std::max(6.0, box.width() * 0.08);
     QLinearGradient away(tipX + side * turn, 0, tipX, 0);
     away.setColorAt(0, WithAlpha(Scaled(face, 0.6), 0));
     away.setColorAt(1, WithAlpha(Scaled(face, 0.6), 120));
-    p.fillRect(QRectF(std::min(tipX, tipX + side * turn) - turn, box.top(), turn * 3, box.height()), away);
+    p.fillRect(QRectF(std::min(tipX, tipX + side * turn) - turn, box.top(), turn * 3, box.height()),
+               away);
 }
 
 }  // namespace
@@ -128,7 +136,8 @@ HeadlandShape PaintHeadland(SceneContext& scene, const Camera& camera, const Hea
     // The face falls from the tip onto a skirt of fallen rock that spreads into the sea.
     for (int i = 1; i <= 8; ++i) {
         const double t = double(i) / 8;
-        land << QPointF(tipX - side * (t * t * 0.3 + random.Range(0.0, 0.05)) * drop, shape.tip.y() + drop * t);
+        land << QPointF(tipX - side * (t * t * 0.3 + random.Range(0.0, 0.05)) * drop,
+                        shape.tip.y() + drop * t);
     }
     land << QPointF(edgeX, seaY);
     QPainterPath landPath;
@@ -136,7 +145,8 @@ HeadlandShape PaintHeadland(SceneContext& scene, const Camera& camera, const Hea
     landPath.closeSubpath();
 
     const Material rock = RockMaterial(headland.rock);
-    const QColor face = Distant(scene.mood, LightFace(scene, rock.colour, {-side * 0.5, 0, -1}), depth);
+    const QColor face =
+        Distant(scene.mood, LightFace(scene, rock.colour, {-side * 0.5, 0, -1}), depth);
     QLinearGradient fill(0, topY, 0, seaY);
     fill.setColorAt(0, face);
     fill.setColorAt(1, Scaled(face, 0.82));
@@ -150,7 +160,8 @@ HeadlandShape PaintHeadland(SceneContext& scene, const Camera& camera, const Hea
     // The turf overhangs the edge as a thick green lip.
     const double lip = std::max(1.5, scale * random.Range(1.5, 3.0));
     QPolygonF underside;
-    for (auto it = shape.top.rbegin(); it != shape.top.rend(); ++it) underside << *it + QPointF(0, lip);
+    for (auto it = shape.top.rbegin(); it != shape.top.rend(); ++it)
+        underside << *it + QPointF(0, lip);
     QPolygonF turfShape = shape.top;
     turfShape << underside;
     const QColor grass = Distant(scene.mood, scene.mood.grass, depth);
@@ -182,7 +193,8 @@ HeadlandShape PaintHeadland(SceneContext& scene, const Camera& camera, const Hea
         PaintCliffTexture(p, random, stack.boundingRect(), face, headland.rock, seaY);
         p.restore();
         p.setBrush(grass);
-        p.drawEllipse(QPointF(sx + sw * 0.02, seaY - sh * 0.97), sw * 0.3, std::max(1.0, lip * 0.6));
+        p.drawEllipse(QPointF(sx + sw * 0.02, seaY - sh * 0.97), sw * 0.3,
+                      std::max(1.0, lip * 0.6));
     }
 
     // Surf breaking at the foot.
@@ -207,8 +219,9 @@ void PaintGulls(SceneContext& scene, double horizonY) {
         gull.quadTo(c + QPointF(-span * 0.4, -lift * 1.6), c);
         gull.quadTo(c + QPointF(span * 0.4, -lift * 1.6), c + QPointF(span, -lift));
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(scene.mood.time == DayTime::Evening ? QColor(50, 40, 50) : QColor(250, 250, 250), 1.4 * scene.u,
-                      Qt::SolidLine, Qt::RoundCap));
+        p.setPen(
+            QPen(scene.mood.time == DayTime::Evening ? QColor(50, 40, 50) : QColor(250, 250, 250),
+                 1.4 * scene.u, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(gull);
     }
 }

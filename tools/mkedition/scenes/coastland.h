@@ -17,7 +17,7 @@ struct Headland {
     double tip = 0.4;       // how far across the picture it reaches from its side, 0..1
     bool landOnLeft = true;
     Rock rock = Rock::Chalk;
-    bool stack = false;     // a pillar of rock standing off the tip
+    bool stack = false;  // a pillar of rock standing off the tip
 };
 
 struct HeadlandShape {

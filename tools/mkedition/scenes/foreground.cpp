@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-
 #include <cmath>
 
 #include "tools/mkedition/scenes/scenecolour.h"
@@ -53,7 +52,8 @@ void PaintStoneWall(SceneContext& scene, const Camera& camera, double x0, double
     PaintBox(scene, camera, Box{x0, z, x1 - x0, 0.6, height, 0}, stone);
     // Coping stones set on edge.
     QPainter& p = scene.painter;
-    const QColor cope = Distant(scene.mood, Shaded(scene.mood, stone.colour), DistanceDepth(scene.mood, z));
+    const QColor cope =
+        Distant(scene.mood, Shaded(scene.mood, stone.colour), DistanceDepth(scene.mood, z));
     p.setPen(QPen(cope, std::max(0.6, camera.Scale(x0, z) * 0.08)));
     for (double x = x0; x < x1; x += 0.3)
         p.drawLine(camera.Project(x, height, z), camera.Project(x + 0.08, height + 0.25, z));
@@ -81,24 +81,28 @@ void PaintFlagstones(SceneContext& scene, const Camera& camera, double z0, doubl
     fill.setColorAt(1, Lit(scene.mood, stone));
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
-    p.drawPolygon(QPolygonF({camera.Project(camera.LeftAt(z0), 0, z0), camera.Project(camera.RightAt(z0), 0, z0),
-                             camera.Project(camera.RightAt(z1), 0, z1), camera.Project(camera.LeftAt(z1), 0, z1)}));
+    p.drawPolygon(QPolygonF(
+        {camera.Project(camera.LeftAt(z0), 0, z0), camera.Project(camera.RightAt(z0), 0, z0),
+         camera.Project(camera.RightAt(z1), 0, z1), camera.Project(camera.LeftAt(z1), 0, z1)}));
     // Joints across and along; each flag a shade different.
     SceneRandom random = scene.random.Fork(0xf1a9);
     for (double z = z0; z < z1; z += size) {
         const double left = camera.LeftAt(z), right = camera.RightAt(z);
         for (double x = std::floor(left / size) * size; x < right; x += size) {
             if (!random.Chance(0.3)) continue;
-            p.setBrush(WithAlpha(random.Chance(0.5) ? Scaled(stone, 1.1) : Scaled(stone, 0.88), 60));
-            p.drawPolygon(QPolygonF({camera.Project(x, 0, z), camera.Project(x + size, 0, z), camera.Project(x + size, 0, z + size),
-                                     camera.Project(x, 0, z + size)}));
+            p.setBrush(
+                WithAlpha(random.Chance(0.5) ? Scaled(stone, 1.1) : Scaled(stone, 0.88), 60));
+            p.drawPolygon(
+                QPolygonF({camera.Project(x, 0, z), camera.Project(x + size, 0, z),
+                           camera.Project(x + size, 0, z + size), camera.Project(x, 0, z + size)}));
         }
         p.setPen(QPen(WithAlpha(Scaled(stone, 0.6), 90), std::max(0.4, camera.Scale(0, z) * 0.03)));
         p.drawLine(camera.Project(left, 0, z), camera.Project(right, 0, z));
         p.setPen(Qt::NoPen);
     }
     // Joints running away: each from where it enters the view to the far side.
-    for (double x = std::floor(camera.LeftAt(z1) / size) * size; x < camera.RightAt(z1); x += size) {
+    for (double x = std::floor(camera.LeftAt(z1) / size) * size; x < camera.RightAt(z1);
+         x += size) {
         double near = z0;
         while (near < z1 && (x < camera.LeftAt(near) || x > camera.RightAt(near))) near += size;
         p.setPen(QPen(WithAlpha(Scaled(stone, 0.6), 70), 0.8));
@@ -118,11 +122,13 @@ void PaintLampPost(SceneContext& scene, const Camera& camera, Vec3 foot) {
     p.setPen(Qt::NoPen);
     p.setBrush(post);
     p.drawRect(QRectF(top.x() - scale * 0.25, top.y() - scale * 0.6, scale * 0.5, scale * 0.6));
-    p.setBrush(scene.mood.windowsLit ? QColor(255, 220, 150) : Mix(scene.mood.skyHorizon, iron, 0.5));
+    p.setBrush(scene.mood.windowsLit ? QColor(255, 220, 150)
+                                     : Mix(scene.mood.skyHorizon, iron, 0.5));
     p.drawRect(QRectF(top.x() - scale * 0.17, top.y() - scale * 0.5, scale * 0.34, scale * 0.4));
     p.setBrush(post);
     p.drawPolygon(QPolygonF({QPointF(top.x() - scale * 0.32, top.y() - scale * 0.6),
-                             QPointF(top.x() + scale * 0.32, top.y() - scale * 0.6), QPointF(top.x(), top.y() - scale * 0.9)}));
+                             QPointF(top.x() + scale * 0.32, top.y() - scale * 0.6),
+                             QPointF(top.x(), top.y() - scale * 0.9)}));
     if (scene.mood.windowsLit) {
         QRadialGradient glow(top + QPointF(0, -scale * 0.3), scale * 1.5);
         glow.setColorAt(0, QColor(255, 220, 150, 120));
@@ -144,7 +150,7 @@ void PaintFlowers(SceneContext& scene, double topY, double bottomY, int count) {
         const double f = random.Unit();
         const double y = Lerp(topY, bottomY, f * f);
         const double r = (0.6 + 2.6 * f * f) * scene.u;
-        const QColor c = scene.mood.season == Season::Spring ? random.Pick(spring)
+        const QColor c = scene.mood.season == Season::Spring   ? random.Pick(spring)
                          : scene.mood.season == Season::Summer ? random.Pick(summer)
                                                                : random.Pick(autumn);
         p.setBrush(Lit(scene.mood, c));

@@ -1,9 +1,9 @@
 // Things near the viewer that lead the eye in: paths, walls, fences, flowers in the grass.
 #pragma once
 
-#include "tools/mkedition/scenes/camera.h"
-
 #include <QColor>
+
+#include "tools/mkedition/scenes/camera.h"
 
 class SceneRandom;
 struct SceneContext;

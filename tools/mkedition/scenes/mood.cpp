@@ -13,10 +13,14 @@ struct SkyLight {
 
 // The sky and its light on a clear day, by the time: morning, midday, afternoon, evening.
 const SkyLight kClearSkies[] = {
-    {QColor(86, 134, 204), QColor(238, 222, 196), QColor(255, 236, 190), QColor(255, 244, 222), QColor(128, 140, 178)},
-    {QColor(52, 108, 190), QColor(190, 214, 236), QColor(255, 250, 232), QColor(255, 250, 240), QColor(126, 138, 170)},
-    {QColor(62, 112, 186), QColor(222, 224, 214), QColor(255, 238, 200), QColor(255, 240, 214), QColor(122, 130, 168)},
-    {QColor(58, 72, 128), QColor(246, 170, 96), QColor(255, 196, 120), QColor(255, 206, 150), QColor(110, 100, 150)},
+    {QColor(86, 134, 204), QColor(238, 222, 196), QColor(255, 236, 190), QColor(255, 244, 222),
+     QColor(128, 140, 178)},
+    {QColor(52, 108, 190), QColor(190, 214, 236), QColor(255, 250, 232), QColor(255, 250, 240),
+     QColor(126, 138, 170)},
+    {QColor(62, 112, 186), QColor(222, 224, 214), QColor(255, 238, 200), QColor(255, 240, 214),
+     QColor(122, 130, 168)},
+    {QColor(58, 72, 128), QColor(246, 170, 96), QColor(255, 196, 120), QColor(255, 206, 150),
+     QColor(110, 100, 150)},
 };
 
 // Overcast, rain and mist: a grey sky, soft light and thicker air.
@@ -26,12 +30,18 @@ struct GreyWeather {
 };
 
 const GreyWeather kGreyWeathers[] = {
-    {{QColor(136, 146, 160), QColor(204, 206, 208), QColor(220, 220, 220), QColor(236, 236, 236), QColor(172, 176, 186)},
-     0.35, 0.62},
-    {{QColor(84, 94, 108), QColor(160, 166, 174), QColor(180, 184, 190), QColor(210, 212, 216), QColor(150, 156, 168)},
-     0.25, 0.7},
-    {{QColor(196, 202, 208), QColor(228, 228, 224), QColor(246, 240, 224), QColor(240, 238, 232), QColor(186, 190, 198)},
-     0.3, 0.75},
+    {{QColor(136, 146, 160), QColor(204, 206, 208), QColor(220, 220, 220), QColor(236, 236, 236),
+      QColor(172, 176, 186)},
+     0.35,
+     0.62},
+    {{QColor(84, 94, 108), QColor(160, 166, 174), QColor(180, 184, 190), QColor(210, 212, 216),
+      QColor(150, 156, 168)},
+     0.25,
+     0.7},
+    {{QColor(196, 202, 208), QColor(228, 228, 224), QColor(246, 240, 224), QColor(240, 238, 232),
+      QColor(186, 190, 198)},
+     0.3,
+     0.75},
 };
 
 struct SeasonColours {
@@ -66,9 +76,8 @@ void ChooseSeasonColours(Mood& mood, SceneRandom& random) {
 
 Mood ChooseMood(SceneRandom& random) {
     Mood mood;
-    static constexpr DayTime kTimes[] = {DayTime::Morning, DayTime::Midday, DayTime::Midday,
-                                         DayTime::Afternoon, DayTime::Afternoon,
-                                         DayTime::Evening};
+    static constexpr DayTime kTimes[] = {DayTime::Morning,   DayTime::Midday,    DayTime::Midday,
+                                         DayTime::Afternoon, DayTime::Afternoon, DayTime::Evening};
     static constexpr Weather kWeathers[] = {Weather::Clear, Weather::Fair,     Weather::Fair,
                                             Weather::Fair,  Weather::Overcast, Weather::Rain,
                                             Weather::Mist,  Weather::Clear};
@@ -82,7 +91,7 @@ Mood ChooseMood(SceneRandom& random) {
         mood.weather = Weather::Fair;
     mood.sunFromLeft = random.Chance(0.5);
     mood.sunX = mood.sunFromLeft ? random.Range(0.08, 0.34) : random.Range(0.66, 0.92);
-    mood.sunY = mood.time == DayTime::Evening   ? random.Range(0.26, 0.36)
+    mood.sunY = mood.time == DayTime::Evening  ? random.Range(0.26, 0.36)
                 : mood.time == DayTime::Midday ? random.Range(0.04, 0.12)
                                                : random.Range(0.1, 0.22);
 
@@ -93,7 +102,8 @@ Mood ChooseMood(SceneRandom& random) {
                       (mood.weather == Weather::Fair && random.Chance(0.5)) ||
                       mood.time == DayTime::Evening;
     if (mood.weather != Weather::Clear && mood.weather != Weather::Fair) {
-        const GreyWeather& grey = kGreyWeathers[static_cast<int>(mood.weather) - static_cast<int>(Weather::Overcast)];
+        const GreyWeather& grey =
+            kGreyWeathers[static_cast<int>(mood.weather) - static_cast<int>(Weather::Overcast)];
         sky = grey.sky;
         mood.contrast = grey.contrast;
         mood.hazeStrength = grey.haze;
@@ -146,6 +156,8 @@ QColor Foliage(const Mood& mood, int tone, double depth) {
 }
 
 double DistanceDepth(const Mood& mood, double metres) {
-    const double reach = mood.weather == Weather::Mist ? 450 : mood.weather == Weather::Rain ? 800 : 1400;
+    const double reach = mood.weather == Weather::Mist   ? 450
+                         : mood.weather == Weather::Rain ? 800
+                                                         : 1400;
     return 1.0 - std::exp(-metres / reach);
 }

@@ -27,7 +27,7 @@ struct Mood {
     QColor light, shade;  // filters for faces towards and away from the sun
     QColor haze;          // what distance fades towards
     QColor grass, grassDark, earth;
-    QColor foliage[3];    // tree crowns, dark to light
+    QColor foliage[3];  // tree crowns, dark to light
     bool bareTrees = false;
     QColor water;
 };

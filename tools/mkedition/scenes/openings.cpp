@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-
 #include <cmath>
 
 #include "tools/mkedition/scenes/scenecolour.h"
@@ -84,7 +83,8 @@ void PaintWindow(QPainter& p, const QRectF& r, Arch arch, const OpeningLook& loo
     if (panesAcross > 1 || panesUp > 1) {
         p.save();
         p.setClipPath(glass);
-        p.setPen(QPen(lit ? Scaled(look.frame, 0.6) : look.frame, std::min(r.width(), r.height()) * 0.06));
+        p.setPen(QPen(lit ? Scaled(look.frame, 0.6) : look.frame,
+                      std::min(r.width(), r.height()) * 0.06));
         for (int i = 1; i < panesAcross; ++i) {
             const double x = r.left() + r.width() * i / panesAcross;
             p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
@@ -98,11 +98,13 @@ void PaintWindow(QPainter& p, const QRectF& r, Arch arch, const OpeningLook& loo
     // The sill throws a line of light.
     p.setPen(Qt::NoPen);
     p.setBrush(Scaled(look.dressing, 1.1));
-    p.drawRect(QRectF(r.left() - edge * 1.5, r.top() - edge * 1.2, r.width() + edge * 3, edge * 1.2));
+    p.drawRect(
+        QRectF(r.left() - edge * 1.5, r.top() - edge * 1.2, r.width() + edge * 3, edge * 1.2));
 }
 
 void PaintWindowRow(QPainter& p, double x0, double x1, double y, int count, double width,
-                    double height, Arch arch, const OpeningLook& look, int panesAcross, int panesUp) {
+                    double height, Arch arch, const OpeningLook& look, int panesAcross,
+                    int panesUp) {
     const double bay = (x1 - x0) / count;
     for (int i = 0; i < count; ++i) {
         // A fixed scatter of lit rooms, the same for the same wall every time.
@@ -120,5 +122,6 @@ void PaintDoorway(QPainter& p, const QRectF& r, Arch arch, const QColor& door,
     p.fillPath(OpeningPath(r.adjusted(-edge, 0, edge, edge), arch), dressing);
     p.fillPath(OpeningPath(r, arch), door);
     p.setPen(QPen(Scaled(door, 0.7), r.width() * 0.03));
-    p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom() - r.width() * 0.2));
+    p.drawLine(QPointF(r.center().x(), r.top()),
+               QPointF(r.center().x(), r.bottom() - r.width() * 0.2));
 }

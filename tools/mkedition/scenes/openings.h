@@ -14,9 +14,9 @@ enum class Arch { Flat, Round, Pointed };
 struct OpeningLook {
     QColor glassTop, glassBottom;  // the sky's reflection fading into the dark inside
     QColor frame;
-    QColor dressing;               // the stone round the opening
-    QColor lamp;                   // the glow of a lit room
-    double litShare = 0;           // how many windows have lamps lit
+    QColor dressing;      // the stone round the opening
+    QColor lamp;          // the glow of a lit room
+    double litShare = 0;  // how many windows have lamps lit
 };
 
 OpeningLook WindowLook(const SceneContext& scene, const QColor& dressing);
@@ -28,6 +28,7 @@ void PaintWindow(QPainter& p, const QRectF& r, Arch arch, const OpeningLook& loo
                  int panesUp, bool lit);
 // count windows centred in bays between x0 and x1, sill at y; which are lit follows litShare.
 void PaintWindowRow(QPainter& p, double x0, double x1, double y, int count, double width,
-                    double height, Arch arch, const OpeningLook& look, int panesAcross, int panesUp);
+                    double height, Arch arch, const OpeningLook& look, int panesAcross,
+                    int panesUp);
 void PaintDoorway(QPainter& p, const QRectF& r, Arch arch, const QColor& door,
                   const QColor& dressing);

@@ -1,7 +1,6 @@
 #include "tools/mkedition/scenes/ruins.h"
 
 #include <QPainter>
-
 #include <vector>
 
 #include "tools/mkedition/scenes/scenecolour.h"
@@ -23,7 +22,8 @@ std::vector<Vec3> BrokenTop(SceneRandom& random, Vec3 leftFoot, Vec3 rightFoot, 
     for (int i = steps - 1; i > 0; --i) {
         const double t = double(i) / steps;
         const double drop = damage * height * random.Unit() * random.Unit() * 1.4;
-        const double y = std::max(height * 0.2, std::min(height, Lerp(leftHeight, rightHeight, t)) - drop);
+        const double y =
+            std::max(height * 0.2, std::min(height, Lerp(leftHeight, rightHeight, t)) - drop);
         const Vec3 foot = leftFoot + along * t;
         top.push_back(foot + Vec3{0, previous, 0});
         top.push_back(foot + Vec3{0, y, 0});
@@ -44,7 +44,8 @@ void PaintRuinedBox(SceneContext& scene, const Camera& camera, const Box& box,
     double corner[4];  // front-left, front-right, back-right, back-left
     for (double& c : corner) c = box.height * (1.0 - damage * random.Range(0.0, 0.6));
     const Vec3 fl{x0, y, z0}, fr{x1, y, z0}, br{x1, y, z1}, bl{x0, y, z1};
-    const QColor leaf = Distant(scene.mood, scene.mood.snow ? QColor(50, 64, 44) : QColor(46, 74, 36), 0.0);
+    const QColor leaf =
+        Distant(scene.mood, scene.mood.snow ? QColor(50, 64, 44) : QColor(46, 74, 36), 0.0);
     auto withIvy = [&](const FaceDetail& detail) -> FaceDetail {
         SceneRandom ivy = random.Fork(1);
         return [detail, ivy, leaf](QPainter& p, double w, double h) mutable {
@@ -63,7 +64,8 @@ void PaintRuinedBox(SceneContext& scene, const Camera& camera, const Box& box,
                           {fr, br, corner[1], corner[2], faces.right}};
     for (const Side& side : sides) {
         std::vector<Vec3> outline{side.left, side.right};
-        for (const Vec3& v : BrokenTop(random, side.left, side.right, side.leftHeight, side.rightHeight, box.height, damage))
+        for (const Vec3& v : BrokenTop(random, side.left, side.right, side.leftHeight,
+                                       side.rightHeight, box.height, damage))
             outline.push_back(v);
         PaintPlane(scene, camera, outline, material, withIvy(side.detail));
     }

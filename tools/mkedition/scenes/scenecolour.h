@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QColor>
-
 #include <algorithm>
 
 inline int ClampChannel(double v) { return std::clamp(static_cast<int>(v + 0.5), 0, 255); }

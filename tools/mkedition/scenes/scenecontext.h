@@ -17,7 +17,7 @@ struct SceneContext {
     Mood mood;
     SceneRandom random;
     int year;
-    bool coastal;  // the sea may stand in for hills behind the subject
+    bool coastal;         // the sea may stand in for hills behind the subject
     double horizonY = 0;  // eye level on the canvas, set by the subject's painter
 
     bool Portrait() const { return h > w; }

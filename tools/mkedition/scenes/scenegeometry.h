@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QPointF>
-
 #include <algorithm>
 #include <vector>
 

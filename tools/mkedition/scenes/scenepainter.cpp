@@ -1,7 +1,6 @@
 #include "tools/mkedition/scenes/scenepainter.h"
 
 #include <QPainter>
-
 #include <cmath>
 
 #include "tools/mkedition/scenes/scenecontext.h"
@@ -27,25 +26,44 @@ using SubjectPainter = void (*)(SceneContext&);
 
 SubjectPainter PainterFor(SceneSubject subject) {
     switch (subject) {
-        case SceneSubject::Cliffs: return PaintCliffs;
-        case SceneSubject::Harbour: return PaintHarbour;
-        case SceneSubject::Lighthouse: return PaintLighthouse;
-        case SceneSubject::Castle: return PaintCastle;
-        case SceneSubject::Church: return PaintChurch;
-        case SceneSubject::Garden: return PaintGarden;
-        case SceneSubject::Maze: return PaintMaze;
-        case SceneSubject::Industry: return PaintIndustry;
-        case SceneSubject::Market: return PaintMarket;
-        case SceneSubject::Railway: return PaintRailway;
-        case SceneSubject::University: return PaintUniversity;
-        case SceneSubject::Theatre: return PaintTheatre;
-        case SceneSubject::Zoo: return PaintZoo;
-        case SceneSubject::Monument: return PaintMonument;
-        case SceneSubject::StandingStones: return PaintStandingStones;
-        case SceneSubject::StatelyHome: return PaintStatelyHome;
-        case SceneSubject::Landscape: return PaintLandscape;
-        case SceneSubject::TownStreet: return PaintTownStreet;
-        case SceneSubject::RiverBridge: return PaintRiverBridge;
+        case SceneSubject::Cliffs:
+            return PaintCliffs;
+        case SceneSubject::Harbour:
+            return PaintHarbour;
+        case SceneSubject::Lighthouse:
+            return PaintLighthouse;
+        case SceneSubject::Castle:
+            return PaintCastle;
+        case SceneSubject::Church:
+            return PaintChurch;
+        case SceneSubject::Garden:
+            return PaintGarden;
+        case SceneSubject::Maze:
+            return PaintMaze;
+        case SceneSubject::Industry:
+            return PaintIndustry;
+        case SceneSubject::Market:
+            return PaintMarket;
+        case SceneSubject::Railway:
+            return PaintRailway;
+        case SceneSubject::University:
+            return PaintUniversity;
+        case SceneSubject::Theatre:
+            return PaintTheatre;
+        case SceneSubject::Zoo:
+            return PaintZoo;
+        case SceneSubject::Monument:
+            return PaintMonument;
+        case SceneSubject::StandingStones:
+            return PaintStandingStones;
+        case SceneSubject::StatelyHome:
+            return PaintStatelyHome;
+        case SceneSubject::Landscape:
+            return PaintLandscape;
+        case SceneSubject::TownStreet:
+            return PaintTownStreet;
+        case SceneSubject::RiverBridge:
+            return PaintRiverBridge;
     }
     return PaintLandscape;
 }
@@ -68,7 +86,8 @@ SceneSubject ChooseSubject(const SceneRequest& request) {
     if (HasAnyTopic(request, {"transport", "old-transport"}))
         return coast ? SceneSubject::Harbour : SceneSubject::Railway;
     if (HasTopic(request, "shops")) return SceneSubject::Market;
-    if (HasAnyTopic(request, {"stately-homes", "royal", "hotels"})) return SceneSubject::StatelyHome;
+    if (HasAnyTopic(request, {"stately-homes", "royal", "hotels"}))
+        return SceneSubject::StatelyHome;
     if (HasTopic(request, "mazes")) return SceneSubject::Maze;
     if (HasTopic(request, "gardens")) return SceneSubject::Garden;
     if (HasAnyTopic(request, {"monuments", "famous-sights"}))
@@ -78,9 +97,9 @@ SceneSubject ChooseSubject(const SceneRequest& request) {
                                                        SceneSubject::Lighthouse};
         return kCoastForms[form];
     }
-    if (HasAnyTopic(request, {"historic-towns", "business", "crime", "media", "government",
-                              "museums", "hospitals", "festivals", "great-artists", "artwork",
-                              "record-breakers"}))
+    if (HasAnyTopic(request,
+                    {"historic-towns", "business", "crime", "media", "government", "museums",
+                     "hospitals", "festivals", "great-artists", "artwork", "record-breakers"}))
         return SceneSubject::TownStreet;
     return form == 0 ? SceneSubject::RiverBridge : SceneSubject::Landscape;
 }
@@ -95,8 +114,15 @@ QImage PaintScene(const SceneRequest& request) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         const double w = size.width(), h = size.height();
-        SceneContext scene{image, painter, w, h, std::sqrt(w * h / (768.0 * 512.0)), ChooseMood(random),
-                           random.Fork(1), request.year, HasTopic(request, "coast")};
+        SceneContext scene{image,
+                           painter,
+                           w,
+                           h,
+                           std::sqrt(w * h / (768.0 * 512.0)),
+                           ChooseMood(random),
+                           random.Fork(1),
+                           request.year,
+                           HasTopic(request, "coast")};
         PainterFor(subject)(scene);
         PaintWeather(scene, scene.horizonY);
         painter.end();

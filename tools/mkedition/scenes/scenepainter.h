@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QSize>
-
 #include <cstdint>
 #include <string_view>
 
@@ -12,7 +11,7 @@ struct SceneRequest {
     bool portrait = false;  // 400 x 600 instead of 768 x 512
     uint32_t topicMaskA = 0;
     uint32_t topicMaskB = 0;
-    int year = 1900;        // negative years are BC
+    int year = 1900;  // negative years are BC
     uint32_t seed = 0;
 };
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 class SceneRandom {
-public:
+  public:
     explicit SceneRandom(uint64_t seed) : state_(0), increment_((seed << 1u) | 1u) {
         Next();
         state_ += seed ^ 0x853c49e6748fea9bULL;
@@ -45,7 +45,7 @@ public:
         return Fork(static_cast<uint32_t>(static_cast<int64_t>(position)));
     }
 
-private:
+  private:
     uint64_t state_;
     uint64_t increment_;
 };

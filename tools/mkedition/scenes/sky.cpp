@@ -3,7 +3,6 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
-
 #include <cmath>
 #include <vector>
 
@@ -62,7 +61,8 @@ void PaintCumulus(QPainter& p, SceneRandom& random, const Mood& mood, QPointF ba
         const int count = std::max(1, 6 - 2 * tier + random.Int(0, 2));
         for (int i = 0; i < count; ++i) {
             const double t = (i + 0.5) / count;
-            const double r = height * (0.38 - 0.06 * tier) * random.Range(0.75, 1.15) * (0.7 + 0.3 * std::sin(t * kPi));
+            const double r = height * (0.38 - 0.06 * tier) * random.Range(0.75, 1.15) *
+                             (0.7 + 0.3 * std::sin(t * kPi));
             puffs.push_back({QPointF(base.x() - span / 2 + t * span + random.Jitter(span * 0.06),
                                      base.y() - r * 0.6 - tier * height * 0.32),
                              r});
@@ -103,7 +103,8 @@ void PaintWisps(QPainter& p, SceneRandom& random, const Mood& mood, double w, do
     for (int i = 0; i < count; ++i) {
         const QPointF c(random.Range(0, w), random.Range(horizon * 0.1, horizon * 0.6));
         const double length = random.Range(w * 0.15, w * 0.4);
-        const QColor tint = mood.time == DayTime::Evening ? QColor(255, 190, 150) : QColor(255, 255, 255);
+        const QColor tint =
+            mood.time == DayTime::Evening ? QColor(255, 190, 150) : QColor(255, 255, 255);
         for (int k = 0; k < 4; ++k) {
             p.setBrush(WithAlpha(tint, 40));
             p.drawEllipse(c + QPointF(random.Jitter(length * 0.2), random.Jitter(4)),
@@ -113,8 +114,7 @@ void PaintWisps(QPainter& p, SceneRandom& random, const Mood& mood, double w, do
 }
 
 // A continuous blanket of grey, darker and heavier for rain.
-void PaintCloudCover(QPainter& p, SceneRandom& random, const Mood& mood, double w,
-                     double horizon) {
+void PaintCloudCover(QPainter& p, SceneRandom& random, const Mood& mood, double w, double horizon) {
     const CloudLook look = CloudColours(mood, 0.0);
     const int rows = 7;
     for (int row = 0; row < rows; ++row) {
@@ -195,8 +195,7 @@ void PaintSky(SceneContext& scene, double horizonY) {
     QPainter& p = scene.painter;
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(0, 0, small.width() * kSkyReduction, small.height() * kSkyReduction),
-                small);
+    p.drawImage(QRectF(0, 0, small.width() * kSkyReduction, small.height() * kSkyReduction), small);
     if (mood.sunVisible) {
         const double r = (mood.time == DayTime::Evening ? 16 : 11) * scene.u;
         QRadialGradient disc(sun, r);

@@ -7,4 +7,5 @@
 struct SceneContext;
 
 // size: the width of the first puff in pixels; drift: +1 drifts right, -1 left.
-void PaintSmoke(SceneContext& scene, QPointF source, double size, double drift, const QColor& colour);
+void PaintSmoke(SceneContext& scene, QPointF source, double size, double drift,
+                const QColor& colour);

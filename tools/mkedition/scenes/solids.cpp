@@ -4,7 +4,6 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QTransform>
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -14,7 +13,6 @@
 #include "tools/mkedition/scenes/scenegeometry.h"
 
 namespace {
-
 
 // Lines of coursing and texture in face coordinates; pixelsPerMetre decides how fine a
 // pattern can still be seen.
@@ -43,11 +41,14 @@ void PaintMasonry(QPainter& p, SceneRandom& random, Masonry masonry, const QColo
             p.setPen(Qt::NoPen);
             // Enough tinted blocks to break the flatness, never more than the eye can see.
             const double pixels = width * height * pixelsPerMetre * pixelsPerMetre;
-            const int tints = std::min({120, static_cast<int>(width * height / (course * block * 6)),
-                                        static_cast<int>(pixels / 300)});
+            const int tints =
+                std::min({120, static_cast<int>(width * height / (course * block * 6)),
+                          static_cast<int>(pixels / 300)});
             for (int i = 0; i < tints; ++i) {
-                const double x = random.Range(0, width), y = std::floor(random.Range(0, height) / course) * course;
-                p.setBrush(WithAlpha(random.Chance(0.5) ? Scaled(colour, 1.12) : Scaled(colour, 0.86), 60));
+                const double x = random.Range(0, width),
+                             y = std::floor(random.Range(0, height) / course) * course;
+                p.setBrush(WithAlpha(
+                    random.Chance(0.5) ? Scaled(colour, 1.12) : Scaled(colour, 0.86), 60));
                 p.drawRect(QRectF(x, y, block, course));
             }
             break;
@@ -55,9 +56,11 @@ void PaintMasonry(QPainter& p, SceneRandom& random, Masonry masonry, const QColo
         case Masonry::Rubble: {
             p.setPen(Qt::NoPen);
             const double pixels = width * height * pixelsPerMetre * pixelsPerMetre;
-            const int stones = std::min({300, static_cast<int>(width * height * 1.5), static_cast<int>(pixels / 150)});
+            const int stones = std::min(
+                {300, static_cast<int>(width * height * 1.5), static_cast<int>(pixels / 150)});
             for (int i = 0; i < stones; ++i) {
-                p.setBrush(WithAlpha(random.Chance(0.5) ? Scaled(colour, 1.15) : Scaled(colour, 0.8), 70));
+                p.setBrush(
+                    WithAlpha(random.Chance(0.5) ? Scaled(colour, 1.15) : Scaled(colour, 0.8), 70));
                 p.drawEllipse(QPointF(random.Range(0, width), random.Range(0, height)),
                               random.Range(0.2, 0.45), random.Range(0.12, 0.25));
             }
@@ -113,7 +116,8 @@ void PaintTurned(SceneContext& scene, const Camera& camera, const Round& round, 
         outline.push_back(camera.Project(high));
         const Vec3 normal = Normalised({std::sin(a), slope, -std::cos(a)});
         if (Dot(normal, eye - low) > 0) {
-            const QPointF mid = camera.Project(OnCircle(round, a, Lerp(bottom, top, 0.3), Lerp(round.radius, topRadius, 0.3)));
+            const QPointF mid = camera.Project(
+                OnCircle(round, a, Lerp(bottom, top, 0.3), Lerp(round.radius, topRadius, 0.3)));
             shades.emplace_back(mid.x(), LightFace(scene, material.colour, normal));
         }
     }
@@ -121,11 +125,13 @@ void PaintTurned(SceneContext& scene, const Camera& camera, const Round& round, 
     QPainterPath path;
     path.addPolygon(QPolygonF(QVector<QPointF>(hull.begin(), hull.end())));
     path.closeSubpath();
-    std::sort(shades.begin(), shades.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(shades.begin(), shades.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     const QRectF box = path.boundingRect();
     QLinearGradient fill(box.left(), 0, box.right(), 0);
     for (const auto& [x, colour] : shades)
-        fill.setColorAt(std::clamp((x - box.left()) / std::max(1.0, box.width()), 0.0, 1.0), colour);
+        fill.setColorAt(std::clamp((x - box.left()) / std::max(1.0, box.width()), 0.0, 1.0),
+                        colour);
     QPainter& p = scene.painter;
     p.fillPath(path, fill);
 
@@ -136,7 +142,8 @@ void PaintTurned(SceneContext& scene, const Camera& camera, const Round& round, 
         p.setClipPath(path);
         p.setPen(QPen(WithAlpha(Scaled(material.colour, 0.5), 50), std::max(0.5, scale * 0.03)));
         p.setBrush(Qt::NoBrush);
-        for (double y = bottom + 0.5; y < top; y += material.masonry == Masonry::Slate ? 0.35 : 0.5) {
+        for (double y = bottom + 0.5; y < top;
+             y += material.masonry == Masonry::Slate ? 0.35 : 0.5) {
             const double r = Lerp(round.radius, topRadius, (y - bottom) / (top - bottom));
             QPainterPath ring;
             for (int i = -12; i <= 12; ++i) {
@@ -199,8 +206,10 @@ bool PaintPlane(SceneContext& scene, const Camera& camera, const std::vector<Vec
         return camera.Project(a + xAxis * (fx + left) + yAxis * (fy + low));
     };
     QTransform toScreen;
-    const QPolygonF faceRect({QPointF(0, 0), QPointF(width, 0), QPointF(width, height), QPointF(0, height)});
-    const QPolygonF screenQuad({corner(0, 0), corner(width, 0), corner(width, height), corner(0, height)});
+    const QPolygonF faceRect(
+        {QPointF(0, 0), QPointF(width, 0), QPointF(width, height), QPointF(0, height)});
+    const QPolygonF screenQuad(
+        {corner(0, 0), corner(width, 0), corner(width, height), corner(0, height)});
     if (!QTransform::quadToQuad(faceRect, screenQuad, toScreen)) return false;
 
     QPainter& p = scene.painter;
@@ -214,7 +223,8 @@ bool PaintPlane(SceneContext& scene, const Camera& camera, const std::vector<Vec
     p.fillPath(outline, colour);
     p.setClipPath(outline);
     SceneRandom texture = scene.random.ForkAt(centre.x * 131 + centre.z * 977 + centre.y * 17);
-    PaintMasonry(p, texture, material.masonry, colour, width, height, camera.Scale(centre.x, centre.z));
+    PaintMasonry(p, texture, material.masonry, colour, width, height,
+                 camera.Scale(centre.x, centre.z));
     if (std::abs(normal.y) < 0.5) PaintWeathering(p, width, height);
     if (detail) {
         p.setPen(Qt::NoPen);
@@ -230,11 +240,16 @@ void PaintBox(SceneContext& scene, const Camera& camera, const Box& box, const M
               const BoxFaces& faces) {
     const double x0 = box.x, x1 = box.x + box.width, z0 = box.z, z1 = box.z + box.depth;
     const double y0 = box.base, y1 = box.base + box.height;
-    PaintPlane(scene, camera, {{x0, y0, z0}, {x1, y0, z0}, {x1, y1, z0}, {x0, y1, z0}}, material, faces.front);
-    PaintPlane(scene, camera, {{x1, y0, z1}, {x0, y0, z1}, {x0, y1, z1}, {x1, y1, z1}}, material, faces.back);
-    PaintPlane(scene, camera, {{x0, y0, z1}, {x0, y0, z0}, {x0, y1, z0}, {x0, y1, z1}}, material, faces.left);
-    PaintPlane(scene, camera, {{x1, y0, z0}, {x1, y0, z1}, {x1, y1, z1}, {x1, y1, z0}}, material, faces.right);
-    PaintPlane(scene, camera, {{x0, y1, z0}, {x1, y1, z0}, {x1, y1, z1}, {x0, y1, z1}}, material, faces.top);
+    PaintPlane(scene, camera, {{x0, y0, z0}, {x1, y0, z0}, {x1, y1, z0}, {x0, y1, z0}}, material,
+               faces.front);
+    PaintPlane(scene, camera, {{x1, y0, z1}, {x0, y0, z1}, {x0, y1, z1}, {x1, y1, z1}}, material,
+               faces.back);
+    PaintPlane(scene, camera, {{x0, y0, z1}, {x0, y0, z0}, {x0, y1, z0}, {x0, y1, z1}}, material,
+               faces.left);
+    PaintPlane(scene, camera, {{x1, y0, z0}, {x1, y0, z1}, {x1, y1, z1}, {x1, y1, z0}}, material,
+               faces.right);
+    PaintPlane(scene, camera, {{x0, y1, z0}, {x1, y1, z0}, {x1, y1, z1}, {x0, y1, z1}}, material,
+               faces.top);
     PaintPlane(scene, camera, {{x0, y0, z0}, {x0, y0, z1}, {x1, y0, z1}, {x1, y0, z0}}, material);
 }
 
@@ -245,8 +260,10 @@ void PaintEavesShadow(SceneContext& scene, const Camera& camera, const Box& box,
     const double x0 = box.x, x1 = box.x + box.width, z0 = box.z, z1 = box.z + box.depth;
     const double top = box.base + box.height, low = top - drop;
     const Vec3 eye = camera.Eye();
-    const std::pair<Vec3, Vec3> walls[] = {{{x0, top, z0}, {x1, top, z0}}, {{x1, top, z1}, {x0, top, z1}},
-                                           {{x0, top, z1}, {x0, top, z0}}, {{x1, top, z0}, {x1, top, z1}}};
+    const std::pair<Vec3, Vec3> walls[] = {{{x0, top, z0}, {x1, top, z0}},
+                                           {{x1, top, z1}, {x0, top, z1}},
+                                           {{x0, top, z1}, {x0, top, z0}},
+                                           {{x1, top, z0}, {x1, top, z1}}};
     for (const auto& [a, b] : walls) {
         const Vec3 normal = Cross(Vec3{0, 1, 0}, b - a);
         if (Dot(normal, eye - a) <= 0) continue;
@@ -264,7 +281,8 @@ void PaintEavesShadow(SceneContext& scene, const Camera& camera, const Box& box,
 }  // namespace
 
 void PaintRoof(SceneContext& scene, const Camera& camera, const Box& box, const RoofDesign& roof) {
-    if (roof.overhang > 0.15) PaintEavesShadow(scene, camera, box, std::min(box.height * 0.25, 1.2));
+    if (roof.overhang > 0.15)
+        PaintEavesShadow(scene, camera, box, std::min(box.height * 0.25, 1.2));
     const double o = roof.overhang;
     const Material& material = roof.covering;
     const Material& wall = roof.gable;
@@ -272,20 +290,25 @@ void PaintRoof(SceneContext& scene, const Camera& camera, const Box& box, const 
     const double x0 = box.x, x1 = box.x + box.width, z0 = box.z, z1 = box.z + box.depth;
     const double xm = (x0 + x1) / 2, zm = (z0 + z1) / 2;
     const double y = box.base + box.height, ridge = y + roof.rise;
-    const Vec3 fl{x0 - o, y, z0 - o}, fr{x1 + o, y, z0 - o}, bl{x0 - o, y, z1 + o}, br{x1 + o, y, z1 + o};
+    const Vec3 fl{x0 - o, y, z0 - o}, fr{x1 + o, y, z0 - o}, bl{x0 - o, y, z1 + o},
+        br{x1 + o, y, z1 + o};
     switch (roof.kind) {
         case Roof::Gable: {
             const Vec3 r1{x0 - o, ridge, zm}, r2{x1 + o, ridge, zm};
-            PaintPlane(scene, camera, {{x0, y, z1}, {x0, y, z0}, {x0, ridge, zm}}, wall, gableDetail);
-            PaintPlane(scene, camera, {{x1, y, z0}, {x1, y, z1}, {x1, ridge, zm}}, wall, gableDetail);
+            PaintPlane(scene, camera, {{x0, y, z1}, {x0, y, z0}, {x0, ridge, zm}}, wall,
+                       gableDetail);
+            PaintPlane(scene, camera, {{x1, y, z0}, {x1, y, z1}, {x1, ridge, zm}}, wall,
+                       gableDetail);
             PaintPlane(scene, camera, {fl, fr, r2, r1}, material);
             PaintPlane(scene, camera, {br, bl, r1, r2}, material);
             return;
         }
         case Roof::GableEndOn: {
             const Vec3 r1{xm, ridge, z0 - o}, r2{xm, ridge, z1 + o};
-            PaintPlane(scene, camera, {{x0, y, z0}, {x1, y, z0}, {xm, ridge, z0}}, wall, gableDetail);
-            PaintPlane(scene, camera, {{x1, y, z1}, {x0, y, z1}, {xm, ridge, z1}}, wall, gableDetail);
+            PaintPlane(scene, camera, {{x0, y, z0}, {x1, y, z0}, {xm, ridge, z0}}, wall,
+                       gableDetail);
+            PaintPlane(scene, camera, {{x1, y, z1}, {x0, y, z1}, {xm, ridge, z1}}, wall,
+                       gableDetail);
             PaintPlane(scene, camera, {bl, fl, r1, r2}, material);
             PaintPlane(scene, camera, {fr, br, r2, r1}, material);
             return;
@@ -324,15 +347,20 @@ void PaintBattlements(SceneContext& scene, const Camera& camera, const Box& box,
         for (int i = 0; i < count; ++i) merlons.push_back(place(i * pitch + (pitch - merlon) / 2));
     };
     along(box.width, [&](double s) { return Box{box.x + s, box.z, merlon, thick, merlon, top}; });
-    along(box.width, [&](double s) { return Box{box.x + s, box.z + box.depth - thick, merlon, thick, merlon, top}; });
+    along(box.width, [&](double s) {
+        return Box{box.x + s, box.z + box.depth - thick, merlon, thick, merlon, top};
+    });
     along(box.depth, [&](double s) { return Box{box.x, box.z + s, thick, merlon, merlon, top}; });
-    along(box.depth, [&](double s) { return Box{box.x + box.width - thick, box.z + s, thick, merlon, merlon, top}; });
+    along(box.depth, [&](double s) {
+        return Box{box.x + box.width - thick, box.z + s, thick, merlon, merlon, top};
+    });
     const Vec3 eye = camera.Eye();
     auto distance = [&](const Box& m) {
         const Vec3 c{m.x + m.width / 2, m.base, m.z + m.depth / 2};
         return Dot(c - eye, c - eye);
     };
-    std::sort(merlons.begin(), merlons.end(), [&](const Box& a, const Box& b) { return distance(a) > distance(b); });
+    std::sort(merlons.begin(), merlons.end(),
+              [&](const Box& a, const Box& b) { return distance(a) > distance(b); });
     for (const Box& m : merlons) PaintBox(scene, camera, m, material);
 }
 
@@ -357,16 +385,18 @@ void PaintDome(SceneContext& scene, const Camera& camera, const Round& round, do
     for (int ring = 0; ring <= 8; ++ring) {
         const double lat = kPi / 2 * ring / 8;
         for (int i = 0; i < 32; ++i)
-            outline.push_back(camera.Project(OnCircle(round, 2 * kPi * i / 32, bottom + rise * std::sin(lat),
-                                                      round.radius * std::cos(lat))));
+            outline.push_back(
+                camera.Project(OnCircle(round, 2 * kPi * i / 32, bottom + rise * std::sin(lat),
+                                        round.radius * std::cos(lat))));
     }
     const std::vector<QPointF> hull = ConvexHull(outline);
     QPainterPath path;
     path.addPolygon(QPolygonF(QVector<QPointF>(hull.begin(), hull.end())));
     path.closeSubpath();
     const Vec3 sun = SunDirection(scene.mood);
-    const QPointF bright = camera.Project(Vec3{round.x, bottom, round.z} +
-                                          Vec3{sun.x * round.radius, sun.y * rise, sun.z * round.radius} * 0.8);
+    const QPointF bright =
+        camera.Project(Vec3{round.x, bottom, round.z} +
+                       Vec3{sun.x * round.radius, sun.y * rise, sun.z * round.radius} * 0.8);
     const QRectF box = path.boundingRect();
     QRadialGradient fill(bright, std::max(box.width(), box.height()) * 0.9);
     fill.setColorAt(0.0, LightFace(scene, material.colour, sun));
@@ -399,10 +429,11 @@ void PaintDecal(SceneContext& scene, const Camera& camera, Vec3 bottomLeft, Vec3
     const Vec3 along = bottomRight - bottomLeft;
     const double width = std::sqrt(Dot(along, along));
     const Vec3 up{0, height, 0};
-    const QPolygonF quad({camera.Project(bottomLeft), camera.Project(bottomRight), camera.Project(bottomRight + up),
-                          camera.Project(bottomLeft + up)});
+    const QPolygonF quad({camera.Project(bottomLeft), camera.Project(bottomRight),
+                          camera.Project(bottomRight + up), camera.Project(bottomLeft + up)});
     QTransform toScreen;
-    const QPolygonF flat({QPointF(0, 0), QPointF(width, 0), QPointF(width, height), QPointF(0, height)});
+    const QPolygonF flat(
+        {QPointF(0, 0), QPointF(width, 0), QPointF(width, height), QPointF(0, height)});
     if (width <= 0 || !QTransform::quadToQuad(flat, quad, toScreen)) return;
     QPainter& p = scene.painter;
     p.save();

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QColor>
-
 #include <functional>
 #include <vector>
 
@@ -35,7 +34,7 @@ bool PaintPlane(SceneContext& scene, const Camera& camera, const std::vector<Vec
 struct Box {
     double x = 0, z = 0;  // left front corner on the ground
     double width = 10, depth = 10, height = 10;
-    double base = 0;      // height of its foot above the ground
+    double base = 0;  // height of its foot above the ground
 };
 
 struct BoxFaces {
@@ -46,8 +45,8 @@ void PaintBox(SceneContext& scene, const Camera& camera, const Box& box, const M
               const BoxFaces& faces = {});
 
 enum class Roof {
-    Gable,        // ridge from left to right: the long slope faces the viewer
-    GableEndOn,   // ridge running away: the gable triangle faces the viewer
+    Gable,       // ridge from left to right: the long slope faces the viewer
+    GableEndOn,  // ridge running away: the gable triangle faces the viewer
     Hip,
     Pyramid,
 };

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <vector>
 
@@ -28,7 +27,9 @@ void PaintGroundQuad(SceneContext& scene, const Camera& camera, double x0, doubl
 
 void PaintPaving(SceneContext& scene, const Camera& camera, const StreetPlan& plan) {
     const double half = plan.width / 2, kerb = 2.2;
-    const QColor road = scene.mood.snow ? QColor(214, 218, 226) : plan.cobbles ? QColor(120, 112, 104) : QColor(88, 88, 92);
+    const QColor road = scene.mood.snow ? QColor(214, 218, 226)
+                        : plan.cobbles  ? QColor(120, 112, 104)
+                                        : QColor(88, 88, 92);
     const QColor walk = scene.mood.snow ? QColor(230, 234, 240) : QColor(168, 160, 146);
     const double near = 1.0, far = plan.length + 40;
     PaintGroundQuad(scene, camera, -half - 12, half + 12, near, far, walk);
@@ -42,13 +43,16 @@ void PaintPaving(SceneContext& scene, const Camera& camera, const StreetPlan& pl
     // Rows further off merge: one band stands for several once they are under a pixel or two.
     for (double z = near, row = baseRow; z < far; z += row, row = std::max(baseRow, z * 0.03)) {
         const QPolygonF band({camera.Project(-half + kerb, 0, z), camera.Project(half - kerb, 0, z),
-                              camera.Project(half - kerb, 0, z + row), camera.Project(-half + kerb, 0, z + row)});
-        p.setBrush(WithAlpha(random.Chance(0.5) ? Scaled(road, 1.25) : Scaled(road, 0.7), random.Int(10, 40)));
+                              camera.Project(half - kerb, 0, z + row),
+                              camera.Project(-half + kerb, 0, z + row)});
+        p.setBrush(WithAlpha(random.Chance(0.5) ? Scaled(road, 1.25) : Scaled(road, 0.7),
+                             random.Int(10, 40)));
         p.drawPolygon(band);
         if (z < 12) {
             // Near the feet the single stones show.
             p.setPen(QPen(WithAlpha(Scaled(road, 0.55), 60), camera.Scale(0, z) * 0.02));
-            for (double x = -half + kerb + random.Range(0, row); x < half - kerb; x += row * random.Range(1.2, 1.8))
+            for (double x = -half + kerb + random.Range(0, row); x < half - kerb;
+                 x += row * random.Range(1.2, 1.8))
                 p.drawLine(camera.Project(x, 0, z), camera.Project(x, 0, z + row));
             p.setPen(Qt::NoPen);
         }
@@ -56,13 +60,15 @@ void PaintPaving(SceneContext& scene, const Camera& camera, const StreetPlan& pl
     for (double side : {-1.0, 1.0}) {
         for (double z = near; z < far; z += 1.5) {
             p.setPen(QPen(WithAlpha(Scaled(walk, 0.7), 60), camera.Scale(0, z) * 0.03));
-            p.drawLine(camera.Project(side * (half + 3), 0, z), camera.Project(side * (half - kerb), 0, z));
+            p.drawLine(camera.Project(side * (half + 3), 0, z),
+                       camera.Project(side * (half - kerb), 0, z));
         }
     }
     // Kerb stones catch the light.
     for (double side : {-1.0, 1.0}) {
         p.setPen(QPen(Lit(scene.mood, Scaled(walk, 1.1)), 1.5));
-        p.drawLine(camera.Project(side * (half - kerb), 0.12, near), camera.Project(side * (half - kerb), 0.12, far));
+        p.drawLine(camera.Project(side * (half - kerb), 0.12, near),
+                   camera.Project(side * (half - kerb), 0.12, far));
     }
 }
 
@@ -85,7 +91,8 @@ void PaintStreetShadow(SceneContext& scene, const Camera& camera, const StreetPl
 
 // The tower of a church or town hall where the street ends.
 void PaintClosingTower(SceneContext& scene, const Camera& camera, SceneRandom& random, double z) {
-    const Material stone{random.Chance(0.5) ? QColor(190, 176, 150) : QColor(160, 152, 140), Masonry::Ashlar};
+    const Material stone{random.Chance(0.5) ? QColor(190, 176, 150) : QColor(160, 152, 140),
+                         Masonry::Ashlar};
     const double width = random.Range(7, 10), height = random.Range(24, 34);
     const Box tower{random.Jitter(3) - width / 2, z, width, width, height, 0};
     const OpeningLook look = WindowLook(scene, stone.colour);
@@ -109,10 +116,12 @@ void PaintClosingTower(SceneContext& scene, const Camera& camera, SceneRandom& r
     }
 }
 
-void PaintLampPosts(SceneContext& scene, const Camera& camera, const StreetPlan& plan, double firstZ) {
+void PaintLampPosts(SceneContext& scene, const Camera& camera, const StreetPlan& plan,
+                    double firstZ) {
     for (double z = plan.length; z > 2; z -= 16)
         for (double side : {-1.0, 1.0})
-            PaintLampPost(scene, camera, {side * (plan.width / 2 - 0.5), 0, z + (side > 0 ? 8 : 0) + firstZ});
+            PaintLampPost(scene, camera,
+                          {side * (plan.width / 2 - 0.5), 0, z + (side > 0 ? 8 : 0) + firstZ});
 }
 
 }  // namespace
@@ -143,7 +152,8 @@ void PaintStreet(SceneContext& scene, const Camera& camera, const StreetPlan& pl
             z += frontage;
         }
     }
-    std::sort(houses.begin(), houses.end(), [](const Placed& a, const Placed& b) { return a.house.box.z > b.house.box.z; });
+    std::sort(houses.begin(), houses.end(),
+              [](const Placed& a, const Placed& b) { return a.house.box.z > b.house.box.z; });
     for (const Placed& placed : houses) PaintHouse(scene, camera, placed.house, placed.frontage);
     PaintLampPosts(scene, camera, plan, random.Range(0, 8));
 }

@@ -1,9 +1,8 @@
 #include "tools/mkedition/scenes/terrain.h"
 
 #include <QLinearGradient>
-#include <QRadialGradient>
 #include <QPainter>
-
+#include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -63,7 +62,8 @@ void PaintHillLayer(SceneContext& scene, const Ridge& ridge, double depth, const
 
 void PaintDistantHills(SceneContext& scene, double horizonY, double height, int layers) {
     SceneRandom random = scene.random.Fork(0x4111);
-    const QColor far = scene.mood.snow ? QColor(220, 226, 236) : Mix(scene.mood.grass, QColor(70, 90, 110), 0.5);
+    const QColor far =
+        scene.mood.snow ? QColor(220, 226, 236) : Mix(scene.mood.grass, QColor(70, 90, 110), 0.5);
     for (int i = 0; i < layers; ++i) {
         const double depth = 1.0 - 0.22 * i;
         const Ridge ridge(random, horizonY + 2, height * (1.0 - 0.25 * i) * random.Range(0.6, 1.1),
@@ -76,15 +76,13 @@ namespace {
 
 QColor FieldColour(const Mood& mood, SceneRandom& random) {
     if (mood.snow) return Mix(QColor(236, 240, 246), QColor(210, 216, 228), random.Unit());
-    const QColor crops[] = {mood.grass,
-                            Scaled(mood.grass, 0.85),
-                            Mix(mood.grass, QColor(200, 210, 110), 0.4),
-                            mood.season == Season::Summer || mood.season == Season::Autumn
-                                ? QColor(212, 186, 110)
-                                : QColor(140, 160, 80),
-                            mood.season == Season::Autumn || mood.season == Season::Winter
-                                ? QColor(128, 98, 70)
-                                : Mix(mood.grass, QColor(90, 120, 50), 0.5)};
+    const QColor crops[] = {
+        mood.grass, Scaled(mood.grass, 0.85), Mix(mood.grass, QColor(200, 210, 110), 0.4),
+        mood.season == Season::Summer || mood.season == Season::Autumn ? QColor(212, 186, 110)
+                                                                       : QColor(140, 160, 80),
+        mood.season == Season::Autumn || mood.season == Season::Winter
+            ? QColor(128, 98, 70)
+            : Mix(mood.grass, QColor(90, 120, 50), 0.5)};
     return random.Pick(crops);
 }
 
@@ -104,8 +102,10 @@ void PaintFields(SceneContext& scene, const Ridge& ridge, double bottomY, double
     };
     std::vector<Boundary> rows{{0.0, 0, 0, 0}};
     while (rows.back().f < 1.0) {
-        const double f = std::min(1.0, rows.back().f + random.Range(0.1, 0.22) * (0.45 + rows.back().f));
-        rows.push_back({f, random.Range(0.0, 0.35), random.Range(1.5, 4.0) * 2 * kPi / w, random.Range(0, 6.3)});
+        const double f =
+            std::min(1.0, rows.back().f + random.Range(0.1, 0.22) * (0.45 + rows.back().f));
+        rows.push_back({f, random.Range(0.0, 0.35), random.Range(1.5, 4.0) * 2 * kPi / w,
+                        random.Range(0, 6.3)});
     }
     auto rowY = [&](double x, size_t r) {
         const Boundary& b = rows[r];
@@ -117,21 +117,25 @@ void PaintFields(SceneContext& scene, const Ridge& ridge, double bottomY, double
     };
     // Hedges converge on a point far above the hill, as field edges do in perspective.
     const double vanishX = w * random.Range(0.3, 0.7);
-    const QColor hedge = Distant(scene.mood, scene.mood.snow ? QColor(70, 70, 60) : Scaled(scene.mood.foliage[0], 0.85), depth);
+    const QColor hedge =
+        Distant(scene.mood,
+                scene.mood.snow ? QColor(70, 70, 60) : Scaled(scene.mood.foliage[0], 0.85), depth);
     for (size_t r = 0; r + 1 < rows.size(); ++r) {
         const double f0 = rows[r].f;
         const double rowDepth = depth * (1.0 - 0.5 * f0);
         double x = -random.Range(0, 120) * scene.u;
         while (x < w) {
             const double next = x + random.Range(110, 320) * scene.u * (0.5 + f0);
-            const double lean0 = (x - vanishX) * 0.25 * (rows[r + 1].f - f0), lean1 = (next - vanishX) * 0.25 * (rows[r + 1].f - f0);
+            const double lean0 = (x - vanishX) * 0.25 * (rows[r + 1].f - f0),
+                         lean1 = (next - vanishX) * 0.25 * (rows[r + 1].f - f0);
             QPainterPath cell;
             const double step = 10;
             cell.moveTo(x + lean0, rowY(x + lean0, r + 1));
             for (double cx = x; cx <= next; cx += step) cell.lineTo(cx, rowY(cx, r));
             cell.lineTo(next, rowY(next, r));
             cell.lineTo(next + lean1, rowY(next + lean1, r + 1));
-            for (double cx = next + lean1; cx >= x + lean0; cx -= step) cell.lineTo(cx, rowY(cx, r + 1));
+            for (double cx = next + lean1; cx >= x + lean0; cx -= step)
+                cell.lineTo(cx, rowY(cx, r + 1));
             cell.closeSubpath();
             const QColor base = FieldColour(scene.mood, random);
             const QRectF box = cell.boundingRect();
@@ -140,8 +144,10 @@ void PaintFields(SceneContext& scene, const Ridge& ridge, double bottomY, double
             fill.setColorAt(1, Distant(scene.mood, Scaled(base, 0.92), rowDepth));
             p.setPen(Qt::NoPen);
             p.fillPath(cell, fill);
-            p.setPen(QPen(hedge, (0.6 + 2.0 * rows[r + 1].f) * scene.u, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(next, rowY(next, r)), QPointF(next + lean1, rowY(next + lean1, r + 1)));
+            p.setPen(
+                QPen(hedge, (0.6 + 2.0 * rows[r + 1].f) * scene.u, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(next, rowY(next, r)),
+                       QPointF(next + lean1, rowY(next + lean1, r + 1)));
             if (random.Chance(0.18)) {
                 const double t = random.Unit();
                 const double tx = Lerp(next, next + lean1, t);
@@ -174,7 +180,8 @@ void PaintMeadow(SceneContext& scene, double topY, double bottomY) {
         const double f = random.Unit();
         const double y = Lerp(topY, bottomY, f * f);
         const double nearness = (y - topY) / std::max(1.0, bottomY - topY);
-        const QColor c = random.Chance(0.5) ? scene.mood.grassDark : Lit(scene.mood, scene.mood.grass);
+        const QColor c =
+            random.Chance(0.5) ? scene.mood.grassDark : Lit(scene.mood, scene.mood.grass);
         p.setBrush(WithAlpha(Distant(scene.mood, c, 0.4 * (1 - nearness)), 22));
         p.drawEllipse(QPointF(random.Range(0, scene.w), y), (4 + 40 * nearness) * scene.u,
                       (0.6 + 6 * nearness) * scene.u);
@@ -215,7 +222,8 @@ void PaintGrassBlades(SceneContext& scene, double topY, double bottomY, int coun
         const double y = Lerp(topY, bottomY, std::sqrt(f));
         const double x = random.Range(0, scene.w);
         const double length = (2 + 9 * f) * scene.u * random.Range(0.6, 1.3);
-        const QColor c = random.Chance(0.5) ? Lit(scene.mood, scene.mood.grass) : scene.mood.grassDark;
+        const QColor c =
+            random.Chance(0.5) ? Lit(scene.mood, scene.mood.grass) : scene.mood.grassDark;
         p.setPen(QPen(WithAlpha(c, 150), (0.6 + 0.8 * f) * scene.u, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(x, y), QPointF(x + random.Jitter(length * 0.4), y - length));
     }

@@ -9,7 +9,7 @@ struct SceneContext;
 
 // A skyline of hills: a few long waves with random phases added together.
 class Ridge {
-public:
+  public:
     // roughness 0 = smooth downs, 1 = craggy moor.
     Ridge(SceneRandom& random, double baseY, double amplitude, double width, double roughness);
     double At(double x) const;
@@ -18,7 +18,7 @@ public:
     // The area below the skyline down to bottomY, across width.
     QPainterPath Area(double width, double bottomY) const;
 
-private:
+  private:
     struct Wave {
         double frequency, phase, weight;
     };

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 
 #include "tools/mkedition/scenes/scenecolour.h"
@@ -26,7 +25,8 @@ void PaintCoach(QPainter& p, double x, double length, const QColor& livery, bool
     p.setBrush(QColor(70, 70, 72));
     p.drawRoundedRect(QRectF(x + 0.3, 3.8, length - 0.6, 0.5), 0.25, 0.25);
     p.setBrush(lit ? QColor(255, 220, 150) : QColor(40, 46, 54));
-    for (double wx = x + 1.2; wx < x + length - 1.6; wx += 1.9) p.drawRect(QRectF(wx, 2.4, 1.3, 1.0));
+    for (double wx = x + 1.2; wx < x + length - 1.6; wx += 1.9)
+        p.drawRect(QRectF(wx, 2.4, 1.3, 1.0));
     p.setBrush(cream);
     p.drawRect(QRectF(x + 0.3, 3.45, length - 0.6, 0.12));
     for (double wx : {x + 3.0, x + length - 3.0}) {
@@ -91,7 +91,8 @@ double TrainChimneyInset() { return 1.4; }
 FaceDetail TrainSide(TrainKind kind, int coaches, const QColor& livery, bool lit) {
     return [=](QPainter& p, double w, double) {
         p.setPen(Qt::NoPen);
-        const double total = coaches * kCoachLength + (kind == TrainKind::Steam ? kEngineLength : 0);
+        const double total =
+            coaches * kCoachLength + (kind == TrainKind::Steam ? kEngineLength : 0);
         double x = std::max(0.0, w - total);
         for (int i = 0; i < coaches; ++i, x += kCoachLength) {
             const bool cab = kind == TrainKind::Diesel && (i == coaches - 1);

@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-
 #include <cmath>
 #include <vector>
 
@@ -85,27 +84,33 @@ void PaintWeather(SceneContext& scene, double horizonY) {
 
 void FinishPhotograph(QImage& image, const Mood& mood, uint32_t seed) {
     const int w = image.width(), h = image.height();
-    const std::vector<QRgb> source(reinterpret_cast<const QRgb*>(image.constBits()),
-                                   reinterpret_cast<const QRgb*>(image.constBits()) + size_t(w) * h);
+    const std::vector<QRgb> source(
+        reinterpret_cast<const QRgb*>(image.constBits()),
+        reinterpret_cast<const QRgb*>(image.constBits()) + size_t(w) * h);
     const double cx = w / 2.0, cy = h / 2.0;
     const double reach = 1.0 / (cx * cx + cy * cy);
     const double vignette = mood.weather == Weather::Mist ? 0.25 : 0.38;
     // A warm or cool cast, the way film records the light of the hour.
-    const QColor cast = mood.time == DayTime::Evening  ? QColor(255, 240, 222)
+    const QColor cast = mood.time == DayTime::Evening   ? QColor(255, 240, 222)
                         : mood.weather == Weather::Rain ? QColor(238, 244, 255)
-                                                              : QColor(255, 252, 246);
-    auto at = [&](int x, int y) { return source[size_t(std::clamp(y, 0, h - 1)) * w + std::clamp(x, 0, w - 1)]; };
+                                                        : QColor(255, 252, 246);
+    auto at = [&](int x, int y) {
+        return source[size_t(std::clamp(y, 0, h - 1)) * w + std::clamp(x, 0, w - 1)];
+    };
     for (int y = 0; y < h; ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
             // The lens is not quite sharp: a little of the neighbours blends in.
-            const QRgb c = at(x, y), n = at(x, y - 1), s = at(x, y + 1), e = at(x + 1, y), o = at(x - 1, y);
-            double channel[3] = {(qRed(c) * 4.0 + qRed(n) + qRed(s) + qRed(e) + qRed(o)) / 8.0,
-                                 (qGreen(c) * 4.0 + qGreen(n) + qGreen(s) + qGreen(e) + qGreen(o)) / 8.0,
-                                 (qBlue(c) * 4.0 + qBlue(n) + qBlue(s) + qBlue(e) + qBlue(o)) / 8.0};
+            const QRgb c = at(x, y), n = at(x, y - 1), s = at(x, y + 1), e = at(x + 1, y),
+                       o = at(x - 1, y);
+            double channel[3] = {
+                (qRed(c) * 4.0 + qRed(n) + qRed(s) + qRed(e) + qRed(o)) / 8.0,
+                (qGreen(c) * 4.0 + qGreen(n) + qGreen(s) + qGreen(e) + qGreen(o)) / 8.0,
+                (qBlue(c) * 4.0 + qBlue(n) + qBlue(s) + qBlue(e) + qBlue(o)) / 8.0};
             const double dx = x - cx, dy = y - cy;
             // Blotches at two scales: no surface in a photograph is one flat colour.
-            const double mottle = 0.025 * ValueNoise(x / 37.0, y / 29.0, seed) + 0.02 * ValueNoise(x / 7.0, y / 5.0, seed + 1);
+            const double mottle = 0.025 * ValueNoise(x / 37.0, y / 29.0, seed) +
+                                  0.02 * ValueNoise(x / 7.0, y / 5.0, seed + 1);
             const double shade = (1.0 - vignette * (dx * dx + dy * dy) * reach) * (1.0 + mottle);
             const int grain = static_cast<int>(GrainHash(uint32_t(x), uint32_t(y), seed) % 9) - 4;
             const int tint[3] = {cast.red(), cast.green(), cast.blue()};

@@ -2,7 +2,6 @@
 
 #include <QPainterPath>
 #include <QRadialGradient>
-
 #include <cmath>
 #include <vector>
 
@@ -65,13 +64,15 @@ void PaintBroadleaf(SceneContext& scene, SceneRandom& random, QPointF foot, doub
     const QPointF centre(foot.x(), foot.y() - height + crownH);
     const double sunX = scene.mood.sunFromLeft ? -0.7 : 0.7, sunY = -0.7;
 
-    p.setPen(QPen(BarkColour(scene, depth), std::max(1.0, height * 0.05), Qt::SolidLine, Qt::RoundCap));
+    p.setPen(
+        QPen(BarkColour(scene, depth), std::max(1.0, height * 0.05), Qt::SolidLine, Qt::RoundCap));
     const QPointF fork(foot.x() + random.Jitter(height * 0.03), centre.y() + crownH * 0.3);
     p.drawLine(foot, fork);
     if (height > 40 * scene.u) {
         p.setPen(QPen(BarkColour(scene, depth), height * 0.025, Qt::SolidLine, Qt::RoundCap));
         for (int i = 0; i < 3; ++i)
-            p.drawLine(fork, fork + QPointF(random.Jitter(crownW * 0.6), -crownH * random.Range(0.4, 0.8)));
+            p.drawLine(fork, fork + QPointF(random.Jitter(crownW * 0.6),
+                                            -crownH * random.Range(0.4, 0.8)));
     }
 
     QPainterPath crown;
@@ -82,7 +83,8 @@ void PaintBroadleaf(SceneContext& scene, SceneRandom& random, QPointF foot, doub
     for (int i = 0; i < puffs; ++i) {
         const double a = random.Range(0, 2 * kPi);
         const double d = std::sqrt(random.Unit()) * 0.55;
-        centres.emplace_back(centre.x() + std::cos(a) * crownW * d, centre.y() + std::sin(a) * crownH * d);
+        centres.emplace_back(centre.x() + std::cos(a) * crownW * d,
+                             centre.y() + std::sin(a) * crownH * d);
         radii.push_back(std::min(crownW, crownH) * random.Range(0.42, 0.6));
         crown.addEllipse(centres.back(), radii.back(), radii.back());
     }
@@ -101,19 +103,24 @@ void PaintBroadleaf(SceneContext& scene, SceneRandom& random, QPointF foot, doub
 
     const QRectF box = crown.boundingRect();
     const double dab = std::max(1.2, std::min(box.width(), box.height()) / 34);
-    const int dabs = std::min(3000, static_cast<int>(box.width() * box.height() / (dab * dab) * 1.1));
+    const int dabs =
+        std::min(3000, static_cast<int>(box.width() * box.height() / (dab * dab) * 1.1));
     for (int i = 0; i < dabs; ++i) {
-        const QPointF at(random.Range(box.left(), box.right()), random.Range(box.top(), box.bottom()));
+        const QPointF at(random.Range(box.left(), box.right()),
+                         random.Range(box.top(), box.bottom()));
         if (!inCrown(at)) continue;
         const double nx = (at.x() - centre.x()) / crownW, ny = (at.y() - centre.y()) / crownH;
-        const double facing = std::clamp(0.45 + 0.7 * (nx * sunX + ny * sunY) + random.Jitter(0.25), 0.0, 1.0);
-        const QColor c = facing < 0.5 ? Mix(dark, mid, facing * 2) : Mix(mid, bright, (facing - 0.5) * 2);
+        const double facing =
+            std::clamp(0.45 + 0.7 * (nx * sunX + ny * sunY) + random.Jitter(0.25), 0.0, 1.0);
+        const QColor c =
+            facing < 0.5 ? Mix(dark, mid, facing * 2) : Mix(mid, bright, (facing - 0.5) * 2);
         p.setBrush(c);
         // A leaf-shaped fleck at a random angle: clusters of these read as foliage, where
         // round dabs read as coins.
         const double r = dab * random.Range(0.6, 1.2);
         const double a = random.Range(0, kPi);
-        const QPointF along(std::cos(a) * r * 1.5, std::sin(a) * r * 1.5), across(-std::sin(a) * r * 0.6, std::cos(a) * r * 0.6);
+        const QPointF along(std::cos(a) * r * 1.5, std::sin(a) * r * 1.5),
+            across(-std::sin(a) * r * 0.6, std::cos(a) * r * 0.6);
         p.drawPolygon(QPolygonF({at + along, at + across, at - along, at - across}));
     }
 }

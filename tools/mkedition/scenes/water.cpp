@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-
 #include <cmath>
 
 #include "tools/mkedition/scenes/scenecolour.h"
@@ -27,14 +26,18 @@ void PaintWaveStrokes(SceneContext& scene, SceneRandom& random, double topY, dou
         const double nearness = (y - topY) / span;
         const double length = (4 + 70 * nearness * nearness) * scene.u;
         const double thick = (0.5 + 3.0 * nearness) * scene.u;
-        for (double x = -random.Range(0, length); x < scene.w; x += length * random.Range(0.8, 2.2)) {
+        for (double x = -random.Range(0, length); x < scene.w;
+             x += length * random.Range(0.8, 2.2)) {
             const double run = length * random.Range(0.4, 1.0);
             const double wobble = random.Jitter(thick);
-            p.setPen(QPen(WithAlpha(trough, static_cast<int>(40 + 70 * roughness)), thick, Qt::SolidLine, Qt::RoundCap));
+            p.setPen(QPen(WithAlpha(trough, static_cast<int>(40 + 70 * roughness)), thick,
+                          Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(x, y + wobble), QPointF(x + run, y + wobble));
             if (random.Chance(0.35 + 0.4 * roughness)) {
-                p.setPen(QPen(WithAlpha(crest, static_cast<int>(30 + 90 * roughness)), thick * 0.6, Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(QPointF(x + run * 0.2, y + wobble - thick), QPointF(x + run * 0.7, y + wobble - thick));
+                p.setPen(QPen(WithAlpha(crest, static_cast<int>(30 + 90 * roughness)), thick * 0.6,
+                              Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(x + run * 0.2, y + wobble - thick),
+                           QPointF(x + run * 0.7, y + wobble - thick));
             }
         }
         y += (0.8 + 9 * nearness * nearness) * scene.u * random.Range(0.7, 1.3);
@@ -70,9 +73,12 @@ void PaintSea(SceneContext& scene, double horizonY, double bottomY) {
     fill.setColorAt(1.0, NearWater(mood));
     scene.painter.fillRect(QRectF(0, horizonY, scene.w, bottomY - horizonY), fill);
     // A crisp line where sea meets sky.
-    scene.painter.fillRect(QRectF(0, horizonY, scene.w, 1.2 * scene.u), Scaled(FarWater(mood), 0.9));
+    scene.painter.fillRect(QRectF(0, horizonY, scene.w, 1.2 * scene.u),
+                           Scaled(FarWater(mood), 0.9));
     SceneRandom random = scene.random.Fork(0x5ea);
-    const double roughness = mood.weather == Weather::Rain ? 1.0 : mood.weather == Weather::Overcast ? 0.7 : 0.45;
+    const double roughness = mood.weather == Weather::Rain       ? 1.0
+                             : mood.weather == Weather::Overcast ? 0.7
+                                                                 : 0.45;
     PaintWaveStrokes(scene, random, horizonY + 1, bottomY, roughness);
     PaintGlitter(scene, random, horizonY + 1, bottomY);
 }
@@ -92,19 +98,22 @@ void PaintStillWater(SceneContext& scene, const QPainterPath& area, double farY,
     p.restore();
 }
 
-void ReflectInto(SceneContext& scene, const QPainterPath& area, double waterlineY, double strength) {
+void ReflectInto(SceneContext& scene, const QPainterPath& area, double waterlineY,
+                 double strength) {
     const QRectF box = area.boundingRect() & QRectF(0, 0, scene.w, scene.h);
     const int line = static_cast<int>(std::floor(waterlineY));
     const int depth = std::min(static_cast<int>(std::ceil(box.bottom())) - line, line);
     if (depth <= 0) return;
     // Flip the strip above the waterline, then shift each row a little sideways: ripples.
-    const QImage above = scene.image.copy(0, line - depth, scene.image.width(), depth).convertToFormat(QImage::Format_ARGB32);
+    const QImage above = scene.image.copy(0, line - depth, scene.image.width(), depth)
+                             .convertToFormat(QImage::Format_ARGB32);
     QImage mirrored(above.width(), depth, QImage::Format_ARGB32);
     const int width = above.width();
     for (int row = 0; row < depth; ++row) {
         const QRgb* from = reinterpret_cast<const QRgb*>(above.constScanLine(depth - 1 - row));
         QRgb* to = reinterpret_cast<QRgb*>(mirrored.scanLine(row));
-        const double wobble = std::sin(row * 0.9 / scene.u + row * row * 0.002) * (0.5 + row * 0.03);
+        const double wobble =
+            std::sin(row * 0.9 / scene.u + row * row * 0.002) * (0.5 + row * 0.03);
         const int shift = static_cast<int>(std::lround(wobble));
         for (int x = 0; x < width; ++x) to[x] = from[std::clamp(x + shift, 0, width - 1)];
     }

@@ -2,7 +2,6 @@
 // its mound; intact with banners, or a ruin with ivy.
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <vector>
 
@@ -22,7 +21,7 @@ namespace {
 
 struct CastlePlan {
     double left, front, width, depth;
-    double base;  // the top of the mound it stands on
+    double base;              // the top of the mound it stands on
     double wallHeight, wall;  // height and thickness of the curtain
     double towerRadius, towerHeight;
     bool ruined;
@@ -36,21 +35,24 @@ void PaintSlits(QPainter& p, double width, double height, int rows) {
     }
 }
 
-void PaintTower(SceneContext& scene, const Camera& camera, const CastlePlan& plan, double x, double z,
-                SceneRandom& random) {
+void PaintTower(SceneContext& scene, const Camera& camera, const CastlePlan& plan, double x,
+                double z, SceneRandom& random) {
     const Round round{x, z, plan.towerRadius};
-    const double height = plan.ruined ? plan.towerHeight * random.Range(0.6, 0.95) : plan.towerHeight;
+    const double height =
+        plan.ruined ? plan.towerHeight * random.Range(0.6, 0.95) : plan.towerHeight;
     PaintCylinder(scene, camera, round, plan.base, plan.base + height, plan.stone);
     for (double angle : {-0.5, 0.4}) {
-        PaintOnCylinder(scene, camera, round, angle + random.Jitter(0.2), plan.base + height * 0.3, 0.4,
-                        height * 0.5, [](QPainter& p, double w, double h) { PaintSlits(p, w, h, 3); });
+        PaintOnCylinder(scene, camera, round, angle + random.Jitter(0.2), plan.base + height * 0.3,
+                        0.4, height * 0.5,
+                        [](QPainter& p, double w, double h) { PaintSlits(p, w, h, 3); });
     }
     if (!plan.ruined) {
         PaintRoundBattlements(scene, camera, round, plan.base + height, plan.stone, 0.9);
     }
 }
 
-void PaintCurtain(SceneContext& scene, const Camera& camera, const CastlePlan& plan, const Box& run) {
+void PaintCurtain(SceneContext& scene, const Camera& camera, const CastlePlan& plan,
+                  const Box& run) {
     if (plan.ruined) {
         PaintRuinedBox(scene, camera, run, plan.stone, 0.6);
         return;
@@ -79,17 +81,20 @@ void PaintKeep(SceneContext& scene, const Camera& camera, const CastlePlan& plan
     PaintBattlements(scene, camera, keep, plan.stone, 1.0);
     // Corner turrets stand above the parapet.
     const double t = 3.2;
-    const Box turrets[] = {{keep.x + keep.width - t, keep.z + keep.depth - t, t, t, 4, keep.base + keep.height},
-                           {keep.x, keep.z + keep.depth - t, t, t, 4, keep.base + keep.height},
-                           {keep.x + keep.width - t, keep.z, t, t, 4, keep.base + keep.height},
-                           {keep.x, keep.z, t, t, 4, keep.base + keep.height}};
+    const Box turrets[] = {
+        {keep.x + keep.width - t, keep.z + keep.depth - t, t, t, 4, keep.base + keep.height},
+        {keep.x, keep.z + keep.depth - t, t, t, 4, keep.base + keep.height},
+        {keep.x + keep.width - t, keep.z, t, t, 4, keep.base + keep.height},
+        {keep.x, keep.z, t, t, 4, keep.base + keep.height}};
     for (const Box& turret : turrets) {
         PaintBox(scene, camera, turret, plan.stone);
         PaintBattlements(scene, camera, turret, plan.stone, 0.7);
     }
     // A banner on a pole over the keep.
-    const QPointF foot = camera.Project(keep.x + keep.width / 2, keep.base + keep.height, keep.z + keep.depth / 2);
-    const QPointF top = camera.Project(keep.x + keep.width / 2, keep.base + keep.height + 9, keep.z + keep.depth / 2);
+    const QPointF foot =
+        camera.Project(keep.x + keep.width / 2, keep.base + keep.height, keep.z + keep.depth / 2);
+    const QPointF top = camera.Project(keep.x + keep.width / 2, keep.base + keep.height + 9,
+                                       keep.z + keep.depth / 2);
     const double scale = camera.Scale(keep.x, keep.z);
     QPainter& p = scene.painter;
     p.setPen(QPen(QColor(50, 44, 40), std::max(1.0, scale * 0.15)));
@@ -98,29 +103,34 @@ void PaintKeep(SceneContext& scene, const Camera& camera, const CastlePlan& plan
     const QColor banner = Distant(scene.mood, random.Pick(banners), 0.3);
     const double wave = scene.mood.sunFromLeft ? 1 : -1;
     QPainterPath flag(top);
-    flag.cubicTo(top + QPointF(wave * scale * 2, scale * 0.6), top + QPointF(wave * scale * 3.5, -scale * 0.5),
+    flag.cubicTo(top + QPointF(wave * scale * 2, scale * 0.6),
+                 top + QPointF(wave * scale * 3.5, -scale * 0.5),
                  top + QPointF(wave * scale * 5, scale * 0.3));
     flag.lineTo(top + QPointF(wave * scale * 5, scale * 3.2));
-    flag.cubicTo(top + QPointF(wave * scale * 3.5, scale * 2.5), top + QPointF(wave * scale * 2, scale * 3.6),
-                 top + QPointF(0, scale * 3));
+    flag.cubicTo(top + QPointF(wave * scale * 3.5, scale * 2.5),
+                 top + QPointF(wave * scale * 2, scale * 3.6), top + QPointF(0, scale * 3));
     flag.closeSubpath();
     p.setPen(Qt::NoPen);
     p.fillPath(flag, banner);
 }
 
-void PaintGatehouse(SceneContext& scene, const Camera& camera, const CastlePlan& plan, SceneRandom& random) {
+void PaintGatehouse(SceneContext& scene, const Camera& camera, const CastlePlan& plan,
+                    SceneRandom& random) {
     const double cx = plan.left + plan.width / 2;
     const double z = plan.front - 2;
     const Box block{cx - 6, z, 12, 8, plan.wallHeight + 4, plan.base};
     const QColor dark(26, 22, 20);
     FaceDetail gate = [dark](QPainter& p, double w, double h) {
         const QRectF arch(w / 2 - 2, 0, 4, 6);
-        p.fillPath(OpeningPath(arch.adjusted(-0.5, 0, 0.5, 0.5), Arch::Pointed), QColor(0, 0, 0, 60));
+        p.fillPath(OpeningPath(arch.adjusted(-0.5, 0, 0.5, 0.5), Arch::Pointed),
+                   QColor(0, 0, 0, 60));
         p.fillPath(OpeningPath(arch, Arch::Pointed), dark);
         // The portcullis half raised.
         p.setPen(QPen(QColor(60, 50, 40), 0.15));
-        for (double x = arch.left() + 0.5; x < arch.right(); x += 0.6) p.drawLine(QPointF(x, 3.5), QPointF(x, 6));
-        for (double y = 3.8; y < 6; y += 0.6) p.drawLine(QPointF(arch.left(), y), QPointF(arch.right(), y));
+        for (double x = arch.left() + 0.5; x < arch.right(); x += 0.6)
+            p.drawLine(QPointF(x, 3.5), QPointF(x, 6));
+        for (double y = 3.8; y < 6; y += 0.6)
+            p.drawLine(QPointF(arch.left(), y), QPointF(arch.right(), y));
         p.setPen(Qt::NoPen);
         p.fillRect(QRectF(w / 2 - 0.2, h * 0.6, 0.4, 1.6), dark);
     };
@@ -167,7 +177,8 @@ void PaintMound(SceneContext& scene, const Camera& camera, const CastlePlan& pla
 void PaintCastle(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0xca57);
     const bool elevated = random.Chance(0.3);
-    const double horizon = scene.h * (elevated ? random.Range(0.3, 0.38) : random.Range(0.56, 0.64));
+    const double horizon =
+        scene.h * (elevated ? random.Range(0.3, 0.38) : random.Range(0.56, 0.64));
     const double eye = elevated ? random.Range(12, 25) : 1.6;
     const Camera camera(scene.w, horizon, scene.FieldOfView(0.95), eye, random.Jitter(0.28));
     PaintBackdrop(scene, horizon, BackdropStyle{scene.coastal, random.Range(15, 45), true});
@@ -184,10 +195,12 @@ void PaintCastle(SceneContext& scene) {
     plan.base = random.Chance(0.6) ? random.Range(4, 14) : 0;
     // Far enough off for the tallest tower to stand clear of the top of the picture.
     const double tallest = plan.base + (lonelyKeep ? keepHeight + 9 : 40);
-    const double distance = std::max({random.Range(1.6, 2.3) * plan.width, eye * 3,
-                                      camera.DistanceToFit(tallest, scene.h * random.Range(0.05, 0.15))});
+    const double distance =
+        std::max({random.Range(1.6, 2.3) * plan.width, eye * 3,
+                  camera.DistanceToFit(tallest, scene.h * random.Range(0.05, 0.15))});
     // Placed off-centre a little, but whole within the picture.
-    plan.left = camera.XAt(scene.w * random.Range(0.4, 0.6), distance + plan.depth / 2) - plan.width / 2;
+    plan.left =
+        camera.XAt(scene.w * random.Range(0.4, 0.6), distance + plan.depth / 2) - plan.width / 2;
     plan.front = distance;
     plan.wallHeight = random.Range(9, 13);
     plan.wall = 3;
@@ -197,26 +210,33 @@ void PaintCastle(SceneContext& scene) {
     if (random.Chance(0.6)) {
         // A track across the grass to the gate.
         const double gateX = plan.left + plan.width / 2;
-        PaintPath(scene, camera, {gateX * 0.2 + random.Jitter(4), 0, 6}, {gateX, 0, plan.front - plan.base * 2.5 - 4}, 3.5,
-                  QColor(150, 132, 100));
+        PaintPath(scene, camera, {gateX * 0.2 + random.Jitter(4), 0, 6},
+                  {gateX, 0, plan.front - plan.base * 2.5 - 4}, 3.5, QColor(150, 132, 100));
     }
     PaintMound(scene, camera, plan);
-    const double x0 = plan.left, x1 = plan.left + plan.width, z0 = plan.front, z1 = plan.front + plan.depth;
+    const double x0 = plan.left, x1 = plan.left + plan.width, z0 = plan.front,
+                 z1 = plan.front + plan.depth;
     const double r = plan.towerRadius, t = plan.wall;
     if (lonelyKeep) {
-        PaintKeep(scene, camera, plan, Box{x0, z0, plan.width, plan.depth, keepHeight, plan.base}, random);
+        PaintKeep(scene, camera, plan, Box{x0, z0, plan.width, plan.depth, keepHeight, plan.base},
+                  random);
     } else {
-        PaintCurtain(scene, camera, plan, Box{x0 + r, z1 - t, plan.width - 2 * r, t, plan.wallHeight, plan.base});
-        PaintCurtain(scene, camera, plan, Box{x0 - t / 2, z0 + r, t, plan.depth - 2 * r, plan.wallHeight, plan.base});
-        PaintCurtain(scene, camera, plan, Box{x1 - t / 2, z0 + r, t, plan.depth - 2 * r, plan.wallHeight, plan.base});
+        PaintCurtain(scene, camera, plan,
+                     Box{x0 + r, z1 - t, plan.width - 2 * r, t, plan.wallHeight, plan.base});
+        PaintCurtain(scene, camera, plan,
+                     Box{x0 - t / 2, z0 + r, t, plan.depth - 2 * r, plan.wallHeight, plan.base});
+        PaintCurtain(scene, camera, plan,
+                     Box{x1 - t / 2, z0 + r, t, plan.depth - 2 * r, plan.wallHeight, plan.base});
         PaintTower(scene, camera, plan, x0, z1, random);
         PaintTower(scene, camera, plan, x1, z1, random);
         const double keepWidth = random.Range(15, 20);
-        PaintKeep(scene, camera, plan,
-                  Box{(x0 + x1) / 2 - keepWidth / 2 + random.Jitter(6), z0 + plan.depth * 0.45, keepWidth,
-                      keepWidth * 0.9, plan.wallHeight + random.Range(12, 18), plan.base},
-                  random);
-        PaintCurtain(scene, camera, plan, Box{x0 + r, z0, plan.width - 2 * r, t, plan.wallHeight, plan.base});
+        PaintKeep(
+            scene, camera, plan,
+            Box{(x0 + x1) / 2 - keepWidth / 2 + random.Jitter(6), z0 + plan.depth * 0.45, keepWidth,
+                keepWidth * 0.9, plan.wallHeight + random.Range(12, 18), plan.base},
+            random);
+        PaintCurtain(scene, camera, plan,
+                     Box{x0 + r, z0, plan.width - 2 * r, t, plan.wallHeight, plan.base});
         PaintTower(scene, camera, plan, x0, z0, random);
         PaintTower(scene, camera, plan, x1, z0, random);
         PaintGatehouse(scene, camera, plan, random);
@@ -226,8 +246,9 @@ void PaintCastle(SceneContext& scene) {
     const double near = scene.h * random.Range(0.86, 0.95);
     PaintGrassBlades(scene, near - 30 * scene.u, scene.h, 500);
     if (!scene.Portrait() && random.Chance(0.45)) {
-        const double side = random.Chance(0.5) ? random.Range(-0.05, 0.08) : random.Range(0.9, 1.05);
-        PaintTree(scene, QPointF(side * scene.w, near + 20 * scene.u), scene.h * random.Range(0.55, 0.8),
-                  TreeShape::Broadleaf, 0.0);
+        const double side =
+            random.Chance(0.5) ? random.Range(-0.05, 0.08) : random.Range(0.9, 1.05);
+        PaintTree(scene, QPointF(side * scene.w, near + 20 * scene.u),
+                  scene.h * random.Range(0.55, 0.8), TreeShape::Broadleaf, 0.0);
     }
 }

@@ -2,7 +2,6 @@
 // or from the beach below.
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <cmath>
 
@@ -22,7 +21,8 @@ void PaintBeach(SceneContext& scene, double shoreY, bool landOnLeft, SceneRandom
     QPainter& p = scene.painter;
     const double rise = random.Range(0.02, 0.08) * scene.h * (landOnLeft ? -1 : 1);
     QPainterPath sand(QPointF(-5, shoreY + rise));
-    sand.cubicTo(scene.w * 0.35, shoreY + rise * 0.3, scene.w * 0.65, shoreY - rise * 0.2, scene.w + 5, shoreY - rise);
+    sand.cubicTo(scene.w * 0.35, shoreY + rise * 0.3, scene.w * 0.65, shoreY - rise * 0.2,
+                 scene.w + 5, shoreY - rise);
     sand.lineTo(scene.w + 5, scene.h + 5);
     sand.lineTo(-5, scene.h + 5);
     sand.closeSubpath();
@@ -35,7 +35,8 @@ void PaintBeach(SceneContext& scene, double shoreY, bool landOnLeft, SceneRandom
     p.fillPath(sand, fill);
     // The last wave running up the sand.
     QPainterPath edge(QPointF(-5, shoreY + rise));
-    edge.cubicTo(scene.w * 0.35, shoreY + rise * 0.3, scene.w * 0.65, shoreY - rise * 0.2, scene.w + 5, shoreY - rise);
+    edge.cubicTo(scene.w * 0.35, shoreY + rise * 0.3, scene.w * 0.65, shoreY - rise * 0.2,
+                 scene.w + 5, shoreY - rise);
     PaintSurf(scene, edge, 2.2 * scene.u);
     // Pebbles and footprints speckle the sand.
     p.setPen(Qt::NoPen);
@@ -53,8 +54,10 @@ void PaintClifftop(SceneContext& scene, bool landOnLeft, SceneRandom& random) {
     QPainter& p = scene.painter;
     const double y0 = scene.h * random.Range(0.72, 0.82);
     QPainterPath turf(QPointF(landOnLeft ? -5 : scene.w + 5, y0 - scene.h * 0.08));
-    const double far = landOnLeft ? scene.w * random.Range(0.55, 0.9) : scene.w * random.Range(0.1, 0.45);
-    turf.cubicTo(Lerp(0, far, 0.5), y0 - scene.h * 0.05, far, y0, landOnLeft ? scene.w + 5 : -5, y0 + scene.h * 0.12);
+    const double far =
+        landOnLeft ? scene.w * random.Range(0.55, 0.9) : scene.w * random.Range(0.1, 0.45);
+    turf.cubicTo(Lerp(0, far, 0.5), y0 - scene.h * 0.05, far, y0, landOnLeft ? scene.w + 5 : -5,
+                 y0 + scene.h * 0.12);
     turf.lineTo(landOnLeft ? scene.w + 5 : -5, scene.h + 5);
     turf.lineTo(landOnLeft ? -5 : scene.w + 5, scene.h + 5);
     turf.closeSubpath();
@@ -76,7 +79,8 @@ void PaintCliffs(SceneContext& scene) {
     ClearSnow(scene.mood);
     SceneRandom random = scene.random.Fork(0xc11f);
     const bool fromBeach = random.Chance(0.45);
-    const double horizon = scene.h * (fromBeach ? random.Range(0.42, 0.52) : random.Range(0.36, 0.46));
+    const double horizon =
+        scene.h * (fromBeach ? random.Range(0.42, 0.52) : random.Range(0.36, 0.46));
     const double eye = fromBeach ? random.Range(1.6, 12) : random.Range(40, 70);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), eye, 0);
     PaintSeaView(scene, horizon);

@@ -2,7 +2,6 @@
 // orangery at the end of the walk; or a hedge maze seen from its viewing mound.
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <vector>
 
@@ -41,22 +40,27 @@ void PaintHedgeBox(SceneContext& scene, const Camera& camera, const Box& box, Sc
 }
 
 // A bed of flowers edged with low box hedging.
-void PaintBed(SceneContext& scene, const Camera& camera, SceneRandom& random, double x0, double x1, double z0,
-              double z1) {
-    static const QColor kBlooms[] = {QColor(200, 40, 60), QColor(240, 200, 60), QColor(150, 80, 180),
-                                     QColor(240, 140, 170), QColor(250, 250, 240), QColor(240, 120, 40)};
+void PaintBed(SceneContext& scene, const Camera& camera, SceneRandom& random, double x0, double x1,
+              double z0, double z1) {
+    static const QColor kBlooms[] = {QColor(200, 40, 60),   QColor(240, 200, 60),
+                                     QColor(150, 80, 180),  QColor(240, 140, 170),
+                                     QColor(250, 250, 240), QColor(240, 120, 40)};
     const bool flowering = !scene.mood.snow && scene.mood.season != Season::Winter;
     const QColor bloom = random.Pick(kBlooms);
     QPainter& p = scene.painter;
-    const QPolygonF bed({camera.Project(x0, 0, z0), camera.Project(x1, 0, z0), camera.Project(x1, 0, z1), camera.Project(x0, 0, z1)});
+    const QPolygonF bed({camera.Project(x0, 0, z0), camera.Project(x1, 0, z0),
+                         camera.Project(x1, 0, z1), camera.Project(x0, 0, z1)});
     p.setPen(Qt::NoPen);
-    p.setBrush(Distant(scene.mood, flowering ? Scaled(scene.mood.grass, 0.7) : QColor(110, 86, 64), DistanceDepth(scene.mood, z0)));
+    p.setBrush(Distant(scene.mood, flowering ? Scaled(scene.mood.grass, 0.7) : QColor(110, 86, 64),
+                       DistanceDepth(scene.mood, z0)));
     p.drawPolygon(bed);
     if (flowering) {
         for (int i = 0; i < 160; ++i) {
             const double x = random.Range(x0, x1), z = random.Range(z0, z1);
             const double r = std::max(0.6, camera.Scale(x, z) * 0.12);
-            p.setBrush(Distant(scene.mood, Lit(scene.mood, random.Chance(0.8) ? bloom : random.Pick(kBlooms)), DistanceDepth(scene.mood, z)));
+            p.setBrush(Distant(scene.mood,
+                               Lit(scene.mood, random.Chance(0.8) ? bloom : random.Pick(kBlooms)),
+                               DistanceDepth(scene.mood, z)));
             p.drawEllipse(camera.Project(x, 0.3, z), r, r * 0.8);
         }
     }
@@ -79,7 +83,8 @@ void PaintFountain(SceneContext& scene, const Camera& camera, double x, double z
     p.setBrush(Qt::NoBrush);
     for (int i = -3; i <= 3; ++i) {
         QPainterPath spray(base);
-        spray.quadTo(QPointF(base.x() + i * scale * 0.25, top.y()), QPointF(base.x() + i * scale * 0.5, base.y() + scale * 1.6));
+        spray.quadTo(QPointF(base.x() + i * scale * 0.25, top.y()),
+                     QPointF(base.x() + i * scale * 0.5, base.y() + scale * 1.6));
         p.setPen(QPen(QColor(240, 248, 255, 150), std::max(0.6, scale * 0.06)));
         p.drawPath(spray);
     }
@@ -100,11 +105,13 @@ void PaintOrangery(SceneContext& scene, const Camera& camera, double z) {
 
 void PaintParterre(SceneContext& scene, SceneRandom& random) {
     const double horizon = scene.h * random.Range(0.45, 0.55);
-    const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), random.Range(2.0, 4.5), random.Jitter(0.12));
+    const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), random.Range(2.0, 4.5),
+                        random.Jitter(0.12));
     PaintSkyline(scene, horizon, 20);
     PaintMeadow(scene, horizon, scene.h);
     const double end = random.Range(60, 80);
-    PaintTreeBelt(scene, camera.Project(0, 0, end + 20).y(), -20, scene.w + 20, camera.Scale(0, end + 20) * 16, 0.3);
+    PaintTreeBelt(scene, camera.Project(0, 0, end + 20).y(), -20, scene.w + 20,
+                  camera.Scale(0, end + 20) * 16, 0.3);
     PaintOrangery(scene, camera, end);
     PaintPath(scene, camera, {0, 0, 3}, {0, 0, end}, 5, QColor(206, 192, 160));
     // Beds either side of the walk, far to near; topiary cones at their corners.
@@ -114,12 +121,14 @@ void PaintParterre(SceneContext& scene, SceneRandom& random) {
     for (double z : rows) {
         for (double side : {-1.0, 1.0}) {
             const double inner = 4, outer = random.Range(14, 20);
-            PaintBed(scene, camera, random, side < 0 ? -outer : inner, side < 0 ? -inner : outer, z - 6, z);
+            PaintBed(scene, camera, random, side < 0 ? -outer : inner, side < 0 ? -inner : outer,
+                     z - 6, z);
         }
         if (std::abs(z - fountainZ) < 8) PaintFountain(scene, camera, 0, fountainZ);
         for (double side : {-1.0, 1.0}) {
             const double x = side * 4.5;
-            PaintTree(scene, camera.Project(x, 0, z - 6), camera.Scale(x, z) * 2.6, TreeShape::Yew, DistanceDepth(scene.mood, z));
+            PaintTree(scene, camera.Project(x, 0, z - 6), camera.Scale(x, z) * 2.6, TreeShape::Yew,
+                      DistanceDepth(scene.mood, z));
         }
     }
     PaintGrassBlades(scene, scene.h * 0.88, scene.h, 200);
@@ -131,7 +140,8 @@ void PaintParterre(SceneContext& scene, SceneRandom& random) {
 void PaintMaze(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x3a2e);
     const double horizon = scene.h * random.Range(0.22, 0.32);
-    const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(9, 14), random.Jitter(0.15));
+    const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(9, 14),
+                        random.Jitter(0.15));
     PaintSkyline(scene, horizon, 12);
     PaintMeadow(scene, horizon, scene.h);
     const int columns = 11, rows = 8;
@@ -139,8 +149,10 @@ void PaintMaze(SceneContext& scene) {
     const double x0 = -columns * cell / 2, z0 = random.Range(14, 18);
     PaintTreeBelt(scene, camera.Project(0, 0, z0 + rows * cell + 20).y(), -20, scene.w + 20,
                   camera.Scale(0, z0 + rows * cell + 20) * 14, 0.3);
-    // east[r][c]: wall to the right of cell; south[r][c]: wall in front of cell (towards the viewer).
-    std::vector<std::vector<bool>> east(rows, std::vector<bool>(columns, true)), south(rows, std::vector<bool>(columns, true));
+    // east[r][c]: wall to the right of cell; south[r][c]: wall in front of cell (towards the
+    // viewer).
+    std::vector<std::vector<bool>> east(rows, std::vector<bool>(columns, true)),
+        south(rows, std::vector<bool>(columns, true));
     std::vector<std::vector<bool>> seen(rows, std::vector<bool>(columns, false));
     std::vector<std::pair<int, int>> stack{{0, 0}};
     seen[0][0] = true;
@@ -156,7 +168,10 @@ void PaintMaze(SceneContext& scene) {
             continue;
         }
         const auto [nr, nc] = next[random.Next() % next.size()];
-        if (nr == r) east[r][std::min(c, nc)] = false; else south[std::min(r, nr)][c] = false;
+        if (nr == r)
+            east[r][std::min(c, nc)] = false;
+        else
+            south[std::min(r, nr)][c] = false;
         seen[nr][nc] = true;
         stack.emplace_back(nr, nc);
     }
@@ -171,11 +186,14 @@ void PaintMaze(SceneContext& scene) {
         for (int c = 0; c < columns; ++c) {
             const double cx = x0 + c * cell, cz = z0 + r * cell;
             if (east[r][c]) hedges.push_back({cx + cell - t / 2, cz, t, cell + t / 2, h, 0});
-            if (south[r][c] && r + 1 < rows) hedges.push_back({cx, cz + cell - t / 2, cell + t / 2, t, h, 0});
+            if (south[r][c] && r + 1 < rows)
+                hedges.push_back({cx, cz + cell - t / 2, cell + t / 2, t, h, 0});
         }
     }
-    for (int c = 0; c < columns; ++c) hedges.push_back({x0 + c * cell, z0 + rows * cell - t / 2, cell + t / 2, t, h, 0});
-    std::sort(hedges.begin(), hedges.end(), [](const Box& a, const Box& b) { return a.z + a.depth > b.z + b.depth; });
+    for (int c = 0; c < columns; ++c)
+        hedges.push_back({x0 + c * cell, z0 + rows * cell - t / 2, cell + t / 2, t, h, 0});
+    std::sort(hedges.begin(), hedges.end(),
+              [](const Box& a, const Box& b) { return a.z + a.depth > b.z + b.depth; });
     for (const Box& hedge : hedges) PaintHedgeBox(scene, camera, hedge, random);
 }
 

@@ -2,7 +2,6 @@
 // behind, all mirrored in the water.
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <vector>
 
@@ -22,13 +21,15 @@ namespace {
 constexpr double kQuayHeight = 3.0;
 
 // One terrace of houses along the hillside at depth z, standing at height base.
-void PaintTerrace(SceneContext& scene, const Camera& camera, SceneRandom& random, double z, double base,
-                  double reach) {
+void PaintTerrace(SceneContext& scene, const Camera& camera, SceneRandom& random, double z,
+                  double base, double reach) {
     std::vector<House> houses;
     for (double x = -reach; x < reach;) {
         const double width = random.Range(5.5, 9);
-        const HouseStyle style = random.Chance(0.6) ? HouseStyle::Painted : RandomHouseStyle(random, scene.year);
-        houses.push_back(RandomHouse(random, style, Box{x, z + random.Range(0, 2), width, 8, 0, base}));
+        const HouseStyle style =
+            random.Chance(0.6) ? HouseStyle::Painted : RandomHouseStyle(random, scene.year);
+        houses.push_back(
+            RandomHouse(random, style, Box{x, z + random.Range(0, 2), width, 8, 0, base}));
         x += width + (random.Chance(0.15) ? random.Range(2, 8) : 0);
     }
     // Outer houses first: the ones near the middle of the view stand in front of them.
@@ -41,7 +42,8 @@ void PaintTerrace(SceneContext& scene, const Camera& camera, SceneRandom& random
 // The slope the town is built on, from the back of the quay up to the skyline.
 void PaintHillside(SceneContext& scene, const Camera& camera, double z0, double z1, double top) {
     const double left = camera.LeftAt(z1), right = camera.RightAt(z1);
-    const QPointF a = camera.Project(left, kQuayHeight, z0), b = camera.Project(right, kQuayHeight, z0);
+    const QPointF a = camera.Project(left, kQuayHeight, z0),
+                  b = camera.Project(right, kQuayHeight, z0);
     const QPointF c = camera.Project(right, top, z1), d = camera.Project(left, top, z1);
     QPainterPath slope;
     slope.addPolygon(QPolygonF({a, b, c, d}));
@@ -58,7 +60,8 @@ void PaintHarbour(SceneContext& scene) {
     ClearSnow(scene.mood);
     SceneRandom random = scene.random.Fork(0x4a7b);
     const double horizon = scene.h * random.Range(0.4, 0.48);
-    const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), random.Range(4, 9), random.Jitter(0.15));
+    const Camera camera(scene.w, horizon, scene.FieldOfView(1.05), random.Range(4, 9),
+                        random.Jitter(0.15));
     PaintSeaView(scene, horizon);
 
     // The hill behind the town, with woods on its crest.
@@ -66,10 +69,16 @@ void PaintHarbour(SceneContext& scene) {
     const int rows = random.Int(2, 4);
     const double rise = random.Range(5, 9);
     const double crest = kQuayHeight + rows * rise + random.Range(10, 30);
-    Ridge hill(random, camera.Project(0, crest, back + rows * 20 + 60).y(), scene.h * 0.06, scene.w * 1.2, 0.3);
-    if (random.Chance(0.5)) hill.Taper(scene.w * 0.2, -scene.w * 0.2); else hill.Taper(scene.w * 0.8, scene.w * 1.2);
-    PaintHillLayer(scene, hill, 0.4, scene.mood.grass, camera.Project(0, kQuayHeight, back).y() + 2);
-    PaintTreeBelt(scene, hill.At(scene.w * 0.5) + 6, scene.w * 0.3, scene.w * 0.7, camera.Scale(0, back + 100) * 12, 0.5);
+    Ridge hill(random, camera.Project(0, crest, back + rows * 20 + 60).y(), scene.h * 0.06,
+               scene.w * 1.2, 0.3);
+    if (random.Chance(0.5))
+        hill.Taper(scene.w * 0.2, -scene.w * 0.2);
+    else
+        hill.Taper(scene.w * 0.8, scene.w * 1.2);
+    PaintHillLayer(scene, hill, 0.4, scene.mood.grass,
+                   camera.Project(0, kQuayHeight, back).y() + 2);
+    PaintTreeBelt(scene, hill.At(scene.w * 0.5) + 6, scene.w * 0.3, scene.w * 0.7,
+                  camera.Scale(0, back + 100) * 12, 0.5);
     for (int row = rows - 1; row >= 0; --row) {
         const double z = back + 6 + row * 20;
         PaintHillside(scene, camera, back, z + 20, kQuayHeight + row * rise + rise);
@@ -79,7 +88,8 @@ void PaintHarbour(SceneContext& scene) {
     // The quay along the back of the basin, and the water in front reflecting it all.
     const Material quayStone{QColor(150, 140, 122), Masonry::Ashlar};
     const double quayLeft = camera.LeftAt(back - 4), quayRight = camera.RightAt(back - 4);
-    PaintBox(scene, camera, Box{quayLeft, back - 4, quayRight - quayLeft, 4, kQuayHeight, 0}, quayStone);
+    PaintBox(scene, camera, Box{quayLeft, back - 4, quayRight - quayLeft, 4, kQuayHeight, 0},
+             quayStone);
     const double waterline = camera.Project(0, 0, back - 4).y();
     QPainterPath basin;
     basin.addRect(QRectF(0, waterline, scene.w, scene.h - waterline));
@@ -95,16 +105,21 @@ void PaintHarbour(SceneContext& scene) {
         const Round light{armX + side * 4, 18, 1.6};
         const Material white{QColor(236, 234, 226), Masonry::Smooth};
         PaintCylinder(scene, camera, light, kQuayHeight + 0.5, kQuayHeight + 7, white);
-        PaintCone(scene, camera, light, kQuayHeight + 7, kQuayHeight + 8.5, Material{QColor(40, 44, 40), Masonry::Smooth});
+        PaintCone(scene, camera, light, kQuayHeight + 7, kQuayHeight + 8.5,
+                  Material{QColor(40, 44, 40), Masonry::Smooth});
     }
 
     // Boats at their moorings, far to near.
     std::vector<Vec3> moorings;
     for (int i = 0; i < random.Int(4, 9); ++i)
         moorings.push_back({random.Range(-30, 30) - side * 5, 0, random.Range(22, back - 12)});
-    std::sort(moorings.begin(), moorings.end(), [](const Vec3& a, const Vec3& b) { return a.z > b.z; });
+    std::sort(moorings.begin(), moorings.end(),
+              [](const Vec3& a, const Vec3& b) { return a.z > b.z; });
     for (const Vec3& mooring : moorings) {
-        const BoatKind kind = random.Chance(0.55) ? BoatKind::Fishing : random.Chance(0.5) ? BoatKind::Yacht : BoatKind::Rowing;
-        PaintBoat(scene, camera, random, mooring, kind == BoatKind::Rowing ? random.Range(3.5, 5) : random.Range(7, 13), kind);
+        const BoatKind kind = random.Chance(0.55)  ? BoatKind::Fishing
+                              : random.Chance(0.5) ? BoatKind::Yacht
+                                                   : BoatKind::Rowing;
+        PaintBoat(scene, camera, random, mooring,
+                  kind == BoatKind::Rowing ? random.Range(3.5, 5) : random.Range(7, 13), kind);
     }
 }

@@ -2,7 +2,6 @@
 // winding gear over its engine house and spoil heap.
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 
 #include "tools/mkedition/scenes/backdrop.h"
@@ -22,12 +21,14 @@ namespace {
 const Material kBrick{QColor(150, 78, 58), Masonry::Brick};
 
 // A tall tapering chimney with a cap, smoking.
-void PaintChimneyStack(SceneContext& scene, const Camera& camera, double x, double z, double height, double radius) {
+void PaintChimneyStack(SceneContext& scene, const Camera& camera, double x, double z, double height,
+                       double radius) {
     const Round foot{x, z, radius};
     PaintFrustum(scene, camera, foot, 0, height, radius * 0.6, kBrick);
     Round cap = foot;
     cap.radius = radius * 0.75;
-    PaintCylinder(scene, camera, cap, height, height + 1.2, Material{QColor(60, 50, 46), Masonry::Smooth});
+    PaintCylinder(scene, camera, cap, height, height + 1.2,
+                  Material{QColor(60, 50, 46), Masonry::Smooth});
     PaintSmoke(scene, camera.Project(x, height + 1.5, z), camera.Scale(x, z) * radius * 1.6,
                scene.mood.sunFromLeft ? 1 : -1, QColor(150, 146, 144));
 }
@@ -55,11 +56,14 @@ void PaintMill(SceneContext& scene, const Camera& camera, SceneRandom& random) {
     const Box mill{x0, z, length, 18, height, 0};
     const FaceDetail front = MillFront(look, storeys, storey);
     PaintBox(scene, camera, mill, kBrick, BoxFaces{front, {}, front, front, {}});
-    PaintRoof(scene, camera, mill, RoofDesign{Roof::Gable, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
+    PaintRoof(scene, camera, mill,
+              RoofDesign{Roof::Gable, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
     // The stair and water tower rising at one end.
     const Box tower{chimneyLeft ? x0 + length - 4 : x0 - 4, z - 2, 8, 8, height + 7, 0};
-    PaintBox(scene, camera, tower, kBrick, BoxFaces{MillFront(look, storeys + 1, storey), {}, {}, {}, {}});
-    PaintRoof(scene, camera, tower, RoofDesign{Roof::Pyramid, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
+    PaintBox(scene, camera, tower, kBrick,
+             BoxFaces{MillFront(look, storeys + 1, storey), {}, {}, {}, {}});
+    PaintRoof(scene, camera, tower,
+              RoofDesign{Roof::Pyramid, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
 
     // The canal in front with its towpath, mirroring the mill.
     const double bankZ = z - 6, nearZ = random.Range(10, 16);
@@ -79,8 +83,10 @@ void PaintHeadframe(SceneContext& scene, const Camera& camera, double x, double 
     const double scale = camera.Scale(x, z);
     const QColor steel = Distant(scene.mood, QColor(60, 56, 54), DistanceDepth(scene.mood, z));
     const double half = height * 0.18;
-    const QPointF baseLeft = camera.Project(x - half, 0, z), baseRight = camera.Project(x + half, 0, z);
-    const QPointF topLeft = camera.Project(x - half * 0.35, height, z), topRight = camera.Project(x + half * 0.35, height, z);
+    const QPointF baseLeft = camera.Project(x - half, 0, z),
+                  baseRight = camera.Project(x + half, 0, z);
+    const QPointF topLeft = camera.Project(x - half * 0.35, height, z),
+                  topRight = camera.Project(x + half * 0.35, height, z);
     p.setPen(QPen(steel, std::max(1.0, scale * 0.35)));
     p.drawLine(baseLeft, topLeft);
     p.drawLine(baseRight, topRight);
@@ -121,16 +127,19 @@ void PaintColliery(SceneContext& scene, const Camera& camera, SceneRandom& rando
     QPainter& p = scene.painter;
     p.setPen(Qt::NoPen);
     p.setBrush(spoil);
-    p.drawPolygon(QPolygonF({heapFoot + QPointF(-heapH * 2.2, 0), heapFoot + QPointF(-heapH * 0.2, -heapH),
-                             heapFoot + QPointF(heapH * 0.3, -heapH), heapFoot + QPointF(heapH * 2.4, 0)}));
+    p.drawPolygon(
+        QPolygonF({heapFoot + QPointF(-heapH * 2.2, 0), heapFoot + QPointF(-heapH * 0.2, -heapH),
+                   heapFoot + QPointF(heapH * 0.3, -heapH), heapFoot + QPointF(heapH * 2.4, 0)}));
     const double x = random.Jitter(15);
     const OpeningLook look = WindowLook(scene, QColor(210, 196, 170));
     const Box engineHouse{x + 6, z + 2, 16, 12, 14, 0};
     FaceDetail tall = [look](QPainter& pp, double w, double) {
-        PaintWindowRow(pp, 0, w, 2.5, std::max(2, static_cast<int>(w / 5)), 2.0, 7.0, Arch::Round, look, 3, 6);
+        PaintWindowRow(pp, 0, w, 2.5, std::max(2, static_cast<int>(w / 5)), 2.0, 7.0, Arch::Round,
+                       look, 3, 6);
     };
     PaintBox(scene, camera, engineHouse, kBrick, BoxFaces{tall, {}, tall, tall, {}});
-    PaintRoof(scene, camera, engineHouse, RoofDesign{Roof::Gable, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
+    PaintRoof(scene, camera, engineHouse,
+              RoofDesign{Roof::Gable, 4, Material{QColor(80, 84, 94), Masonry::Slate}, kBrick});
     PaintChimneyStack(scene, camera, x + 30, z + 8, random.Range(35, 45), 2.0);
     PaintHeadframe(scene, camera, x - 6, z, random.Range(26, 34));
     // A row of miners' cottages in front.
@@ -147,7 +156,8 @@ void PaintColliery(SceneContext& scene, const Camera& camera, SceneRandom& rando
 void PaintIndustry(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x1d57);
     const double horizon = scene.h * random.Range(0.55, 0.64);
-    const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.6, 3), random.Jitter(0.25));
+    const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.6, 3),
+                        random.Jitter(0.25));
     // Industrial air is hazier.
     scene.mood.hazeStrength = std::min(0.9, scene.mood.hazeStrength + 0.12);
     PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(20, 50), false});

@@ -28,7 +28,8 @@ void PaintVillage(SceneContext& scene, double x, double y, double size, double d
         p.drawRect(QRectF(hx, hy - h, w, h));
         p.setBrush(Distant(scene.mood, random.Pick(roofs), depth));
         p.drawPolygon(QPolygonF({QPointF(hx - w * 0.05, hy - h), QPointF(hx + w * 1.05, hy - h),
-                                 QPointF(hx + w * 0.8, hy - h - h * 0.6), QPointF(hx + w * 0.2, hy - h - h * 0.6)}));
+                                 QPointF(hx + w * 0.8, hy - h - h * 0.6),
+                                 QPointF(hx + w * 0.2, hy - h - h * 0.6)}));
     }
     const QColor stone = Distant(scene.mood, QColor(170, 160, 140), depth);
     const double tw = size * 0.2, th = size * 0.8;
@@ -37,7 +38,8 @@ void PaintVillage(SceneContext& scene, double x, double y, double size, double d
     p.setBrush(Shaded(scene.mood, stone));
     p.drawRect(QRectF(x + tw, y - th * 0.95, tw * 0.4, th * 0.95));
     if (random.Chance(0.5))
-        p.drawPolygon(QPolygonF({QPointF(x - tw * 0.05, y - th), QPointF(x + tw * 1.45, y - th), QPointF(x + tw * 0.6, y - th * 1.8)}));
+        p.drawPolygon(QPolygonF({QPointF(x - tw * 0.05, y - th), QPointF(x + tw * 1.45, y - th),
+                                 QPointF(x + tw * 0.6, y - th * 1.8)}));
 }
 
 void PaintFarmland(SceneContext& scene, SceneRandom& random) {
@@ -46,22 +48,26 @@ void PaintFarmland(SceneContext& scene, SceneRandom& random) {
     PaintDistantHills(scene, horizon, random.Range(10, 30) * scene.u, 2);
     const double span = scene.h - horizon;
     // Far country under the nearer hills, so no gap shows between them.
-    scene.painter.fillRect(QRectF(0, horizon + 3, scene.w, span), Distant(scene.mood, scene.mood.grass, 0.8));
+    scene.painter.fillRect(QRectF(0, horizon + 3, scene.w, span),
+                           Distant(scene.mood, scene.mood.grass, 0.8));
     // Layers of country, each nearer and lower than the last, patchworked with fields.
     const int layers = random.Int(3, 4);
     for (int i = 0; i < layers; ++i) {
         const double f = (i + 1.0) / (layers + 1);
         const double depth = 0.75 - 0.6 * f;
         const double base = horizon + span * (0.08 + 0.55 * f * f);
-        const Ridge ridge(random, base, span * random.Range(0.08, 0.2), scene.w * random.Range(0.8, 1.5), 0.25);
+        const Ridge ridge(random, base, span * random.Range(0.08, 0.2),
+                          scene.w * random.Range(0.8, 1.5), 0.25);
         PaintHillLayer(scene, ridge, depth, scene.mood.grass, scene.h);
         PaintFields(scene, ridge, scene.h, depth);
         if (i == 0 && random.Chance(0.7))
-            PaintVillage(scene, random.Range(0.2, 0.8) * scene.w, ridge.At(scene.w / 2) + span * 0.12,
-                         random.Range(10, 16) * scene.u, depth);
+            PaintVillage(scene, random.Range(0.2, 0.8) * scene.w,
+                         ridge.At(scene.w / 2) + span * 0.12, random.Range(10, 16) * scene.u,
+                         depth);
     }
     // The near slope the viewer stands on.
-    const Ridge near(random, scene.h * random.Range(0.84, 0.92), scene.h * 0.08, scene.w * 1.5, 0.2);
+    const Ridge near(random, scene.h * random.Range(0.84, 0.92), scene.h * 0.08, scene.w * 1.5,
+                     0.2);
     PaintHillLayer(scene, near, 0.0, scene.mood.grass, scene.h + 2);
     QPainter& p = scene.painter;
     p.save();
@@ -71,23 +77,25 @@ void PaintFarmland(SceneContext& scene, SceneRandom& random) {
     p.restore();
     if (random.Chance(0.6)) {
         const double x = random.Chance(0.5) ? random.Range(0.02, 0.15) : random.Range(0.85, 0.98);
-        PaintTree(scene, QPointF(x * scene.w, near.At(x * scene.w) + 6), scene.h * random.Range(0.45, 0.7),
-                  TreeShape::Broadleaf, 0.0);
+        PaintTree(scene, QPointF(x * scene.w, near.At(x * scene.w) + 6),
+                  scene.h * random.Range(0.45, 0.7), TreeShape::Broadleaf, 0.0);
     }
 }
 
 void PaintMoor(SceneContext& scene, SceneRandom& random) {
     const double horizon = scene.h * random.Range(0.38, 0.5);
     PaintSky(scene, horizon);
-    const QColor heather = scene.mood.snow ? QColor(230, 232, 238)
-                           : scene.mood.season == Season::Summer || scene.mood.season == Season::Autumn
-                               ? QColor(120, 86, 96)
-                               : QColor(126, 112, 80);
+    const QColor heather =
+        scene.mood.snow ? QColor(230, 232, 238)
+        : scene.mood.season == Season::Summer || scene.mood.season == Season::Autumn
+            ? QColor(120, 86, 96)
+            : QColor(126, 112, 80);
     const QColor rock(120, 116, 110);
     // Craggy ridges behind a lake in the valley floor.
     const Ridge far(random, horizon + 2, scene.h * random.Range(0.15, 0.28), scene.w * 0.8, 0.8);
     PaintHillLayer(scene, far, 0.85, Mix(heather, rock, 0.5), horizon + 4);
-    const Ridge mid(random, horizon + scene.h * 0.04, scene.h * random.Range(0.12, 0.2), scene.w * 0.9, 0.7);
+    const Ridge mid(random, horizon + scene.h * 0.04, scene.h * random.Range(0.12, 0.2),
+                    scene.w * 0.9, 0.7);
     PaintHillLayer(scene, mid, 0.55, Mix(heather, scene.mood.grass, 0.3), scene.h);
     const double lakeTop = horizon + scene.h * random.Range(0.08, 0.14);
     const bool lake = random.Chance(0.65);
@@ -97,7 +105,8 @@ void PaintMoor(SceneContext& scene, SceneRandom& random) {
         PaintStillWater(scene, water, lakeTop, scene.h);
         ReflectInto(scene, water, lakeTop, 0.6);
     }
-    const Ridge near(random, scene.h * random.Range(0.78, 0.9), scene.h * random.Range(0.1, 0.2), scene.w * 1.2, 0.6);
+    const Ridge near(random, scene.h * random.Range(0.78, 0.9), scene.h * random.Range(0.1, 0.2),
+                     scene.w * 1.2, 0.6);
     PaintHillLayer(scene, near, 0.05, heather, scene.h + 2);
     QPainter& p = scene.painter;
     p.save();
@@ -109,11 +118,14 @@ void PaintMoor(SceneContext& scene, SceneRandom& random) {
         const double f = clumps.Unit();
         const double y = near.At(scene.w / 2) - scene.h * 0.1 + f * scene.h * 0.3;
         const double r = (1 + 5 * f) * scene.u;
-        p.setBrush(WithAlpha(clumps.Chance(0.5) ? Scaled(heather, 0.75) : Lit(scene.mood, Scaled(heather, 1.15)), 160));
+        p.setBrush(WithAlpha(
+            clumps.Chance(0.5) ? Scaled(heather, 0.75) : Lit(scene.mood, Scaled(heather, 1.15)),
+            160));
         p.drawEllipse(QPointF(clumps.Range(0, scene.w), y), r * 1.6, r);
     }
     for (int i = 0; i < random.Int(2, 6); ++i) {
-        const QPointF at(random.Range(0, scene.w), near.At(scene.w / 2) + random.Range(10, 80) * scene.u);
+        const QPointF at(random.Range(0, scene.w),
+                         near.At(scene.w / 2) + random.Range(10, 80) * scene.u);
         const double r = random.Range(6, 18) * scene.u;
         QLinearGradient shade(at.x() - r, 0, at.x() + r, 0);
         shade.setColorAt(scene.mood.sunFromLeft ? 0 : 1, Lit(scene.mood, rock));

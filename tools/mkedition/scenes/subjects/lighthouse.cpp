@@ -14,8 +14,8 @@
 
 namespace {
 
-void PaintLighthouseTower(SceneContext& scene, const Camera& camera, SceneRandom& random, const Round& base,
-                          double foot, double height) {
+void PaintLighthouseTower(SceneContext& scene, const Camera& camera, SceneRandom& random,
+                          const Round& base, double foot, double height) {
     const Material white{QColor(240, 238, 230), Masonry::Smooth};
     const Material red{QColor(176, 36, 36), Masonry::Smooth};
     const Material black{QColor(36, 38, 40), Masonry::Smooth};
@@ -35,7 +35,9 @@ void PaintLighthouseTower(SceneContext& scene, const Camera& camera, SceneRandom
         Round at = base;
         at.radius = base.radius + (topRadius - base.radius) * i / 4.0;
         PaintOnCylinder(scene, camera, at, random.Jitter(0.3), foot + height * i / 4.0, 0.6, 1.0,
-                        [look](QPainter& p, double w, double h) { PaintWindow(p, QRectF(0, 0, w, h), Arch::Round, look, 0, 0, false); });
+                        [look](QPainter& p, double w, double h) {
+                            PaintWindow(p, QRectF(0, 0, w, h), Arch::Round, look, 0, 0, false);
+                        });
     }
     Round gallery = base;
     gallery.radius = topRadius * 1.35;
@@ -43,20 +45,25 @@ void PaintLighthouseTower(SceneContext& scene, const Camera& camera, SceneRandom
     PaintCylinder(scene, camera, gallery, top, top + 0.5, black);
     Round lantern = base;
     lantern.radius = topRadius * 0.8;
-    const Material glass{scene.mood.windowsLit ? QColor(255, 236, 170) : Mix(scene.mood.skyHorizon, QColor(40, 50, 60), 0.5),
+    const Material glass{scene.mood.windowsLit
+                             ? QColor(255, 236, 170)
+                             : Mix(scene.mood.skyHorizon, QColor(40, 50, 60), 0.5),
                          Masonry::Smooth};
     PaintCylinder(scene, camera, lantern, top + 0.5, top + 3.2, glass);
     // Glazing bars of the lantern.
     QPainter& p = scene.painter;
     p.setPen(QPen(QColor(40, 40, 40), std::max(0.6, camera.Scale(base.x, base.z) * 0.08)));
     for (double a = -1.2; a <= 1.21; a += 0.6) {
-        const Vec3 low{lantern.x + lantern.radius * std::sin(a), top + 0.5, lantern.z - lantern.radius * std::cos(a)};
+        const Vec3 low{lantern.x + lantern.radius * std::sin(a), top + 0.5,
+                       lantern.z - lantern.radius * std::cos(a)};
         p.drawLine(camera.Project(low), camera.Project(low.x, top + 3.2, low.z));
     }
     // The railing round the gallery.
     const double rail = top + 1.4;
-    p.drawLine(camera.Project(gallery.x - gallery.radius, rail, gallery.z), camera.Project(gallery.x + gallery.radius, rail, gallery.z));
-    PaintDome(scene, camera, lantern, top + 3.2, lantern.radius * 1.1, random.Chance(0.5) ? black : red);
+    p.drawLine(camera.Project(gallery.x - gallery.radius, rail, gallery.z),
+               camera.Project(gallery.x + gallery.radius, rail, gallery.z));
+    PaintDome(scene, camera, lantern, top + 3.2, lantern.radius * 1.1,
+              random.Chance(0.5) ? black : red);
     if (scene.mood.windowsLit) {
         // The lamp is lit: a glow round the lantern.
         const QPointF glow = camera.Project(lantern.x, top + 1.9, lantern.z);
@@ -108,7 +115,8 @@ void PaintLighthouse(SceneContext& scene) {
     // depth at which the cliff top shows at that height.
     double edgeY = shape.tip.y();
     for (int i = 1; i < shape.top.size(); ++i)
-        if ((shape.top[i - 1].x() - screenX) * (shape.top[i].x() - screenX) <= 0) edgeY = shape.top[i].y();
+        if ((shape.top[i - 1].x() - screenX) * (shape.top[i].x() - screenX) <= 0)
+            edgeY = shape.top[i].y();
     const double behind = edgeY + (camera.HorizonY() > edgeY ? 2 : -2);
     const double depth = camera.Focal() * (point.height - eye) / (camera.HorizonY() - behind);
     const Vec3 ground = camera.GroundAt(screenX, std::max(point.distance, depth));
@@ -116,8 +124,9 @@ void PaintLighthouse(SceneContext& scene) {
     const Round base{ground.x, ground.z, random.Range(2.6, 3.6)};
     // Keepers' cottages on the landward side.
     const double landward = landOnLeft ? -1 : 1;
-    House cottage = RandomHouse(random, HouseStyle::Painted,
-                                Box{base.x + landward * 6 - (landOnLeft ? 14 : 0), base.z - 2, 14, 7, 0, point.height});
+    House cottage = RandomHouse(
+        random, HouseStyle::Painted,
+        Box{base.x + landward * 6 - (landOnLeft ? 14 : 0), base.z - 2, 14, 7, 0, point.height});
     cottage.wall.colour = QColor(240, 238, 232);
     SetStoreys(cottage, 1);
     PaintHouse(scene, camera, cottage, Frontage::Front);

@@ -2,7 +2,6 @@
 // on its pedestal, a memorial cross on the green.
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <vector>
 
@@ -20,7 +19,8 @@
 namespace {
 
 // A standing figure in a cloak, one arm raised: a bronze or a stone statue.
-void PaintStatue(SceneContext& scene, const Camera& camera, Vec3 foot, double height, const QColor& metal) {
+void PaintStatue(SceneContext& scene, const Camera& camera, Vec3 foot, double height,
+                 const QColor& metal) {
     const QPointF base = camera.Project(foot);
     const double s = camera.Scale(foot.x, foot.z) * height;
     const double depth = HazeAt(scene, camera, foot);
@@ -38,41 +38,51 @@ void PaintStatue(SceneContext& scene, const Camera& camera, Vec3 foot, double he
     figure.addEllipse(base + QPointF(0.0, -0.92 * s), 0.07 * s, 0.08 * s);
     figure.setFillRule(Qt::WindingFill);
     QLinearGradient shade(base.x() - 0.3 * s, 0, base.x() + 0.3 * s, 0);
-    shade.setColorAt(scene.mood.sunFromLeft ? 0 : 1, Distant(scene.mood, Lit(scene.mood, metal), depth));
-    shade.setColorAt(scene.mood.sunFromLeft ? 1 : 0, Distant(scene.mood, Shaded(scene.mood, metal), depth));
+    shade.setColorAt(scene.mood.sunFromLeft ? 0 : 1,
+                     Distant(scene.mood, Lit(scene.mood, metal), depth));
+    shade.setColorAt(scene.mood.sunFromLeft ? 1 : 0,
+                     Distant(scene.mood, Shaded(scene.mood, metal), depth));
     scene.painter.fillPath(figure, shade);
 }
 
-void PaintPedestal(SceneContext& scene, const Camera& camera, double x, double z, double width, double height,
-                   const Material& stone) {
+void PaintPedestal(SceneContext& scene, const Camera& camera, double x, double z, double width,
+                   double height, const Material& stone) {
     PaintSteps(scene, camera, Box{x - width, z - width, width * 2, width * 2, 1.0, 0}, 3, stone);
     PaintBox(scene, camera, Box{x - width / 2, z - width / 2, width, width, height, 1.0}, stone);
-    PaintBox(scene, camera, Box{x - width * 0.6, z - width * 0.6, width * 1.2, width * 1.2, 0.5, 1.0 + height}, stone);
+    PaintBox(scene, camera,
+             Box{x - width * 0.6, z - width * 0.6, width * 1.2, width * 1.2, 0.5, 1.0 + height},
+             stone);
 }
 
 void PaintSquare(SceneContext& scene, const Camera& camera, SceneRandom& random, double z) {
     // The houses round the square behind the monument.
     for (double x = camera.LeftAt(z + 40); x < camera.RightAt(z + 40); x += random.Range(8, 12)) {
-        House house = RandomHouse(random, random.Chance(0.7) ? HouseStyle::Georgian : HouseStyle::Victorian,
-                                  Box{x, z + 40, 10, 12, 0, 0});
+        House house =
+            RandomHouse(random, random.Chance(0.7) ? HouseStyle::Georgian : HouseStyle::Victorian,
+                        Box{x, z + 40, 10, 12, 0, 0});
         house.shop = random.Chance(0.4);
         PaintHouse(scene, camera, house, Frontage::Front);
     }
 }
 
-void PaintColumnMonument(SceneContext& scene, const Camera& camera, SceneRandom& random, double z, double height) {
+void PaintColumnMonument(SceneContext& scene, const Camera& camera, SceneRandom& random, double z,
+                         double height) {
     const Material stone{QColor(206, 198, 180), Masonry::Ashlar};
     PaintSquare(scene, camera, random, z);
     PaintPedestal(scene, camera, 0, z, 6, 5, stone);
     PaintColumn(scene, camera, 0, z, 1.6, 6.5, height, Material{stone.colour, Masonry::Smooth});
     PaintBox(scene, camera, Box{-1.8, z - 1.8, 3.6, 3.6, 1.2, 6.5 + height}, stone);
-    PaintStatue(scene, camera, {0, 7.7 + height, z}, 5, random.Chance(0.5) ? QColor(80, 110, 96) : QColor(190, 184, 170));
+    PaintStatue(scene, camera, {0, 7.7 + height, z}, 5,
+                random.Chance(0.5) ? QColor(80, 110, 96) : QColor(190, 184, 170));
 }
 
-void PaintObelisk(SceneContext& scene, const Camera& camera, SceneRandom& random, double z, double height) {
-    const Material stone{random.Chance(0.5) ? QColor(200, 194, 180) : QColor(150, 146, 140), Masonry::Ashlar};
+void PaintObelisk(SceneContext& scene, const Camera& camera, SceneRandom& random, double z,
+                  double height) {
+    const Material stone{random.Chance(0.5) ? QColor(200, 194, 180) : QColor(150, 146, 140),
+                         Masonry::Ashlar};
     const double base = height * 0.12;
-    PaintSteps(scene, camera, Box{-base * 1.5, z - base * 1.5, base * 3, base * 3, 1.2, 0}, 3, stone);
+    PaintSteps(scene, camera, Box{-base * 1.5, z - base * 1.5, base * 3, base * 3, 1.2, 0}, 3,
+               stone);
     PaintBox(scene, camera, Box{-base / 2, z - base / 2, base, base, base * 0.9, 1.2}, stone);
     // The shaft tapers to a little pyramid at the top.
     const double b = base * 0.36, t = base * 0.24, y0 = 1.2 + base * 0.9, y1 = y0 + height;
@@ -82,7 +92,8 @@ void PaintObelisk(SceneContext& scene, const Camera& camera, SceneRandom& random
         {{-b, y0, z + b}, {-b, y0, z - b}, {-t, y1, z - t}, {-t, y1, z + t}},
         {{b, y0, z + b}, {-b, y0, z + b}, {-t, y1, z + t}, {t, y1, z + t}}};
     for (const auto& face : faces) PaintPlane(scene, camera, face, stone);
-    PaintRoof(scene, camera, Box{-t, z - t, 2 * t, 2 * t, 0, y1}, RoofDesign{Roof::Pyramid, t * 2.2, stone, stone, 0.0});
+    PaintRoof(scene, camera, Box{-t, z - t, 2 * t, 2 * t, 0, y1},
+              RoofDesign{Roof::Pyramid, t * 2.2, stone, stone, 0.0});
 }
 
 void PaintMemorialCross(SceneContext& scene, const Camera& camera, double z, double shaft) {
@@ -100,19 +111,22 @@ void PaintMonument(SceneContext& scene) {
     const int form = random.Int(0, 3);
     const bool tall = form == 0 || form == 1;
     const double horizon = scene.h * (tall ? random.Range(0.68, 0.78) : random.Range(0.55, 0.65));
-    const Camera camera(scene.w, horizon, scene.FieldOfView(tall ? 0.9 : 0.8), 1.6, random.Jitter(0.2));
+    const Camera camera(scene.w, horizon, scene.FieldOfView(tall ? 0.9 : 0.8), 1.6,
+                        random.Jitter(0.2));
     PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(10, 30), form != 0});
     // Each stands far enough off for its top to show with sky above it.
     const double room = scene.h * random.Range(0.08, 0.16);
     switch (form) {
         case 0: {
             const double height = random.Range(30, 44);
-            PaintColumnMonument(scene, camera, random, camera.DistanceToFit(height + 13, room), height);
+            PaintColumnMonument(scene, camera, random, camera.DistanceToFit(height + 13, room),
+                                height);
             break;
         }
         case 1: {
             const double height = random.Range(18, 30);
-            PaintObelisk(scene, camera, random, camera.DistanceToFit(height * 1.25 + 2, room), height);
+            PaintObelisk(scene, camera, random, camera.DistanceToFit(height * 1.25 + 2, room),
+                         height);
             break;
         }
         case 2: {
@@ -120,7 +134,8 @@ void PaintMonument(SceneContext& scene) {
             const Material stone{QColor(170, 162, 148), Masonry::Ashlar};
             PaintSquare(scene, camera, random, z + 10);
             PaintPedestal(scene, camera, 0, z, 2.4, 3.0, stone);
-            PaintStatue(scene, camera, {0, 4.5, z}, 3.2, random.Chance(0.6) ? QColor(76, 108, 92) : QColor(196, 190, 176));
+            PaintStatue(scene, camera, {0, 4.5, z}, 3.2,
+                        random.Chance(0.6) ? QColor(76, 108, 92) : QColor(196, 190, 176));
             break;
         }
         default: {
@@ -130,8 +145,10 @@ void PaintMonument(SceneContext& scene) {
         }
     }
     std::vector<Vec3> people;
-    for (int i = 0; i < random.Int(0, 5); ++i) people.push_back({random.Range(-14, 14), 0, random.Range(8, 30)});
+    for (int i = 0; i < random.Int(0, 5); ++i)
+        people.push_back({random.Range(-14, 14), 0, random.Range(8, 30)});
     std::sort(people.begin(), people.end(), [](const Vec3& a, const Vec3& b) { return a.z > b.z; });
     for (const Vec3& foot : people)
-        PaintPerson(scene, random, camera.Project(foot), camera.Scale(foot.x, foot.z) * 1.75, DistanceDepth(scene.mood, foot.z));
+        PaintPerson(scene, random, camera.Project(foot), camera.Scale(foot.x, foot.z) * 1.75,
+                    DistanceDepth(scene.mood, foot.z));
 }

@@ -31,7 +31,8 @@ void PaintBridge(SceneContext& scene, const Camera& camera, const BridgePlan& pl
         for (int i = 0; i < plan.arches; ++i) {
             // Piers take a fifth of each bay; the arch springs from just above the water.
             const double pier = span * 0.18;
-            const QRectF opening(i * span + pier / 2, -0.5, span - pier, std::min(rise, (span - pier) / 2 + 1.2) + 0.5);
+            const QRectF opening(i * span + pier / 2, -0.5, span - pier,
+                                 std::min(rise, (span - pier) / 2 + 1.2) + 0.5);
             PaintThrough(p, OpeningPath(opening, Arch::Round), behind);
             // The ring of voussoirs round each arch.
             p.setBrush(Qt::NoBrush);
@@ -51,7 +52,8 @@ void PaintBridge(SceneContext& scene, const Camera& camera, const BridgePlan& pl
 void PaintRiverBridge(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0xb41d);
     const double horizon = scene.h * random.Range(0.42, 0.52);
-    const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.5, 3.0), random.Jitter(0.2));
+    const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.5, 3.0),
+                        random.Jitter(0.2));
     PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(15, 40), true});
 
     BridgePlan plan;
@@ -65,7 +67,8 @@ void PaintRiverBridge(SceneContext& scene) {
     plan.stone = {random.Pick(stones), Masonry::Ashlar};
 
     // Trees along the far bank behind the bridge.
-    PaintTreeBelt(scene, camera.Project(0, 0, plan.z + 25).y(), -20, scene.w + 20, camera.Scale(0, plan.z + 25) * 14, 0.3);
+    PaintTreeBelt(scene, camera.Project(0, 0, plan.z + 25).y(), -20, scene.w + 20,
+                  camera.Scale(0, plan.z + 25) * 14, 0.3);
     // The river: from the bridge down to the viewer, the banks closing in at the sides.
     const double waterline = camera.Project(0, 0, plan.z + 5).y();
     QPainterPath river;
@@ -97,8 +100,10 @@ void PaintRiverBridge(SceneContext& scene) {
         p.restore();
         if (random.Chance(0.55)) {
             const double tx = Lerp(outer, edge * scene.w, random.Range(0.2, 0.6));
-            PaintTree(scene, QPointF(tx, waterline + (scene.h - waterline) * random.Range(0.1, 0.3)),
-                      scene.h * random.Range(0.35, 0.6), random.Chance(0.3) ? TreeShape::Poplar : TreeShape::Broadleaf, 0.1);
+            PaintTree(scene,
+                      QPointF(tx, waterline + (scene.h - waterline) * random.Range(0.1, 0.3)),
+                      scene.h * random.Range(0.35, 0.6),
+                      random.Chance(0.3) ? TreeShape::Poplar : TreeShape::Broadleaf, 0.1);
         }
     }
 }

@@ -31,10 +31,12 @@ FaceDetail MansionFront(const OpeningLook& look, double storey, int storeys, con
     };
 }
 
-void PaintChimneys(SceneContext& scene, const Camera& camera, const Box& block, double rise, const Material& material) {
+void PaintChimneys(SceneContext& scene, const Camera& camera, const Box& block, double rise,
+                   const Material& material) {
     for (double f : {0.2, 0.8}) {
-        const Box stack{block.x + block.width * f - 1, block.z + block.depth * 0.4, 2, 1.2, rise + 2.5,
-                        block.base + block.height};
+        const Box stack{
+            block.x + block.width * f - 1, block.z + block.depth * 0.4, 2, 1.2, rise + 2.5,
+            block.base + block.height};
         PaintBox(scene, camera, stack, material);
     }
 }
@@ -44,11 +46,14 @@ void PaintChimneys(SceneContext& scene, const Camera& camera, const Box& block, 
 void PaintStatelyHome(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x57a7e);
     const double horizon = scene.h * random.Range(0.56, 0.64);
-    const Camera camera(scene.w, horizon, scene.FieldOfView(0.95), random.Range(1.6, 4), random.Jitter(0.3));
+    const Camera camera(scene.w, horizon, scene.FieldOfView(0.95), random.Range(1.6, 4),
+                        random.Jitter(0.3));
     PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(10, 30), true});
 
     const bool brick = random.Chance(0.3);
-    const Material wall{brick ? QColor(160, 84, 64) : random.Chance(0.5) ? QColor(214, 204, 180) : QColor(196, 186, 160),
+    const Material wall{brick                ? QColor(160, 84, 64)
+                        : random.Chance(0.5) ? QColor(214, 204, 180)
+                                             : QColor(196, 186, 160),
                         brick ? Masonry::Brick : Masonry::Ashlar};
     const Material dressing{QColor(226, 218, 198), Masonry::Smooth};
     const Material roofing{QColor(88, 94, 104), Masonry::Slate};
@@ -61,11 +66,18 @@ void PaintStatelyHome(SceneContext& scene) {
     const bool hipped = random.Chance(0.6);
 
     // A belt of trees behind and cedars on the lawn.
-    PaintTreeBelt(scene, camera.Project(0, 0, z + 60).y(), -30, scene.w + 30, camera.Scale(0, z + 60) * 20, 0.25);
+    PaintTreeBelt(scene, camera.Project(0, 0, z + 60).y(), -30, scene.w + 30,
+                  camera.Scale(0, z + 60) * 20, 0.25);
     const double wingWidth = random.Range(14, 22);
     for (double side : {-1.0, 1.0}) {
-        const Box wing{cx + side * (width / 2 + wingWidth / 2) - wingWidth / 2, z + 6, wingWidth, depth - 6, storey * 2 + 1, 0};
-        PaintBox(scene, camera, wing, wall, BoxFaces{MansionFront(look, storey, 2, dressing.colour), {}, {}, {}, {}});
+        const Box wing{cx + side * (width / 2 + wingWidth / 2) - wingWidth / 2,
+                       z + 6,
+                       wingWidth,
+                       depth - 6,
+                       storey * 2 + 1,
+                       0};
+        PaintBox(scene, camera, wing, wall,
+                 BoxFaces{MansionFront(look, storey, 2, dressing.colour), {}, {}, {}, {}});
         PaintRoof(scene, camera, wing, RoofDesign{Roof::Hip, 3, roofing, wall});
     }
     const Box block{cx - width / 2, z, width, depth, height, 0};
@@ -81,13 +93,15 @@ void PaintStatelyHome(SceneContext& scene) {
     PaintPortico(scene, camera, cx, z - 6, columns * 2.8, 6, height - 1.5, columns, dressing);
 
     // The drive sweeps up to the door across the lawn.
-    PaintPath(scene, camera, {cx * 0.3 + random.Jitter(6), 0, 7}, {cx, 0, z - 9}, 5, QColor(176, 160, 134));
+    PaintPath(scene, camera, {cx * 0.3 + random.Jitter(6), 0, 7}, {cx, 0, z - 9}, 5,
+              QColor(176, 160, 134));
     for (int i = 0; i < random.Int(2, 4); ++i) {
         const double side = random.Chance(0.5) ? -1 : 1;
-        const double tz = random.Range(25, z - 15), tx = cx + side * random.Range(width * 0.6, width * 1.2);
+        const double tz = random.Range(25, z - 15),
+                     tx = cx + side * random.Range(width * 0.6, width * 1.2);
         const TreeShape shape = random.Chance(0.4) ? TreeShape::Conifer : TreeShape::Broadleaf;
-        PaintTree(scene, camera.Project(tx, 0, tz), camera.Scale(tx, tz) * random.Range(16, 24), shape,
-                  DistanceDepth(scene.mood, tz));
+        PaintTree(scene, camera.Project(tx, 0, tz), camera.Scale(tx, tz) * random.Range(16, 24),
+                  shape, DistanceDepth(scene.mood, tz));
     }
     PaintGrassBlades(scene, scene.h * 0.85, scene.h, 300);
 }

@@ -1,7 +1,6 @@
 // A theatre or concert hall: a grand lit front on a street corner, columns and arched
 // windows, a canopy over the doors and people arriving.
 #include <QPainter>
-
 #include <algorithm>
 #include <vector>
 
@@ -42,7 +41,8 @@ FaceDetail TheatreFront(const OpeningLook& look, const QColor& dressing, bool li
 }
 
 // The canopy over the entrance, glowing underneath in the evening.
-void PaintCanopy(SceneContext& scene, const Camera& camera, double x0, double x1, double z, bool lit) {
+void PaintCanopy(SceneContext& scene, const Camera& camera, double x0, double x1, double z,
+                 bool lit) {
     const Material iron{QColor(40, 44, 42), Masonry::Smooth};
     const Box canopy{x0, z - 3, x1 - x0, 3, 0.5, 3.8};
     PaintBox(scene, camera, canopy, iron);
@@ -58,7 +58,8 @@ void PaintCanopy(SceneContext& scene, const Camera& camera, double x0, double x1
     }
     for (double x : {x0 + 0.2, x1 - 0.2}) {
         QPainter& p = scene.painter;
-        p.setPen(QPen(Distant(scene.mood, iron.colour, 0.1), std::max(0.8, camera.Scale(x, z) * 0.12)));
+        p.setPen(
+            QPen(Distant(scene.mood, iron.colour, 0.1), std::max(0.8, camera.Scale(x, z) * 0.12)));
         p.drawLine(camera.Project(x, 0, z - 2.8), camera.Project(x, 3.8, z - 2.8));
     }
 }
@@ -84,7 +85,8 @@ void PaintTheatre(SceneContext& scene) {
     const double z = random.Range(70, 90);
     const double width = random.Range(30, 42), height = random.Range(18, 24);
     const double cx = camera.XAt(scene.w * random.Range(0.42, 0.58), z);
-    const QColor stones[] = {QColor(214, 200, 170), QColor(226, 220, 206), QColor(190, 120, 96), QColor(200, 184, 150)};
+    const QColor stones[] = {QColor(214, 200, 170), QColor(226, 220, 206), QColor(190, 120, 96),
+                             QColor(200, 184, 150)};
     const Material wall{random.Pick(stones), Masonry::Ashlar};
     const Material dressing{Scaled(wall.colour, 1.08), Masonry::Smooth};
     // The square in front of the theatre, and the road across it.
@@ -94,7 +96,8 @@ void PaintTheatre(SceneContext& scene) {
     const QColor road = scene.mood.snow ? QColor(210, 214, 222) : QColor(84, 84, 88);
     const double left = camera.LeftAt(z - 14), right = camera.RightAt(z - 14);
     const QPolygonF carriageway({camera.Project(left, 0, z - 14), camera.Project(right, 0, z - 14),
-                                 camera.Project(right, 0, z - 28), camera.Project(left, 0, z - 28)});
+                                 camera.Project(right, 0, z - 28),
+                                 camera.Project(left, 0, z - 28)});
     p.setPen(Qt::NoPen);
     p.setBrush(Distant(scene.mood, road, 0.15));
     p.drawPolygon(carriageway);
@@ -106,9 +109,11 @@ void PaintTheatre(SceneContext& scene) {
     for (double side : {-1.0, 1.0}) {
         for (int i = 0; i < 3; ++i) {
             const double w = random.Range(8, 12);
-            const double x = side < 0 ? cx - width / 2 - (i + 1) * w - 0.5 * i : cx + width / 2 + i * w + 0.5 * i;
-            House house = RandomHouse(random, random.Chance(0.5) ? HouseStyle::Georgian : HouseStyle::Victorian,
-                                      Box{x, z + 4, w, 12, 0, 0});
+            const double x = side < 0 ? cx - width / 2 - (i + 1) * w - 0.5 * i
+                                      : cx + width / 2 + i * w + 0.5 * i;
+            House house = RandomHouse(
+                random, random.Chance(0.5) ? HouseStyle::Georgian : HouseStyle::Victorian,
+                Box{x, z + 4, w, 12, 0, 0});
             house.shop = random.Chance(0.6);
             PaintHouse(scene, camera, house, Frontage::Front);
         }
@@ -125,8 +130,9 @@ void PaintTheatre(SceneContext& scene) {
         for (double side : {-1.0, 1.0}) {
             const Box tower{cx + side * width / 2 - (side > 0 ? 6 : 0), z - 1, 6, 6, height + 5, 0};
             PaintBox(scene, camera, tower, wall, BoxFaces{face, {}, {}, {}, {}});
-            PaintDome(scene, camera, Round{tower.x + 3, tower.z + 3, 3.2}, height + 5, 4.5,
-                      Material{form == 1 ? QColor(90, 140, 120) : QColor(70, 76, 90), Masonry::Smooth});
+            PaintDome(
+                scene, camera, Round{tower.x + 3, tower.z + 3, 3.2}, height + 5, 4.5,
+                Material{form == 1 ? QColor(90, 140, 120) : QColor(70, 76, 90), Masonry::Smooth});
         }
         PaintCanopy(scene, camera, cx - width * 0.3, cx + width * 0.3, z, lit);
     }
@@ -138,9 +144,12 @@ void PaintTheatre(SceneContext& scene) {
     // Theatregoers on the pavement.
     std::vector<Vec3> people;
     for (int i = 0; i < random.Int(5, 14); ++i)
-        people.push_back({cx + random.Jitter(width * 0.6), 0, random.Chance(0.6) ? random.Range(z - 12, z - 6) : random.Range(12, z - 28)});
+        people.push_back(
+            {cx + random.Jitter(width * 0.6), 0,
+             random.Chance(0.6) ? random.Range(z - 12, z - 6) : random.Range(12, z - 28)});
     std::sort(people.begin(), people.end(), [](const Vec3& a, const Vec3& b) { return a.z > b.z; });
     for (const Vec3& foot : people)
-        PaintPerson(scene, random, camera.Project(foot), camera.Scale(foot.x, foot.z) * random.Range(1.6, 1.85),
+        PaintPerson(scene, random, camera.Project(foot),
+                    camera.Scale(foot.x, foot.z) * random.Range(1.6, 1.85),
                     DistanceDepth(scene.mood, foot.z));
 }

@@ -27,6 +27,7 @@ void PaintTownStreet(SceneContext& scene) {
     }
     std::sort(feet.begin(), feet.end(), [](const Vec3& a, const Vec3& b) { return a.z > b.z; });
     for (const Vec3& foot : feet)
-        PaintPerson(scene, random, camera.Project(foot), camera.Scale(foot.x, foot.z) * random.Range(1.6, 1.85),
+        PaintPerson(scene, random, camera.Project(foot),
+                    camera.Scale(foot.x, foot.z) * random.Range(1.6, 1.85),
                     DistanceDepth(scene.mood, foot.z));
 }
