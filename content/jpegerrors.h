@@ -2,10 +2,12 @@
 // setjmp instead of ending the process, and no message is printed (the program has no log).
 #pragma once
 
-#include <jpeglib.h>
-
+// jpeglib.h needs FILE and size_t declared first.
 #include <csetjmp>
-#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+#include <cstdio>
+// clang-format off
+#include <jpeglib.h>
+// clang-format on
 
 struct JpegErrorTrap {
     jpeg_error_mgr manager;

@@ -2,9 +2,10 @@
 // blocks, several at a time, and unscrambled before the decoder sees it.
 #pragma once
 
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+// clang-format off
 #include <jpeglib.h>
-
-#include <cstdio>
+// clang-format on
 
 #include "content/keyruns.h"
 
