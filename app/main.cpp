@@ -7,6 +7,7 @@
 #include "app/shellhost.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
+#include "app/wiring.h"
 #include "content/datatables.h"
 #include "edition/editiontour.h"
 #include "platform/fontsetup.h"
@@ -36,9 +37,8 @@ int runProgram(QApplication& app) {
     TExitInfoDlg exitDialog;
     TZMAnimWin animWin;
 
-    startWin.setAnimationWindow(&animWin);
-    animWin.onClick = [&startWin] { startWin.LogoClick(); };
-    animWin.onPressed = [&startWin] { startWin.raise(); };
+    WireWindows(ProgramWindows{&stage, &startWin, &homeWin, &explore, &mapWin, &mapKey, &london,
+                               &exitDialog, &animWin});
 
     if (!Startup().Quitting) {
         homeWin.hide();

@@ -1,5 +1,6 @@
 #include "app/screenset.h"
 
+#include "app/shellrequests.h"
 #include "app/shellwindows.h"
 
 void EnableScreens(bool on) {
@@ -16,8 +17,13 @@ void HideScreens() {
                             w.ZMShowWin.data(), w.MapKey.data()}) {
         if (window) window->hide();
     }
-    if (w.MapWin && w.hideMap) w.hideMap();
+    if (w.MapWin) emit ShellAsks().hideMap();
     for (QWidget* window : {w.ZMExplore.data(), w.ZMHomeWin.data()}) {
         if (window) window->hide();
     }
+}
+
+bool SlideshowVisible() {
+    const QWidget* show = Windows().ZMShowWin.data();
+    return show && show->isVisible();
 }

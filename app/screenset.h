@@ -8,3 +8,5 @@ void EnableScreens(bool on);
 // Hides the help window, title animation, title window, slideshow window, map key, detailed map
 // (through its own hide routine), explore screen and control screen.
 void HideScreens();
+// Whether the slideshow window is up: the map, its key and the inset then serve the show.
+bool SlideshowVisible();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/messages.h"
+#include "app/shellrequests.h"
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "content/datatables.h"
@@ -15,6 +16,11 @@ ShellWindows& Windows() {
 
 void ResetShellWindows() { Windows() = ShellWindows(); }
 
+ShellRequests& ShellAsks() {
+    static ShellRequests steps;
+    return steps;
+}
+
 namespace {
 
 void hideAndDisable(QWidget* window) {
@@ -23,32 +29,29 @@ void hideAndDisable(QWidget* window) {
     window->setEnabled(false);
 }
 
-void run(const std::function<void()>& step) {
-    if (step) step();
-}
-
 }  // namespace
 
 void Shutdown() {
     ShellWindows& w = Windows();
-    if (w.ZMHomeWin) run(w.writePreferenceBits);
+    ShellRequests& steps = ShellAsks();
+    if (w.ZMHomeWin) emit steps.writePreferenceBits();
     hideAndDisable(w.ZMHelpWin);
     hideAndDisable(w.ZMAnimWin);
     hideAndDisable(w.ZMShowWin);
     hideAndDisable(w.MapKey);
     if (w.MapWin) {
-        run(w.hideMap);
+        emit steps.hideMap();
         w.MapWin->setEnabled(false);
     }
     hideAndDisable(w.ZMExplore);
     hideAndDisable(w.ZMHomeWin);
     if (w.ZMStartWin) w.ZMStartWin->setEnabled(false);
-    run(w.releaseMap);
-    run(w.releaseExplore);
+    emit steps.releaseMap();
+    emit steps.releaseExplore();
     ReleasePictures();
     if (w.ZMHomeWin) {
         ReleaseContent();
-        run(w.releaseHome);
+        emit steps.releaseMiniMap();
         Startup().DataDir.clear();
         Startup().PictureRoot.clear();
     }

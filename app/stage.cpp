@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QScreen>
 
@@ -47,12 +48,12 @@ void TStage::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (Startup().Quitting) {
         event->accept();
-    } else if (Windows().requestExit) {
+    } else if (isSignalConnected(QMetaMethod::fromSignal(&TStage::exitRequested))) {
         const QWidget* screen = current_.data();
-        Windows().requestExit(screen && screen == Windows().ZMExplore ? ExitRequester::ExploreScreen
-                              : screen && screen == Windows().ZMShowWin
-                                  ? ExitRequester::SlideshowWindow
-                                  : ExitRequester::ControlScreen);
+        emit exitRequested(screen && screen == Windows().ZMExplore ? ExitRequester::ExploreScreen
+                           : screen && screen == Windows().ZMShowWin
+                               ? ExitRequester::SlideshowWindow
+                               : ExitRequester::ControlScreen);
     } else {
         Shutdown();
     }

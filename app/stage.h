@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "app/shellwindows.h"
+
 class TStage : public QWidget {
     Q_OBJECT
   public:
@@ -20,6 +22,10 @@ class TStage : public QWidget {
     void minimise();
     // Full screen on the primary screen, also where no window manager honours the request.
     void showFullArea();
+
+  signals:
+    // Closing the stage asks the exit path, on behalf of the screen that is current.
+    void exitRequested(ExitRequester asker);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -11,6 +11,7 @@
 
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
+#include "app/wiring.h"
 #include "app/statebits.h"
 #include "platform/prefstore.h"
 #include "screens/exit/exitinfodlg.h"
@@ -89,6 +90,10 @@ TEST_F(ExitDialogTest, ControlScreenExitRunsTheDialog) {
     writeStateBits(0);
     TZMHomeWin home;
     TExitInfoDlg dialog;
+    ProgramWindows windows;
+    windows.home = &home;
+    windows.exitDialog = &dialog;
+    WireWindows(windows);
     home.show();
 
     // Cancel: everything enabled again and the control screen back.

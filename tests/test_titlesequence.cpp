@@ -22,9 +22,6 @@ class TitleSequenceTest : public ScreenTest {
     void SetUp() override {
         ScreenTest::SetUp();
         data.write("000/J0.dat", ShortPiece());
-        Windows().ZMHomeWin = &home;
-        Windows().finishSetUp = [this] { ++setUps; };
-        Windows().showHelp = [this] { ++helps; };
     }
     void TearDown() override {
         AnimationClock::stop();
@@ -35,6 +32,9 @@ class TitleSequenceTest : public ScreenTest {
     std::unique_ptr<TZMStartWin> titleWindow() {
         auto window = std::make_unique<TZMStartWin>();
         Startup().DataDir = data.path();
+        QObject::connect(window.get(), &TZMStartWin::oneTimeSetUpDue, [this] { ++setUps; });
+        QObject::connect(window.get(), &TZMStartWin::controlScreenDue, &home, &QWidget::show);
+        QObject::connect(window.get(), &TZMStartWin::helpDue, [this] { ++helps; });
         return window;
     }
 

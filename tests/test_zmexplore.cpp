@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -246,34 +247,20 @@ TEST_F(ExploreTest, MovingOnReturnsToTheMap) {
 }
 
 TEST_F(ExploreTest, HomeGoesToTheControlScreen) {
-    QWidget home(&area_);
-    home.hide();
-    Windows().ZMHomeWin = &home;
+    QSignalSpy asked(explore_.get(), &TZMExplore::controlScreenRequested);
     area_.show();
     Explore().CurrentPlace = place(1);
     explore_->show();
     press(Qt::Key_Home);
-    EXPECT_TRUE(home.isVisible());
+    EXPECT_EQ(asked.count(), 1);
     EXPECT_FALSE(explore_->isVisible());
-}
-
-TEST_F(ExploreTest, TheHandOverHooksReachTheScreen) {
-    arrive(1);
-    ASSERT_TRUE(Windows().exploreNextView);
-    Windows().exploreNextView();
-    EXPECT_EQ(explore_->CurrentView, 1);
-    Windows().exploreMoveTo(place(3));
-    EXPECT_EQ(Explore().CurrentPlace, place(3));
-    explore_.reset();
-    EXPECT_FALSE(Windows().exploreNextView);
-    EXPECT_FALSE(Windows().showExplore);
 }
 
 TEST_F(ExploreTest, AltKeysOpenTheBoxesAndPrintTheMapOnlyWhileItShows) {
     int about = 0;
     int prints = 0;
-    Windows().showAbout = [&] { ++about; };
-    Windows().printMap = [&] { ++prints; };
+    QObject::connect(explore_.get(), &TZMExplore::aboutRequested, [&] { ++about; });
+    QObject::connect(explore_.get(), &TZMExplore::printMapRequested, [&] { ++prints; });
     arrive(1);
     QKeyEvent altA(QEvent::KeyPress, Qt::Key_A, Qt::AltModifier);
     explore_->FormKeyDown(&altA);

@@ -14,9 +14,11 @@
 
 #include "app/shellhost.h"
 #include "app/shellwindows.h"
+#include "app/shutdown.h"
 #include "app/startupchecks.h"
 #include "app/startupstate.h"
 #include "app/statebits.h"
+#include "app/wiring.h"
 #include "content/datatables.h"
 #include "content/foundset.h"
 #include "content/nearestplace.h"
@@ -27,6 +29,7 @@
 #include "platform/systeminfo.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
+#include "screens/home/gotopage.h"
 #include "screens/home/homelayout.h"
 #include "screens/home/simplecombo.h"
 #include "screens/home/zmhome.h"
@@ -90,7 +93,7 @@ TEST_F(HomeTest, LaidOutForTheScreenWithItsMiniMap) {
     const QRgb expected = H() == 600 ? kSmallMiniMapColour : kLargeMiniMapColour;
     EXPECT_EQ(canvasAt(home, QPoint(50, 50)), expected);
     EXPECT_EQ(home.placeNames().size(), 60u);
-    EXPECT_EQ(home.GoToCombo->geometry().height(), H() * 260 / 600);
+    EXPECT_EQ(home.GoToSheet->GoToCombo->geometry().height(), H() * 260 / 600);
 }
 
 TEST_F(HomeTest, MissingMiniMapStopsTheStart) {
@@ -113,7 +116,7 @@ TEST_F(HomeTest, MapClickHandsTheNearestPlaceOver) {
     EXPECT_TRUE(home.isVisible());
 
     int handOvers = 0;
-    Windows().showExplore = [&] { ++handOvers; };
+    QObject::connect(&home, &TZMHomeWin::exploreRequested, [&] { ++handOvers; });
     clickMap(home, pixelOf(place(20)));
     EXPECT_EQ(handOvers, 1);
     EXPECT_FALSE(home.isVisible());
@@ -152,7 +155,7 @@ TEST_F(HomeTest, SlideshowPageChoosesTheStartOfTheShow) {
     TZMHomeWin home;
     home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Slideshow));
     int shows = 0;
-    Windows().showSlideshow = [&] { ++shows; };
+    QObject::connect(&home, &TZMHomeWin::slideshowRequested, [&] { ++shows; });
     clickMap(home, pixelOf(place(3)));
     EXPECT_EQ(Content().ShowKind, 0);  // the standard show when none was chosen
     const QPoint map = MiniMapToMap(pixelOf(place(3)).x(), pixelOf(place(3)).y(), W(), H());
@@ -179,20 +182,20 @@ TEST_F(HomeTest, HomeKeyExploresFromTheStartPointOrTheCurrentPlace) {
 TEST_F(HomeTest, MarkAllDrawsEveryPlaceAndRestoreWipesThem) {
     TZMHomeWin home;
     const QRgb clean = canvasAt(home, QPoint(1, 1));
-    home.MarkCheckBox->setCheckState(Qt::Checked);
-    home.MarkCheckBoxClick();
+    home.GoToSheet->MarkCheckBox->setCheckState(Qt::Checked);
+    home.GoToSheet->MarkCheckBoxClick();
     for (int p = 0; p < Content().PlaceCount; ++p)
         EXPECT_EQ(canvasAt(home, pixelOf(p)), kDotYellow) << p;
-    home.MarkCheckBox->setCheckState(Qt::Unchecked);
-    home.MarkCheckBoxClick();
+    home.GoToSheet->MarkCheckBox->setCheckState(Qt::Unchecked);
+    home.GoToSheet->MarkCheckBoxClick();
     for (int p = 0; p < Content().PlaceCount; ++p)
         EXPECT_EQ(canvasAt(home, pixelOf(p)), clean) << p;
 
     // Another page unchecks the box and clears the dots.
-    home.MarkCheckBox->setCheckState(Qt::Checked);
-    home.MarkCheckBoxClick();
+    home.GoToSheet->MarkCheckBox->setCheckState(Qt::Checked);
+    home.GoToSheet->MarkCheckBoxClick();
     home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Tour));
-    EXPECT_EQ(home.MarkCheckBox->checkState(), Qt::Unchecked);
+    EXPECT_EQ(home.GoToSheet->MarkCheckBox->checkState(), Qt::Unchecked);
     EXPECT_EQ(canvasAt(home, pixelOf(0)), clean);
 }
 
@@ -242,37 +245,37 @@ TEST_F(HomeTest, HidingPausesTheFlashAndShowingResumesIt) {
 TEST_F(HomeTest, TypedNameIsRingedOnceWhileItKeepsMatching) {
     TZMHomeWin home;
     const QPoint dunby = pixelOf(place(0));
-    home.GoToCombo->setText(QStringLiteral("Dunb"));
-    EXPECT_EQ(home.MarkedPlace, place(0));
+    home.GoToSheet->GoToCombo->setText(QStringLiteral("Dunb"));
+    EXPECT_EQ(home.GoToSheet->MarkedPlace, place(0));
     EXPECT_EQ(canvasAt(home, dunby), kDotYellow);
     // Spoil the ring: a redraw would mend it.
     QImage& canvas = const_cast<QImage&>(home.miniMapCanvas().image());
     canvas.setPixel(dunby, 0xFF000000);
-    home.GoToCombo->setText(QStringLiteral("Dunby, C"));
+    home.GoToSheet->GoToCombo->setText(QStringLiteral("Dunby, C"));
     EXPECT_EQ(canvasAt(home, dunby), 0xFF000000u);
 
-    home.GoToCombo->setText(QStringLiteral("Dunw"));
-    EXPECT_EQ(home.MarkedPlace, place(1));
+    home.GoToSheet->GoToCombo->setText(QStringLiteral("Dunw"));
+    EXPECT_EQ(home.GoToSheet->MarkedPlace, place(1));
     EXPECT_NE(canvasAt(home, dunby), 0xFF000000u);  // the old ring was wiped
-    home.GoToComboExit();
-    EXPECT_EQ(home.MarkedPlace, -1);
-    EXPECT_EQ(home.MarkCheckBox->checkState(), Qt::Unchecked);
-    home.GoToComboEnter();
-    EXPECT_EQ(home.MarkCheckBox->checkState(), Qt::PartiallyChecked);
-    EXPECT_EQ(home.MarkedPlace, place(1));
+    home.GoToSheet->GoToComboExit();
+    EXPECT_EQ(home.GoToSheet->MarkedPlace, -1);
+    EXPECT_EQ(home.GoToSheet->MarkCheckBox->checkState(), Qt::Unchecked);
+    home.GoToSheet->GoToComboEnter();
+    EXPECT_EQ(home.GoToSheet->MarkCheckBox->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(home.GoToSheet->MarkedPlace, place(1));
 }
 
 TEST_F(HomeTest, GoBeepsOnNoMatchAndOtherwiseChoosesThePlace) {
     TZMHomeWin home;
     Explore().ExploreInSet = true;
     for (const char* text : {"", "1 Dunby", "Qz", "Dunbyx"}) {
-        home.GoToCombo->setText(QString::fromLatin1(text));
-        home.GoButtonClick();
+        home.GoToSheet->GoToCombo->setText(QString::fromLatin1(text));
+        home.GoToSheet->GoButtonClick();
     }
     EXPECT_EQ(beeps, 4);
     EXPECT_EQ(Explore().CurrentPlace, -1);
-    home.GoToCombo->setText(QStringLiteral("dunwell"));
-    home.GoButtonClick();
+    home.GoToSheet->GoToCombo->setText(QStringLiteral("dunwell"));
+    home.GoToSheet->GoButtonClick();
     EXPECT_EQ(beeps, 4);
     EXPECT_EQ(Explore().CurrentPlace, place(1));
     EXPECT_FALSE(Explore().ExploreInSet);
@@ -309,11 +312,17 @@ TEST_F(HomeTest, ExitRunsTheShutdownUnlessCancelled) {
     EXPECT_EQ(home.Options.TextMode, ShowTextMode::Captions);
     EXPECT_TRUE(home.Options.MusicOn);
 
+    WireWindows(ProgramWindows{nullptr, nullptr, &home});
     bool dialogSawDisabled = false;
-    Windows().runExitDialog = [&] {
+    bool exiting = false;
+    // The dialog's answer, as the wiring passes it on.
+    QObject::connect(&home, &TZMHomeWin::exitDialogRequested, &home, [&] {
         dialogSawDisabled = !home.isEnabled();
-        return false;
-    };
+        if (exiting)
+            Shutdown();
+        else
+            home.ExitCancelled();
+    });
     home.CloseBtnClick();
     EXPECT_TRUE(dialogSawDisabled);
     EXPECT_TRUE(home.isEnabled());
@@ -321,34 +330,13 @@ TEST_F(HomeTest, ExitRunsTheShutdownUnlessCancelled) {
 
     home.Options.MusicOn = false;
     home.Options.TextMode = ShowTextMode::ScrollingTitles;
-    Windows().runExitDialog = [] { return true; };
+    exiting = true;
     home.CloseBtnClick();
     EXPECT_TRUE(Startup().Quitting);
     EXPECT_FALSE(Content().loaded());
     uint32_t bits = 0;
     ASSERT_TRUE(PrefStore(kRegistryKeyPath).readValue("StateBits", bits));
     EXPECT_EQ(bits, kStateMusicOff | kStateScrollingTitles);
-}
-
-TEST_F(HomeTest, FinishSetUpRunsEachWindowInOrderUntilQuitting) {
-    TZMHomeWin home;
-    std::vector<std::string> order;
-    Windows().setUpExplore = [&] { order.push_back("explore"); };
-    Windows().setUpMap = [&] { order.push_back("map"); };
-    Windows().setUpShow = [&] { order.push_back("show"); };
-    home.FinishSetUp();
-    EXPECT_EQ(order, (std::vector<std::string>{"explore", "map", "show"}));
-    EXPECT_FALSE(Startup().NotInitialised);
-
-    Startup().NotInitialised = true;
-    order.clear();
-    Windows().setUpMap = [&] {
-        order.push_back("map");
-        Startup().Quitting = true;
-    };
-    home.FinishSetUp();
-    EXPECT_EQ(order, (std::vector<std::string>{"explore", "map"}));
-    EXPECT_TRUE(Startup().NotInitialised);
 }
 
 }  // namespace

@@ -3,18 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QToolTip>
 
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
+#include "app/wiring.h"
 #include "content/datatables.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
@@ -22,7 +25,6 @@
 #include "screens/map/londonpictures.h"
 #include "screens/map/mapcolours.h"
 #include "screens/map/zmmap.h"
-#include "tests/support/keyscreen.h"
 #include "tests/support/mapfixture.h"
 
 namespace {
@@ -35,8 +37,11 @@ class LondonTest : public MapTest {
         area.show();
         map = std::make_unique<TMapWin>(&area);
         london = std::make_unique<TZMLondon>(&area);
-        map->InitMapWindow();
-        london->SetUpLondon();
+        ProgramWindows windows;
+        windows.map = map.get();
+        windows.london = london.get();
+        WireWindows(windows);
+        RunOneTimeSetUp(windows);
     }
     void TearDown() override {
         london.reset();
@@ -152,7 +157,7 @@ TEST_F(LondonTest, FoundSetModeGreysOutsidePlacesOnBothPictures) {
     map->FlashTimerTimer();  // the marker is drawn while the colours change
     SelectFoundSet();
     Explore().ExploreInSet = true;
-    london->UpdateLondonInset();
+    map->UpdateLondonPictures();
     map->FlashTimerTimer();
     for (const QPoint offset :
          {QPoint(0, 0), QPoint(-8, 0), QPoint(8, 0), QPoint(0, -10), QPoint(0, 10)})
@@ -164,7 +169,7 @@ TEST_F(LondonTest, FoundSetModeGreysOutsidePlacesOnBothPictures) {
     EXPECT_EQ(mini.pixel(miniPoint(kLondonA)), kDotYellow);
 
     Explore().ExploreInSet = false;
-    london->UpdateLondonInset();
+    map->UpdateLondonPictures();
     for (int s : {kLondonA, kLondonB, kLondonC}) {
         EXPECT_EQ(lonImage().pixel(insetPoint(s)), kDotYellow) << s;
         EXPECT_EQ(map->londonPictures().miniLonImage2().pixel(miniPoint(s)), kDotYellow) << s;
@@ -174,8 +179,8 @@ TEST_F(LondonTest, FoundSetModeGreysOutsidePlacesOnBothPictures) {
 TEST_F(LondonTest, ClicksWorkLikeClicksOnTheMap) {
     std::vector<int> moves;
     int nextViews = 0;
-    Windows().exploreMoveTo = [&](int p) { moves.push_back(p); };
-    Windows().exploreNextView = [&] { ++nextViews; };
+    QObject::connect(map.get(), &TMapWin::placeClicked, [&](int p) { moves.push_back(p); });
+    QObject::connect(map.get(), &TMapWin::nextViewRequested, [&] { ++nextViews; });
     arriveAt(kLondonA);
 
     london->LonImageMouseDown(insetPoint(kLondonC) + QPoint(5, 5));
@@ -206,20 +211,23 @@ TEST_F(LondonTest, HintNamesThePlaceUnderThePointer) {
     QToolTip::hideText();
 }
 
-TEST_F(LondonTest, KeysGoOnLikeTheMapsKeyUpAlwaysToTheExploreScreen) {
-    RecordingKeyScreen explore;
-    RecordingKeyScreen slideshow;
-    Windows().ZMExplore = &explore;
-    Windows().ZMShowWin = &slideshow;
+TEST_F(LondonTest, KeysAndTheMenuAreAskedOfOthers) {
+    qRegisterMetaType<QKeyEvent*>();
+    QSignalSpy downs(london.get(), &TZMLondon::keyPressed);
+    QSignalSpy ups(london.get(), &TZMLondon::keyReleased);
+    QSignalSpy menus(london.get(), &TZMLondon::menuRequested);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
-    london->FormKeyDown(&down);
-    slideshow.show();
-    london->FormKeyDown(&down);
-    london->FormKeyUp(&up);
-    EXPECT_EQ(explore.downs, std::vector<int>{Qt::Key_Right});
-    EXPECT_EQ(slideshow.downs, std::vector<int>{Qt::Key_Right});
-    EXPECT_EQ(explore.ups, std::vector<int>{Qt::Key_Control});
+    QApplication::sendEvent(london.get(), &down);
+    QApplication::sendEvent(london.get(), &up);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(50, 60));
+    QApplication::sendEvent(london.get(), &menu);
+    ASSERT_EQ(downs.count(), 1);
+    EXPECT_EQ(downs.at(0).at(0).value<QKeyEvent*>(), &down);
+    ASSERT_EQ(ups.count(), 1);
+    EXPECT_EQ(ups.at(0).at(0).value<QKeyEvent*>(), &up);
+    ASSERT_EQ(menus.count(), 1);
+    EXPECT_EQ(menus.at(0).at(0).toPoint(), QPoint(50, 60));
 }
 
 TEST(LondonPicture, LoadedAtItsOwnSizeOnly) {

@@ -21,6 +21,7 @@
 #include "app/shellwindows.h"
 #include "app/shutdown.h"
 #include "app/startupstate.h"
+#include "app/wiring.h"
 #include "content/datatables.h"
 #include "content/foundset.h"
 #include "content/maptilefiles.h"
@@ -32,7 +33,6 @@
 #include "screens/map/maplayout.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
-#include "tests/support/keyscreen.h"
 #include "tests/support/mapfixture.h"
 #include "tests/support/maptiles.h"
 
@@ -56,6 +56,13 @@ class MapWindowTest : public MapTest {
         area.show();
         map = std::make_unique<TMapWin>(&area);
         map->InitMapWindow();
+    }
+    // The program's connections between the map, its key and the shell.
+    void wire(TMapKey* key = nullptr) {
+        ProgramWindows windows;
+        windows.map = map.get();
+        windows.mapKey = key;
+        WireWindows(windows);
     }
     QPoint origin() const { return QPoint(map->H(), map->V()); }
     QPoint windowPoint(int source) const { return position(source) - origin(); }
@@ -110,9 +117,6 @@ TEST_F(MapWindowTest, SetUpForTheScreenWithEveryTileLoaded) {
     EXPECT_EQ(map->tiles().bytesHeld(), int64_t{114} * 512 * 256);  // one byte a pixel
     EXPECT_TRUE(boxes.empty());
     expectTilesInPlace();
-
-    EXPECT_TRUE(Windows().setUpMap && Windows().hideMap && Windows().releaseMap);
-    EXPECT_EQ(MapWin(), map.get());
 }
 
 TEST_F(MapWindowTest, MissingOrUnreadableTileStopsTheStart) {
@@ -278,6 +282,7 @@ TEST_F(MapWindowTest, MoveMapToPlaceScrollsNamesAndKeepsTheLondonFlags) {
     initMap();
     TMapKey key(&area);
     key.SetUpMapKey();
+    wire(&key);
     map->MoveMapToPlace(place(kLondonA));
     const QRect view(origin(), map->clientSize());
     EXPECT_TRUE(view.contains(position(kLondonA)));
@@ -309,8 +314,8 @@ TEST_F(MapWindowTest, ClickMovesToTheNearestPlaceOrOffersTheUpgrade) {
     initMap();
     std::vector<int> moves;
     int upgrades = 0;
-    Windows().exploreMoveTo = [&](int p) { moves.push_back(p); };
-    Windows().showUpgradeBox = [&] { ++upgrades; };
+    QObject::connect(map.get(), &TMapWin::placeClicked, [&](int p) { moves.push_back(p); });
+    QObject::connect(map.get(), &TMapWin::upgradeBoxRequested, [&] { ++upgrades; });
 
     map->MoveMapToPlace(place(kOutsideSet));
     map->FormMouseDown(windowPoint(kOutsideSet) + QPoint(3, -2));
@@ -339,11 +344,6 @@ TEST_F(MapWindowTest, ClickMovesToTheNearestPlaceOrOffersTheUpgrade) {
     ASSERT_EQ(moves.size(), 2u);
     EXPECT_NE(moves[1], place(outside));
     EXPECT_TRUE(IsInFoundSet(moves[1]));
-
-    // Nothing to call: nothing happens.
-    Windows().exploreMoveTo = nullptr;
-    map->FormClick();
-    EXPECT_EQ(moves.size(), 2u);
     EXPECT_EQ(upgrades, 1);
 }
 
@@ -351,8 +351,8 @@ TEST_F(MapWindowTest, DoubleClickGoesToTheViewsAfterTheClick) {
     initMap();
     std::vector<int> moves;
     int nextViews = 0;
-    Windows().exploreMoveTo = [&](int p) { moves.push_back(p); };
-    Windows().exploreNextView = [&] { ++nextViews; };
+    QObject::connect(map.get(), &TMapWin::placeClicked, [&](int p) { moves.push_back(p); });
+    QObject::connect(map.get(), &TMapWin::nextViewRequested, [&] { ++nextViews; });
     map->MoveMapToPlace(place(kInsideSet));
     map->show();
 
@@ -431,8 +431,8 @@ TEST_F(MapWindowTest, PopupMenuItemsWorkOnceWhatTheyOpenExists) {
     EXPECT_TRUE(map->MCopyMap->isEnabled());
     int minimised = 0;
     int printed = 0;
-    Windows().exploreMinimise = [&] { ++minimised; };
-    Windows().printMap = [&] { ++printed; };
+    QObject::connect(map.get(), &TMapWin::minimiseRequested, [&] { ++minimised; });
+    QObject::connect(map.get(), &TMapWin::printMapRequested, [&] { ++printed; });
     emit map->MapPopupMenu->aboutToShow();
     EXPECT_TRUE(map->MMinimise->isEnabled());
     map->MMinimise->trigger();
@@ -446,32 +446,11 @@ TEST_F(MapWindowTest, PopupMenuItemsWorkOnceWhatTheyOpenExists) {
               map->canvas());
 }
 
-TEST_F(MapWindowTest, KeysGoToTheExploreScreenOrTheRunningSlideshow) {
-    initMap();
-    RecordingKeyScreen explore;
-    RecordingKeyScreen slideshow;
-    Windows().ZMExplore = &explore;
-    Windows().ZMShowWin = &slideshow;
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
-    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
-    map->FormKeyDown(&down);
-    map->FormKeyUp(&up);
-    EXPECT_EQ(explore.downs, std::vector<int>{Qt::Key_Up});
-    EXPECT_EQ(explore.ups, std::vector<int>{Qt::Key_Shift});
-
-    slideshow.show();
-    map->FormKeyDown(&down);
-    map->FormKeyUp(&up);
-    EXPECT_EQ(slideshow.downs, std::vector<int>{Qt::Key_Up});
-    EXPECT_EQ(explore.downs.size(), 1u);
-    EXPECT_EQ(explore.ups.size(), 1u);
-    EXPECT_TRUE(slideshow.ups.empty());
-}
-
 TEST_F(MapWindowTest, ShownWithItsKeyHiddenWithAllAndReleasedAtShutdown) {
     initMap();
     TMapKey key(&area);
     key.SetUpMapKey();
+    wire(&key);
     map->MoveMapToPlace(place(kInsideSet));
     map->ShowMapWindow();
     EXPECT_TRUE(map->isVisible());

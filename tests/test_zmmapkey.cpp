@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
+#include <QSignalSpy>
 
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
@@ -14,7 +15,6 @@
 #include "screens/map/maplayout.h"
 #include "screens/map/milescale.h"
 #include "screens/map/zmmapkey.h"
-#include "tests/support/keyscreen.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ TEST_F(MapKeyTest, LaidOutBelowTheMap) {
     EXPECT_EQ(key->MileScale->geometry(), l.mileScale);
     EXPECT_EQ(key->Placename->geometry(), l.placename);
     EXPECT_EQ(key->PlacenameFullHeight, Startup().ScreenHeight * 38 / 600);
-    EXPECT_EQ(MapKey(), key.get());
+    EXPECT_EQ(Windows().MapKey, key.get());
 }
 
 TEST_F(MapKeyTest, ScaleBarAlternatesHollowAndSolidWithLabelsBelow) {
@@ -90,29 +90,28 @@ TEST_F(MapKeyTest, PlacenameMemoTwoThirdsHighForOneLine) {
     EXPECT_EQ(key->Placename->geometry().bottom(), key->height() - 1);
 }
 
-TEST_F(MapKeyTest, PassesPressesAndKeysToTheExploreScreen) {
-    RecordingKeyScreen explore;
-    Windows().ZMExplore = &explore;
-    std::vector<QPoint> presses;
-    Windows().exploreMouseDown = [&](QMouseEvent* event) {
-        presses.push_back(event->position().toPoint());
-    };
+TEST_F(MapKeyTest, AsksForKeysAndTheMenuToBeHandledElsewhere) {
+    qRegisterMetaType<QKeyEvent*>();
+    QSignalSpy downs(key.get(), &TMapKey::keyPressed);
+    QSignalSpy ups(key.get(), &TMapKey::keyReleased);
+    QSignalSpy menus(key.get(), &TMapKey::menuRequested);
     key->show();
-
-    // A press on the scale reaches the key window through its panel.
-    const QPoint onScale = key->MileScale->geometry().center();
-    QMouseEvent press(QEvent::MouseButtonPress, onScale, key->mapToGlobal(onScale), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QWidget* under = key->childAt(onScale);
-    QApplication::sendEvent(under ? under : key.get(), &press);
-    EXPECT_EQ(presses, std::vector<QPoint>{onScale});
-
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
     QKeyEvent up(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
     QApplication::sendEvent(key.get(), &down);
     QApplication::sendEvent(key.get(), &up);
-    EXPECT_EQ(explore.downs, std::vector<int>{Qt::Key_Space});
-    EXPECT_EQ(explore.ups, std::vector<int>{Qt::Key_Shift});
+    ASSERT_EQ(downs.count(), 1);
+    EXPECT_EQ(downs.at(0).at(0).value<QKeyEvent*>(), &down);
+    ASSERT_EQ(ups.count(), 1);
+    EXPECT_EQ(ups.at(0).at(0).value<QKeyEvent*>(), &up);
+
+    // A right click on the scale reaches the key window through its panel.
+    const QPoint onScale = key->MileScale->geometry().center();
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, onScale, key->mapToGlobal(onScale));
+    QWidget* under = key->childAt(onScale);
+    QApplication::sendEvent(under ? under : key.get(), &menu);
+    ASSERT_EQ(menus.count(), 1);
+    EXPECT_EQ(menus.at(0).at(0).toPoint(), key->mapToGlobal(onScale));
 }
 
 }  // namespace

@@ -28,8 +28,6 @@ const char kJingleFile[] = "000\\J0.dat";
 TExitInfoDlg::TExitInfoDlg(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     Windows().ExitInfoDlg = this;
-    Windows().setUpExitDialog = [this] { SetUp(); };
-    Windows().runExitDialog = [this] { return exec() != kCancelChosen; };
     setModal(true);
     setWindowTitle(QString::fromLatin1(kProductTitle));
     QPalette colours = palette();
@@ -65,12 +63,13 @@ TExitInfoDlg::TExitInfoDlg(QWidget* parent)
     if (Startup().ScreenHeight > 0) arrange();
 }
 
-TExitInfoDlg::~TExitInfoDlg() {
-    ShellWindows& w = Windows();
-    if (w.ExitInfoDlg == this || !w.ExitInfoDlg) {
-        w.setUpExitDialog = nullptr;
-        w.runExitDialog = nullptr;
-    }
+TExitInfoDlg::~TExitInfoDlg() = default;
+
+void TExitInfoDlg::Run() {
+    if (exec() == kCancelChosen)
+        emit exitCancelled();
+    else
+        emit exitChosen();
 }
 
 void TExitInfoDlg::arrange() {

@@ -21,6 +21,8 @@ class TExitInfoDlg : public QDialog {
 
     // One-time set-up: the section headings get their look, the caret goes to the start.
     void SetUp();
+    // Shows the dialog modally and announces the user's choice.
+    void Run();
     void JinglePlayerNotify();
     void reject() override;  // Escape is Cancel
 
@@ -32,6 +34,10 @@ class TExitInfoDlg : public QDialog {
     QTextEdit* TextDisplay = nullptr;
     MidiPlayer JinglePlayer;
     bool JingleAutoExit = false;
+
+  signals:
+    void exitChosen();
+    void exitCancelled();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -6,7 +6,6 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "app/shellwindows.h"
 #include "app/stage.h"
 #include "app/startupchecks.h"
 #include "app/startupstate.h"
@@ -15,10 +14,8 @@
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/buttonart.h"
 #include "screens/explore/explorestate.h"
-#include "screens/explore/zmlon.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
-#include "screens/map/zmmap.h"
 
 namespace {
 
@@ -55,29 +52,11 @@ QTextEdit* captionBox(QWidget* parent, Qt::Alignment alignment) {
 }  // namespace
 
 TZMExplore::TZMExplore(QWidget* parent) : QWidget(parent) {
-    ShellWindows& w = Windows();
-    w.ZMExplore = this;
-    w.setUpExplore = [this] { ArrangeControls(); };
-    w.releaseExplore = [this] { TearDown(); };
-    w.showExplore = [this] { show(); };
-    w.exploreMoveTo = [this](int place) { StepTo(place); };
-    w.exploreNextView = [this] { NextPButtonClick(); };
-    w.exploreMinimise = [] {
-        if (TStage* stage = Stage()) stage->minimise();
-    };
+    Windows().ZMExplore = this;
     hide();
 }
 
-TZMExplore::~TZMExplore() {
-    ShellWindows& w = Windows();
-    if (w.ZMExplore != this) return;
-    w.setUpExplore = nullptr;
-    w.releaseExplore = nullptr;
-    w.showExplore = nullptr;
-    w.exploreMoveTo = nullptr;
-    w.exploreNextView = nullptr;
-    w.exploreMinimise = nullptr;
-}
+TZMExplore::~TZMExplore() = default;
 
 void TZMExplore::ArrangeControls() {
     if (Startup().Quitting || LaidOut) return;
@@ -228,8 +207,6 @@ void TZMExplore::TearDown() {
         if (timer) timer->stop();
 }
 
-TMapWin* TZMExplore::mapWindow() const { return qobject_cast<TMapWin*>(Windows().MapWin.data()); }
-
 void TZMExplore::removeFocus() {
     if (QWidget* focused = focusWidget()) focused->clearFocus();
 }
@@ -250,8 +227,7 @@ void TZMExplore::FormShow() {
     const bool peeking = mode == kArrivePeekDuringSlideshow || mode == kArrivePeekDuringView;
     if (peeking) e.ArrivalMode = kArriveShowMap;
     ArriveAt(e.CurrentPlace);
-    if (auto* london = qobject_cast<TZMLondon*>(Windows().ZMLondon.data()))
-        london->UpdateLondonInset();
+    emit londonColoursOutdated();
     if (Explore().ExploreInSet) clearHistory();
     syncWithinSet();
     if (peeking && peekStillHolds()) {
@@ -263,22 +239,19 @@ void TZMExplore::FormShow() {
 void TZMExplore::FormHide() {
     if (!LaidOut || Explore().CurrentPlace < 0) return;
     LeavePlace(false, Explore().CurrentPlace);
-    const ShellWindows& w = Windows();
-    if (w.hideMap) w.hideMap();
-    for (QWidget* companion : {w.MapKey.data(), w.ZMLondon.data()})
-        if (companion) companion->hide();
+    emit mapHideRequested();
 }
 
 void TZMExplore::IconImageClick() {
     if (CurrentView > 0) savePeek();
-    if (QWidget* home = Windows().ZMHomeWin) home->show();
+    emit controlScreenRequested();
     hide();
 }
 
 void TZMExplore::CloseBtnClick() {
     if (CurrentView > 0) savePeek();
     removeFocus();
-    if (Windows().requestExit) Windows().requestExit(ExitRequester::ExploreScreen);
+    emit exitRequested(ExitRequester::ExploreScreen);
 }
 
 bool TZMExplore::FormKeyUp(QKeyEvent* event) {
@@ -295,13 +268,10 @@ void TZMExplore::clickStep(QPushButton* button) {
 // Alt+A about box, Alt+H help, Alt+P the map's print item while the map shows, Alt+U printer
 // set-up; other Alt combinations do nothing.
 bool TZMExplore::altKeyDown(int key) {
-    const ShellWindows& w = Windows();
-    const std::function<void()>* action = nullptr;
-    if (key == Qt::Key_A) action = &w.showAbout;
-    if (key == Qt::Key_H) action = &w.toggleHelp;
-    if (key == Qt::Key_U) action = &w.printerSetup;
-    if (key == Qt::Key_P && CurrentView == 0) action = &w.printMap;
-    if (action && *action) (*action)();
+    if (key == Qt::Key_A) emit aboutRequested();
+    if (key == Qt::Key_H) emit helpToggleRequested();
+    if (key == Qt::Key_U) emit printerSetupRequested();
+    if (key == Qt::Key_P && CurrentView == 0) emit printMapRequested();
     return true;
 }
 

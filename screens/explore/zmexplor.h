@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/keypreview.h"
+#include "app/shellwindows.h"
 #include "screens/explore/backhistory.h"
 #include "screens/explore/explorelayout.h"
 #include "screens/explore/tabwindow.h"
@@ -18,7 +19,6 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 class QTimer;
-class TMapWin;
 
 class TZMExplore : public QWidget, public KeyPreviewScreen {
     Q_OBJECT
@@ -121,6 +121,21 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     // The ViewTable index of view n at the current place.
     int viewIndex(int n) const;
 
+  signals:
+    void controlScreenRequested();
+    void exitRequested(ExitRequester asker);
+    void aboutRequested();
+    void helpToggleRequested();
+    void printerSetupRequested();
+    void printMapRequested();
+    // The detailed map: centre on a place, show, hide, draw again.
+    void mapMoveRequested(int place);
+    void mapShowRequested();
+    void mapHideRequested();
+    void mapRepaintRequested();
+    // Found-set mode changed: the London pictures take its colours.
+    void londonColoursOutdated();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -145,7 +160,6 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void markTab(int n, bool marked);
     void prefetchAfter(int view, int milliseconds);
     void removeFocus();
-    TMapWin* mapWindow() const;
 
     ExploreLayout layout_{};
     QImage iconArt_;

@@ -11,8 +11,6 @@
 #include "screens/explore/buttonart.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmexplor.h"
-#include "screens/explore/zmlon.h"
-#include "screens/map/zmmap.h"
 
 namespace {
 
@@ -156,9 +154,8 @@ void TZMExplore::WithinSetClick() {
     e.CurrentPlace = target;
     ArriveAt(target);
     if (e.ExploreInSet) clearHistory();
-    if (auto* london = qobject_cast<TZMLondon*>(Windows().ZMLondon.data()))
-        london->UpdateLondonInset();
-    if (TMapWin* map = mapWindow()) map->RepaintMap();
+    emit londonColoursOutdated();
+    emit mapRepaintRequested();
 }
 
 void TZMExplore::syncWithinSet() {

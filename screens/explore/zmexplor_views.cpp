@@ -12,7 +12,6 @@
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmexplor.h"
-#include "screens/map/zmmap.h"
 
 namespace {
 
@@ -46,8 +45,7 @@ void TZMExplore::ArriveAt(int place) {
     ViewsHere = std::min(ViewsHere, kMaxViewTabs);
     if (Explore().ExploreInSet && SetViews.size() > kMaxViewTabs) SetViews.resize(kMaxViewTabs);
 
-    TMapWin* map = mapWindow();
-    if (map) map->MoveMapToPlace(place);
+    emit mapMoveRequested(place);
     CurrentView = 0;
     updateStepButtons(place);
     Tabs = TabWindow{1, layout_.tabSlots, ViewsHere};
@@ -59,7 +57,7 @@ void TZMExplore::ArriveAt(int place) {
     PortPicture->hide();
     LanCap->hide();
     PortCap->hide();
-    if (map) map->ShowMapWindow();
+    emit mapShowRequested();
 
     if (ViewsHere == 0) return;
     const int interval = Explore().ShowInterval;
@@ -110,8 +108,8 @@ void TZMExplore::ShowView(int n) {
 
     if (CurrentView > 0)
         markTab(CurrentView, false);
-    else if (TMapWin* map = mapWindow())
-        map->HideMapWindow();
+    else
+        emit mapHideRequested();
     removeFocus();
     markTab(n, true);
     CurrentView = n;
@@ -144,7 +142,7 @@ void TZMExplore::ShowMap() {
     PortPicture->hide();
     LanCap->hide();
     PortCap->hide();
-    if (TMapWin* map = mapWindow()) map->ShowMapWindow();
+    emit mapShowRequested();
 }
 
 void TZMExplore::NextPButtonClick() {

@@ -2,7 +2,6 @@
 
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QStyle>
 #include <QToolButton>
 
@@ -10,10 +9,7 @@
 #include "app/startupstate.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
-#include "screens/map/forwarding.h"
 #include "screens/map/londonpictures.h"
-#include "screens/map/maphintprovider.h"
-#include "screens/map/zmmap.h"
 
 const char kCentralLondon[] = "Central London";
 
@@ -24,8 +20,6 @@ constexpr int kCaptionHeight = 18;
 const QColor kCaptionColour(0, 0, 128);
 
 }  // namespace
-
-TZMLondon* ZMLondon() { return qobject_cast<TZMLondon*>(Windows().ZMLondon.data()); }
 
 TZMLondon::TZMLondon(QWidget* parent) : QFrame(parent) {
     Windows().ZMLondon = this;
@@ -59,64 +53,42 @@ TZMLondon::TZMLondon(QWidget* parent) : QFrame(parent) {
         LonImageMouseDown(at);
         LonImageDblClick();
     });
-    Windows().setUpLondon = [this] { SetUpLondon(); };
 }
 
-TZMLondon::~TZMLondon() {
-    if (Windows().ZMLondon == this) Windows().setUpLondon = nullptr;
-}
+TZMLondon::~TZMLondon() = default;
 
-void TZMLondon::SetUpLondon() {
-    TMapWin* map = MapWin();
-    if (Startup().Quitting || !map) return;
+void TZMLondon::SetUpLondon(const QImage* picture) {
+    if (Startup().Quitting) return;
     setGeometry(0, 0, kLonImageSize.width() + 2 * kBorder,
                 kCaptionHeight + kLonImageSize.height() + 2 * kBorder);
     Caption->setGeometry(kBorder, kBorder, kLonImageSize.width(), kCaptionHeight);
     CloseBox->setGeometry(kBorder + kLonImageSize.width() - kCaptionHeight, kBorder, kCaptionHeight,
                           kCaptionHeight);
     LonImage->setGeometry(QRect(QPoint(kBorder, kBorder + kCaptionHeight), kLonImageSize));
-    LonImage->setImage(&map->londonPictures().lonImage());
-    // The coverage test uses the same map point as the place test.
-    map->hintProvider().addSurface(LonImage,
-                                   [map](QPoint at) { return map->MapHintAt(InsetToMap(at)); });
-}
-
-void TZMLondon::UpdateLondonInset() {
-    if (TMapWin* map = MapWin()) map->UpdateLondonPictures();
-    LonImage->update();
+    LonImage->setImage(picture);
 }
 
 void TZMLondon::FormClose() {
-    if (TMapWin* map = MapWin()) map->EraseLondonMarker();
+    emit closed();
     Explore().LondonWanted = false;
     hide();
 }
 
 // A press on the picture is a press on the map at the same place.
-void TZMLondon::LonImageMouseDown(QPoint at) {
-    TMapWin* map = MapWin();
-    if (!map) return;
-    const QPoint onMap = InsetToMap(at);
-    map->FormMouseDown(QPoint(onMap.x() - map->H(), onMap.y() - map->V()));
-}
+void TZMLondon::LonImageMouseDown(QPoint at) { emit mapPressed(InsetToMap(at)); }
 
-void TZMLondon::LonImageClick() {
-    if (TMapWin* map = MapWin()) map->FormClick();
-}
+void TZMLondon::LonImageClick() { emit mapClicked(); }
 
-void TZMLondon::LonImageDblClick() {
-    if (TMapWin* map = MapWin()) map->FormDblClick();
-}
+void TZMLondon::LonImageDblClick() { emit mapDoubleClicked(); }
 
-void TZMLondon::FormKeyDown(QKeyEvent* event) { ScreenKeyDown(event); }
+void TZMLondon::FormKeyDown(QKeyEvent* event) { emit keyPressed(event); }
 
-void TZMLondon::FormKeyUp(QKeyEvent* event) { ExploreKeyUp(event); }
+void TZMLondon::FormKeyUp(QKeyEvent* event) { emit keyReleased(event); }
 
 void TZMLondon::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
 
 void TZMLondon::keyReleaseEvent(QKeyEvent* event) { FormKeyUp(event); }
 
 void TZMLondon::contextMenuEvent(QContextMenuEvent* event) {
-    if (TMapWin* map = MapWin(); map && !Startup().Quitting)
-        map->MapPopupMenu->popup(event->globalPos());
+    emit menuRequested(event->globalPos());
 }

@@ -23,10 +23,8 @@ class TZMLondon : public QFrame {
     QToolButton* CloseBox = nullptr;
     ImageControl* LonImage = nullptr;
 
-    // The one-time set-up, after the detailed map's.
-    void SetUpLondon();
-    // Marker colours by found-set mode, on the inset and on the map's London picture.
-    void UpdateLondonInset();
+    // The one-time set-up, after the detailed map's; the picture is the map's.
+    void SetUpLondon(const QImage* picture);
 
     // Handlers
     void FormClose();
@@ -36,10 +34,19 @@ class TZMLondon : public QFrame {
     void FormKeyDown(QKeyEvent* event);
     void FormKeyUp(QKeyEvent* event);
 
+  signals:
+    // The picture stands for the map at the same place: presses, clicks, the map's menu.
+    void mapPressed(QPoint mapPoint);
+    void mapClicked();
+    void mapDoubleClicked();
+    void menuRequested(QPoint globalPos);
+    // Closed by its close box: the map's marker goes too.
+    void closed();
+    void keyPressed(QKeyEvent* event);
+    void keyReleased(QKeyEvent* event);
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 };
-
-TZMLondon* ZMLondon();

@@ -1,10 +1,10 @@
 #include "screens/home/zmhome.h"
 
-#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -20,14 +20,19 @@
 #include "content/bitmapscramble.h"
 #include "content/contentloader.h"
 #include "content/datatables.h"
+#include "content/foundset.h"
 #include "content/minimapseeds.h"
+#include "content/nearestplace.h"
+#include "content/showlist.h"
 #include "platform/fontsetup.h"
 #include "screens/common/colours.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/common/shellart.h"
+#include "screens/explore/explorestate.h"
+#include "screens/home/gotopage.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
-#include "screens/home/simplecombo.h"
+#include "screens/show/showstate.h"
 
 namespace {
 
@@ -66,6 +71,33 @@ void placePageHints(const TZMHomeWin& home, QSize sheet, int W, int H) {
     label9->move(showLeft, sheet.height() - p - label9->height());
 }
 
+// Where the logo button lands when no place has been visited yet.
+constexpr int kStartX = 1476;
+constexpr int kStartY = 2510;
+
+// The found set in place order, or the show list from its head up to its tail (a tour show
+// list is a ring). Bounded by the place count, whatever the links say.
+template <typename Visit>
+void forEachListedPlace(bool showList, Visit visit) {
+    const ContentStore& c = Content();
+    if (!c.loaded()) return;
+    int place = showList ? c.ShowHead : c.FoundHead;
+    for (int steps = 0; place >= 0 && place < c.PlaceCount && steps < c.PlaceCount; ++steps) {
+        visit(place);
+        if (showList && place == c.ShowTail) break;
+        place = showList ? c.ShowLinks[place].ShowNext : c.FoundLinks[place].FoundNext;
+    }
+}
+
+bool listIsEmpty(bool showList) {
+    return showList ? Content().ShowHead == -1 : Content().FoundHead == -1;
+}
+
+int nearest(int x, int y, bool inFoundSet) {
+    const int found = inFoundSet ? NearestFoundPlace(x, y, -1) : -1;
+    return found != -1 ? found : NearestPlace(x, y, -1);
+}
+
 }  // namespace
 
 TZMHomeWin::TZMHomeWin(QWidget* parent) : QWidget(parent) {
@@ -75,14 +107,12 @@ TZMHomeWin::TZMHomeWin(QWidget* parent) : QWidget(parent) {
     ArrangeControls();
 }
 
-TZMHomeWin::~TZMHomeWin() {
-    ShellWindows& w = Windows();
-    if (w.ZMHomeWin == this) {
-        w.writePreferenceBits = nullptr;
-        w.releaseHome = nullptr;
-        w.requestExit = nullptr;
-        w.finishSetUp = nullptr;
-    }
+TZMHomeWin::~TZMHomeWin() = default;
+
+// Whether a window is there to answer a request.
+template <typename Signal>
+bool TZMHomeWin::answered(Signal signal) const {
+    return isSignalConnected(QMetaMethod::fromSignal(signal));
 }
 
 void TZMHomeWin::ArrangeControls() {
@@ -119,8 +149,7 @@ void TZMHomeWin::ArrangeControls() {
     HomeTabs->tabBar()->setFont(tabFont);
     HomeTabs->setStyleSheet(
         QStringLiteral("QTabBar::tab { width: %1px; padding: 3px 0px; }").arg(layout.tabWidth - 2));
-    createGoToPage();
-    arrangeGoToPage();
+    GoToSheet->Arrange(W, H, layout.sheet);
     placePageHints(*this, layout.sheet, W, H);
 
     IconImage->setGeometry(layout.iconImage);
@@ -137,7 +166,7 @@ void TZMHomeWin::ArrangeControls() {
         return;
     }
     FillPlaceNames(placeNames_);
-    GoToCombo->setItems(placeNames_);
+    GoToSheet->SetPlaceNames(placeNames_);
 }
 
 void TZMHomeWin::createControls() {
@@ -156,13 +185,15 @@ void TZMHomeWin::createControls() {
         QWidget** sheet;
         const char* caption;
     };
-    for (const Page& page :
-         {Page{&GoToSheet, "Go To"}, Page{&SearchSheet, "Search"}, Page{&TimeSheet, "Timeline"},
-          Page{&TourSheet, "Tour"}, Page{&ShowSheet, "Slideshow"}}) {
+    GoToSheet = new GoToPage;
+    HomeTabs->addTab(GoToSheet, QStringLiteral("Go To"));
+    for (const Page& page : {Page{&SearchSheet, "Search"}, Page{&TimeSheet, "Timeline"},
+                             Page{&TourSheet, "Tour"}, Page{&ShowSheet, "Slideshow"}}) {
         *page.sheet = new QWidget;
         (*page.sheet)->setAutoFillBackground(true);
         HomeTabs->addTab(*page.sheet, QString::fromLatin1(page.caption));
     }
+    connectGoToPage();
     IconImage = new ImageControl(this);
     iconArt_ = PaintIconImage();
     IconImage->setImage(&iconArt_);
@@ -180,12 +211,19 @@ void TZMHomeWin::createControls() {
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
     connect(HomeTabs, &QTabWidget::currentChanged, this, &TZMHomeWin::HomeTabsChange);
     connect(MMFlashTimer, &QTimer::timeout, this, &TZMHomeWin::MMFlashTimerTimer);
+}
 
-    ShellWindows& w = Windows();
-    w.writePreferenceBits = [this] { WriteShowOptions(Options); };
-    w.releaseHome = [this] { canvas_.release(); };
-    w.requestExit = [this](ExitRequester asker) { CloseBtnClick(asker); };
-    w.finishSetUp = [this] { FinishSetUp(); };
+void TZMHomeWin::connectGoToPage() {
+    connect(GoToSheet, &GoToPage::ringRequested, this, [this](int place) {
+        canvas_.drawRing(place);
+        MiniMap->update();
+    });
+    connect(GoToSheet, &GoToPage::allPlacesMarkRequested, this, [this] {
+        canvas_.markAllPlaces();
+        MiniMap->update();
+    });
+    connect(GoToSheet, &GoToPage::miniMapRestoreRequested, this, &TZMHomeWin::RestoreMiniMap);
+    connect(GoToSheet, &GoToPage::placeChosen, this, &TZMHomeWin::handOverToExplore);
 }
 
 void TZMHomeWin::createHomeMenu() {
@@ -198,10 +236,10 @@ void TZMHomeWin::createHomeMenu() {
     QAction* setup = HomeMenu->addAction(QStringLiteral("Printer Set&up..."), this,
                                          &TZMHomeWin::HomePrintSetupClick);
     // Each item works once the window it opens exists.
-    connect(HomeMenu, &QMenu::aboutToShow, this, [about, help, setup] {
-        about->setEnabled(static_cast<bool>(Windows().showAbout));
-        help->setEnabled(static_cast<bool>(Windows().toggleHelp));
-        setup->setEnabled(static_cast<bool>(Windows().printerSetup));
+    connect(HomeMenu, &QMenu::aboutToShow, this, [this, about, help, setup] {
+        about->setEnabled(answered(&TZMHomeWin::aboutRequested));
+        help->setEnabled(answered(&TZMHomeWin::helpToggleRequested));
+        setup->setEnabled(answered(&TZMHomeWin::printerSetupRequested));
     });
 }
 
@@ -263,52 +301,129 @@ void TZMHomeWin::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TZMHomeWin::HomeTabsChange(int index) {
-    const HomePage page = static_cast<HomePage>(index);
-    GoButton->setDefault(page == HomePage::GoTo);
-    GoButton->setAutoDefault(page == HomePage::GoTo);
-    if (page == HomePage::GoTo) {
-        GoToSheetShow();
-    } else if (MarkCheckBox->checkState() == Qt::Checked) {
-        MarkCheckBox->setCheckState(Qt::Unchecked);
-        RestoreMiniMap();
-    }
+    if (static_cast<HomePage>(index) == HomePage::GoTo)
+        GoToSheet->GoToSheetShow();
+    else
+        GoToSheet->GoToSheetHide();
 }
 
-void TZMHomeWin::AboutClick() {
-    if (Windows().showAbout) Windows().showAbout();
-}
+void TZMHomeWin::AboutClick() { emit aboutRequested(); }
 
-void TZMHomeWin::HomeHelpClick() {
-    if (Windows().toggleHelp) Windows().toggleHelp();
-}
+void TZMHomeWin::HomeHelpClick() { emit helpToggleRequested(); }
 
-void TZMHomeWin::HomePrintSetupClick() {
-    if (Windows().printerSetup) Windows().printerSetup();
-}
+void TZMHomeWin::HomePrintSetupClick() { emit printerSetupRequested(); }
 
-void TZMHomeWin::FinishSetUp() {
-    const ShellWindows& w = Windows();
-    for (const std::function<void()>* setUp : {&w.setUpExplore, &w.setUpMap, &w.setUpMapKey,
-                                               &w.setUpLondon, &w.setUpShow, &w.setUpExitDialog}) {
-        if (Startup().Quitting) return;
-        if (*setUp) (*setUp)();
-    }
-    if (!Startup().Quitting) Startup().NotInitialised = false;
-}
+void TZMHomeWin::WritePreferenceBits() { WriteShowOptions(Options); }
 
+void TZMHomeWin::ReleaseMiniMap() { canvas_.release(); }
+
+// Without an exit dialog the program simply ends.
 void TZMHomeWin::CloseBtnClick(ExitRequester asker) {
     if (Startup().Quitting) return;
-    EnableScreens(false);
-    if (QWidget* focused = focusWidget()) focused->clearFocus();
-    const bool exiting = Windows().runExitDialog ? Windows().runExitDialog() : true;
-    if (exiting) {
+    if (!answered(&TZMHomeWin::exitDialogRequested)) {
         Shutdown();
         return;
     }
+    exitAsker_ = asker;
+    EnableScreens(false);
+    if (QWidget* focused = focusWidget()) focused->clearFocus();
+    emit exitDialogRequested();
+}
+
+void TZMHomeWin::ExitCancelled() {
+    if (Startup().Quitting) return;
     EnableScreens(true);
     const ShellWindows& w = Windows();
-    QWidget* back = asker == ExitRequester::ExploreScreen     ? w.ZMExplore.data()
-                    : asker == ExitRequester::SlideshowWindow ? w.ZMShowWin.data()
-                                                              : nullptr;
+    QWidget* back = exitAsker_ == ExitRequester::ExploreScreen     ? w.ZMExplore.data()
+                    : exitAsker_ == ExitRequester::SlideshowWindow ? w.ZMShowWin.data()
+                                                                   : nullptr;
     (back ? back : this)->show();
+}
+
+void TZMHomeWin::MiniMapMouseDown(QPoint at) {
+    MapClickX = at.x();
+    MapClickY = at.y();
+}
+
+void TZMHomeWin::MiniMapClick() {
+    if (Startup().Quitting || !Content().loaded()) return;
+    ExploreState& e = Explore();
+    e.ExploreInSet =
+        DecideExploreInSet(activePage(), Pages, HasFoundSet(), Content().FoundGeneration);
+    if (e.CurrentPlace == -1) e.ArrivalMode = kArriveFromElsewhere;
+    const QPoint map =
+        MiniMapToMap(MapClickX, MapClickY, Startup().ScreenWidth, Startup().ScreenHeight);
+
+    if (activePage() == HomePage::Slideshow) {
+        if (!HasShowList()) BuildShowList(0);
+        ShowWindowState().ShowPlace = NearestShowPlace(map.x(), map.y());
+        if (answered(&TZMHomeWin::slideshowRequested)) {
+            emit slideshowRequested();
+            hide();
+        }
+        return;
+    }
+    e.CurrentPlace = nearest(map.x(), map.y(), e.ExploreInSet);
+    handOverToExplore();
+}
+
+void TZMHomeWin::IconImageClick() {
+    if (Startup().Quitting || !Content().loaded()) return;
+    ExploreState& e = Explore();
+    if (e.CurrentPlace == -1) {
+        e.CurrentPlace = nearest(kStartX, kStartY, e.ExploreInSet);
+        e.ArrivalMode = kArriveFromElsewhere;
+    } else if (e.ExploreInSet) {
+        const PlaceRecord& here = Content().place(e.CurrentPlace);
+        e.CurrentPlace = nearest(here.x, here.y, true);
+    }
+    handOverToExplore();
+}
+
+// The explore screen takes over from here once it exists; until then the chosen place is
+// only recorded.
+void TZMHomeWin::handOverToExplore() {
+    if (!answered(&TZMHomeWin::exploreRequested)) return;
+    emit exploreRequested();
+    hide();
+}
+
+void TZMHomeWin::DrawPlaceDot(int place, int diameter, QRgb colour) {
+    canvas_.drawPlaceDot(place, diameter, colour);
+    MiniMap->update();
+}
+
+void TZMHomeWin::StartFlash(bool showList) {
+    if (listIsEmpty(showList)) return;
+    FlashPhase = true;
+    FlashShowList = showList;
+    MMFlashTimer->start(700);
+}
+
+void TZMHomeWin::StopFlash() { MMFlashTimer->stop(); }
+
+void TZMHomeWin::RestoreMiniMap() {
+    StopFlash();
+    canvas_.restore();
+    MiniMap->update();
+}
+
+void TZMHomeWin::MMFlashTimerTimer() {
+    if (Startup().Quitting) return;
+    const QRgb colour = FlashPhase ? kDotYellow : kDotGreen;
+    if (listIsEmpty(FlashShowList)) return;
+    FlashPhase = !FlashPhase;
+    const int diameter = canvas_.dotDiameter();
+    forEachListedPlace(FlashShowList,
+                       [&](int place) { canvas_.drawPlaceDot(place, diameter, colour); });
+    MiniMap->update();
+    MMFlashTimer->start(700);
+}
+
+// The start place of StartHere.txt goes the way a typed name does.
+void TZMHomeWin::startPlaceFromText() {
+    if (Startup().Quitting || !Content().StartHereText) return;
+    const std::string line = *Content().StartHereText;
+    Content().StartHereText.reset();
+    GoToSheet->GoToStartPlace(line);
 }

@@ -15,13 +15,12 @@
 #include "screens/home/showoptions.h"
 
 class ImageControl;
-class QCheckBox;
+class GoToPage;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTimer;
-class SimpleComboBox;
 
 class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     Q_OBJECT
@@ -34,7 +33,7 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     ImageControl* MiniMap = nullptr;
     QPushButton* CloseBtn = nullptr;
     QTabWidget* HomeTabs = nullptr;
-    QWidget* GoToSheet = nullptr;
+    GoToPage* GoToSheet = nullptr;
     QWidget* SearchSheet = nullptr;
     QWidget* TimeSheet = nullptr;
     QWidget* TourSheet = nullptr;
@@ -44,31 +43,17 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     QLabel* RightBBar = nullptr;
     QMenu* HomeMenu = nullptr;
     QTimer* MMFlashTimer = nullptr;
-    // Go To page
-    QLabel* StartImage = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QCheckBox* MarkCheckBox = nullptr;
-    SimpleComboBox* GoToCombo = nullptr;
-    QPushButton* GoButton = nullptr;
 
     // Handlers
     void MiniMapMouseDown(QPoint at);
     void MiniMapClick();
     void IconImageClick();
     bool FormKeyDown(QKeyEvent* event) override;
-    void MarkCheckBoxClick();
     void CloseBtnClick(ExitRequester asker = ExitRequester::ControlScreen);
     void HomeTabsChange(int index);
     void AboutClick();
     void HomeHelpClick();
     void HomePrintSetupClick();
-    void GoToComboChange();
-    void GoToComboEnter();
-    void GoToComboExit();
-    void GoButtonClick();
-    void GoToSheetShow();
-    void GoToSheetMouseDown();
 
     // The dot-flashing engine, used by every page that builds a found set or show list.
     void StartFlash(bool showList);
@@ -77,7 +62,11 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     void MMFlashTimerTimer();
     void DrawPlaceDot(int place, int diameter, QRgb colour);
 
-    void FinishSetUp();
+    // Cancel in the exit dialog: back to the screen that asked.
+    void ExitCancelled();
+    // The shutdown's parts.
+    void WritePreferenceBits();
+    void ReleaseMiniMap();
 
     HomePage activePage() const;
     const MiniMapCanvas& miniMapCanvas() const { return canvas_; }
@@ -88,9 +77,19 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     bool FlashPhase = false;
     bool FlashShowList = false;
     bool FlashWasRunning = false;
-    int MarkedPlace = -1;
     HomePagesState Pages;
     ShowOptions Options;
+
+  signals:
+    // The explore screen takes over at CurrentPlace.
+    void exploreRequested();
+    // The slideshow window starts at ShowPlace.
+    void slideshowRequested();
+    void aboutRequested();
+    void helpToggleRequested();
+    void printerSetupRequested();
+    // The exit dialog answers with its choice.
+    void exitDialogRequested();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -101,16 +100,17 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
   private:
     void ArrangeControls();
     void createControls();
-    void createGoToPage();
-    void arrangeGoToPage();
+    void connectGoToPage();
     void createHomeMenu();
     bool loadMiniMap();
-    void goToChosenPlace();
     void handOverToExplore();
     void startPlaceFromText();
+    template <typename Signal>
+    bool answered(Signal signal) const;
 
     MiniMapCanvas canvas_;
     std::vector<std::string> placeNames_;
     QImage iconArt_;
     bool startPlacePending_ = true;
+    ExitRequester exitAsker_ = ExitRequester::ControlScreen;
 };

@@ -4,10 +4,12 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 
+#include "app/screenset.h"
 #include "app/shellwindows.h"
 #include "app/shutdown.h"
 #include "app/startupchecks.h"
@@ -19,13 +21,11 @@
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
 #include "screens/map/canvasfills.h"
-#include "screens/map/forwarding.h"
 #include "screens/map/mapcolours.h"
 #include "screens/map/maphint.h"
 #include "screens/map/maphintprovider.h"
 #include "screens/map/maplayout.h"
 #include "screens/map/mapscroll.h"
-#include "screens/map/zmmapkey.h"
 
 const char kCannotReadMapFiles[] = "Cannot read data files - is APPNAME correctly installed?";
 
@@ -38,17 +38,11 @@ constexpr int kDoubleClickRetryMs = 10;
 
 bool isPlace(int place) { return Content().loaded() && place >= 0 && place < Content().PlaceCount; }
 
-void call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
-
 void raiseIfShowing(QWidget* window) {
     if (window && window->isVisible()) window->raise();
 }
 
 }  // namespace
-
-TMapWin* MapWin() { return qobject_cast<TMapWin*>(Windows().MapWin.data()); }
 
 TMapWin::TMapWin(QWidget* parent) : QWidget(parent) {
     Windows().MapWin = this;
@@ -59,19 +53,13 @@ TMapWin::TMapWin(QWidget* parent) : QWidget(parent) {
     setPalette(colours);
     setAutoFillBackground(true);
     createControls();
-    ShellWindows& w = Windows();
-    w.setUpMap = [this] { InitMapWindow(); };
-    w.hideMap = [this] { HideMapWindow(); };
-    w.releaseMap = [this] { FreeMapTiles(); };
 }
 
-TMapWin::~TMapWin() {
-    ShellWindows& w = Windows();
-    if (w.MapWin == this) {
-        w.setUpMap = nullptr;
-        w.hideMap = nullptr;
-        w.releaseMap = nullptr;
-    }
+TMapWin::~TMapWin() = default;
+
+template <typename Signal>
+bool TMapWin::answered(Signal signal) const {
+    return isSignalConnected(QMetaMethod::fromSignal(signal));
 }
 
 void TMapWin::createControls() {
@@ -112,12 +100,11 @@ void TMapWin::createMapPopupMenu() {
         MapPopupMenu->addAction(QStringLiteral("Print Set&up..."), this, &TMapWin::PrintSetupClick);
     // Each item works once what it opens exists.
     connect(MapPopupMenu, &QMenu::aboutToShow, this, [this] {
-        const ShellWindows& w = Windows();
-        MMinimise->setEnabled(static_cast<bool>(w.exploreMinimise));
-        About->setEnabled(static_cast<bool>(w.showAbout));
-        Help->setEnabled(static_cast<bool>(w.toggleHelp));
-        PrintMap->setEnabled(static_cast<bool>(w.printMap));
-        PrintSetup->setEnabled(static_cast<bool>(w.printerSetup));
+        MMinimise->setEnabled(answered(&TMapWin::minimiseRequested));
+        About->setEnabled(answered(&TMapWin::aboutRequested));
+        Help->setEnabled(answered(&TMapWin::helpToggleRequested));
+        PrintMap->setEnabled(answered(&TMapWin::printMapRequested));
+        PrintSetup->setEnabled(answered(&TMapWin::printerSetupRequested));
     });
 }
 
@@ -253,8 +240,7 @@ void TMapWin::MoveMapToPlace(int place) {
         e.LondonWanted = false;
     }
     FlashPlace(place);
-    if (TMapKey* key = MapKey(); key && !SlideshowVisible())
-        key->ShowPlacename(QString::fromLatin1(PlaceName(place).c_str()));
+    if (!SlideshowVisible()) emit nowAt(QString::fromLatin1(PlaceName(place).c_str()));
 
     const std::optional<QPoint> to =
         DecideMapScroll(QPoint(p.x, p.y), QPoint(H(), V()), clientSize(),
@@ -308,7 +294,7 @@ void TMapWin::FlashTimerTimer() {
 }
 
 void TMapWin::repaintLondonInset(const QRect& changed) {
-    if (QWidget* inset = Windows().ZMLondon; inset && !changed.isEmpty()) inset->update();
+    if (!changed.isEmpty()) emit londonInsetChanged();
 }
 
 void TMapWin::EraseLondonMarker() { repaintLondonInset(london_.hideMarker()); }
@@ -316,6 +302,7 @@ void TMapWin::EraseLondonMarker() { repaintLondonInset(london_.hideMarker()); }
 void TMapWin::UpdateLondonPictures() {
     london_.colourPlaces(Explore().ExploreInSet);
     invalidate(kLondonBox.translated(-H(), -V()));
+    emit londonInsetChanged();
 }
 
 std::optional<QString> TMapWin::MapHintAt(QPoint at) {
@@ -339,9 +326,9 @@ void TMapWin::FormClick() {
     const int place = Explore().ExploreInSet ? NearestFoundPlace(x, y, kCoverageRadius)
                                              : NearestPlace(x, y, kCoverageRadius);
     if (place == -1)
-        call(Windows().showUpgradeBox);
-    else if (Windows().exploreMoveTo)
-        Windows().exploreMoveTo(place);
+        emit upgradeBoxRequested();
+    else
+        emit placeClicked(place);
     ClickBusy = false;
 }
 
@@ -353,32 +340,40 @@ void TMapWin::FormDblClick() {
         QTimer::singleShot(kDoubleClickRetryMs, this, &TMapWin::FormDblClick);
         return;
     }
-    call(Windows().exploreNextView);
+    emit nextViewRequested();
 }
 
-void TMapWin::FormKeyDown(QKeyEvent* event) { ScreenKeyDown(event); }
+void TMapWin::FormKeyDown(QKeyEvent* event) { emit keyPressed(event); }
 
-void TMapWin::FormKeyUp(QKeyEvent* event) {
-    if (!SlideshowVisible()) ExploreKeyUp(event);
-}
+void TMapWin::FormKeyUp(QKeyEvent* event) { emit keyReleased(event); }
 
 void TMapWin::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
 
 void TMapWin::keyReleaseEvent(QKeyEvent* event) { FormKeyUp(event); }
 
-void TMapWin::contextMenuEvent(QContextMenuEvent* event) {
-    if (!Startup().Quitting) MapPopupMenu->popup(event->globalPos());
+void TMapWin::contextMenuEvent(QContextMenuEvent* event) { PopupMenuAt(event->globalPos()); }
+
+void TMapWin::PopupMenuAt(QPoint globalPos) {
+    if (!Startup().Quitting) MapPopupMenu->popup(globalPos);
 }
 
-void TMapWin::HelpClick() { call(Windows().toggleHelp); }
+void TMapWin::InsetMouseDown(QPoint mapPoint) {
+    FormMouseDown(QPoint(mapPoint.x() - H(), mapPoint.y() - V()));
+}
 
-void TMapWin::AboutClick() { call(Windows().showAbout); }
+void TMapWin::AddInsetHints(QWidget* surface) {
+    hints_->addSurface(surface, [this](QPoint at) { return MapHintAt(InsetToMap(at)); });
+}
 
-void TMapWin::PrintMapClick() { call(Windows().printMap); }
+void TMapWin::HelpClick() { emit helpToggleRequested(); }
 
-void TMapWin::PrintSetupClick() { call(Windows().printerSetup); }
+void TMapWin::AboutClick() { emit aboutRequested(); }
 
-void TMapWin::MMinimiseClick() { call(Windows().exploreMinimise); }
+void TMapWin::PrintMapClick() { emit printMapRequested(); }
+
+void TMapWin::PrintSetupClick() { emit printerSetupRequested(); }
+
+void TMapWin::MMinimiseClick() { emit minimiseRequested(); }
 
 void TMapWin::MCopyMapClick() {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(canvas_);

@@ -69,6 +69,11 @@ class TMapWin : public QWidget {
     void MCopyMapClick();
     void MMinimiseClick();
 
+    // The London inset's picture stands for the map at the same place: presses, hints, menu.
+    void InsetMouseDown(QPoint mapPoint);
+    void AddInsetHints(QWidget* surface);
+    void PopupMenuAt(QPoint globalPos);
+
     // The hint at a map point; keeps LastHintPlace.
     std::optional<QString> MapHintAt(QPoint at);
     // Redraws the whole client area from the tiles at once.
@@ -99,12 +104,32 @@ class TMapWin : public QWidget {
     int LondonMinH = 0;
     int LondonMinV = 0;
 
+  signals:
+    // A click near a place, or far from every covered place.
+    void placeClicked(int place);
+    void upgradeBoxRequested();
+    void nextViewRequested();
+    // Keys go on to the screen underneath.
+    void keyPressed(QKeyEvent* event);
+    void keyReleased(QKeyEvent* event);
+    // The map key's "Now at" line.
+    void nowAt(const QString& placeName);
+    // The London inset's picture changed.
+    void londonInsetChanged();
+    void minimiseRequested();
+    void aboutRequested();
+    void helpToggleRequested();
+    void printMapRequested();
+    void printerSetupRequested();
+
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
+    template <typename Signal>
+    bool answered(Signal signal) const;
     void createControls();
     void createMapPopupMenu();
     void arrangeClient();
@@ -127,6 +152,3 @@ class TMapWin : public QWidget {
     QPoint canvasOrigin_;  // the scroll position the canvas shows
     bool tileReportPending_ = false;
 };
-
-// The window of each kind, once created.
-TMapWin* MapWin();

@@ -2,18 +2,14 @@
 
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QTextLayout>
 
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "platform/fontsetup.h"
 #include "screens/common/colours.h"
-#include "screens/map/forwarding.h"
 #include "screens/map/maplayout.h"
 #include "screens/map/milescale.h"
-#include "screens/map/zmmap.h"
 
 const char kNowAt[] = "Now at: ";
 
@@ -47,8 +43,6 @@ QLabel* whiteLabel(QWidget* parent) {
 
 }  // namespace
 
-TMapKey* MapKey() { return qobject_cast<TMapKey*>(Windows().MapKey.data()); }
-
 TMapKey::TMapKey(QWidget* parent) : QWidget(parent) {
     Windows().MapKey = this;
     hide();  // shown with the detailed map
@@ -70,12 +64,9 @@ TMapKey::TMapKey(QWidget* parent) : QWidget(parent) {
     Placename = whiteLabel(KeyPanel);
     Placename->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Placename->setWordWrap(true);
-    Windows().setUpMapKey = [this] { SetUpMapKey(); };
 }
 
-TMapKey::~TMapKey() {
-    if (Windows().MapKey == this) Windows().setUpMapKey = nullptr;
-}
+TMapKey::~TMapKey() = default;
 
 void TMapKey::SetUpMapKey() {
     if (Startup().Quitting) return;
@@ -106,19 +97,12 @@ void TMapKey::ShowPlacename(const QString& name) {
     Placename->setGeometry(0, this->height() - height, Placename->width(), height);
 }
 
-void TMapKey::FormKeyDown(QKeyEvent* event) { ExploreKeyDown(event); }
+void TMapKey::FormKeyDown(QKeyEvent* event) { emit keyPressed(event); }
 
-void TMapKey::FormKeyUp(QKeyEvent* event) { ExploreKeyUp(event); }
-
-void TMapKey::FormMouseDown(QMouseEvent* event) { ExploreMouseDown(event); }
+void TMapKey::FormKeyUp(QKeyEvent* event) { emit keyReleased(event); }
 
 void TMapKey::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
 
 void TMapKey::keyReleaseEvent(QKeyEvent* event) { FormKeyUp(event); }
 
-void TMapKey::mousePressEvent(QMouseEvent* event) { FormMouseDown(event); }
-
-void TMapKey::contextMenuEvent(QContextMenuEvent* event) {
-    if (TMapWin* map = MapWin(); map && !Startup().Quitting)
-        map->MapPopupMenu->popup(event->globalPos());
-}
+void TMapKey::contextMenuEvent(QContextMenuEvent* event) { emit menuRequested(event->globalPos()); }

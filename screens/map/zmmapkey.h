@@ -1,13 +1,12 @@
 // The map key: a small window directly below the detailed map with the scale bar in miles and,
 // below it, the place the user is at. Shown and hidden with the map; it takes no input of its
-// own and passes keys and presses on to the explore screen.
+// own and passes keys on to the screen underneath and asks for the map's menu.
 #pragma once
 
 #include <QWidget>
 
 class QLabel;
 class QKeyEvent;
-class QMouseEvent;
 
 extern const char kNowAt[];  // "Now at: "
 
@@ -34,13 +33,14 @@ class TMapKey : public QWidget {
     // Handlers
     void FormKeyDown(QKeyEvent* event);
     void FormKeyUp(QKeyEvent* event);
-    void FormMouseDown(QMouseEvent* event);
+
+  signals:
+    void keyPressed(QKeyEvent* event);
+    void keyReleased(QKeyEvent* event);
+    void menuRequested(QPoint globalPos);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 };
-
-TMapKey* MapKey();

@@ -159,6 +159,6 @@ void TZMAnimWin::paintEvent(QPaintEvent*) {
 }
 
 void TZMAnimWin::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && onPressed) onPressed();
-    if (onClick) onClick();
+    if (event->button() == Qt::LeftButton) emit pressed();
+    emit clicked();
 }

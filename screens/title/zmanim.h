@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QWidget>
-#include <functional>
 
 #include "screens/title/titlemotion.h"
 
@@ -29,8 +28,9 @@ class TZMAnimWin : public QWidget {
     int lineTicksLeft() const { return ticksLeft_; }
     const QImage& canvas() const { return canvas_; }
 
-    std::function<void()> onClick;    // a click stops the sequence
-    std::function<void()> onPressed;  // a press brings the title window to the front
+  signals:
+    void clicked();  // a click stops the sequence
+    void pressed();  // a left-button press brings the title window to the front
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -60,7 +60,7 @@ void TZMStartWin::showEvent(QShowEvent*) {
 void TZMStartWin::InitTimerTimer() {
     InitTimer.stop();
     if (Startup().Quitting) return;
-    if (Windows().finishSetUp) Windows().finishSetUp();
+    emit oneTimeSetUpDue();
     if (Startup().Quitting) return;
     JinglePlayer.setNotify(true);
     clickStops_ = true;
@@ -86,8 +86,8 @@ void TZMStartWin::JinglePlayerNotify() {
     JinglePlayer.close();
     if (!Startup().Quitting) {
         if (TStage* stage = Stage()) stage->showFullArea();
-        if (Windows().ZMHomeWin) Windows().ZMHomeWin->show();
-        if (!ReadStateBit(kStateNoHelpAtStart) && Windows().showHelp) Windows().showHelp();
+        emit controlScreenDue();
+        if (!ReadStateBit(kStateNoHelpAtStart)) emit helpDue();
     }
     hide();
     if (animWin_) animWin_->hide();

@@ -29,6 +29,13 @@ class TZMStartWin : public QWidget {
     QTimer StartAnimTimer;
     QTimer InitTimer;
 
+  signals:
+    // Once, 100 ms after showing: the one-time set-up of the other windows.
+    void oneTimeSetUpDue();
+    // At the end of the sequence: the control screen, and the help unless switched off.
+    void controlScreenDue();
+    void helpDue();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -1,0 +1,129 @@
+#include "app/wiring.h"
+
+#include <QKeyEvent>
+
+#include "app/screenset.h"
+#include "app/shellrequests.h"
+#include "app/shutdown.h"
+#include "app/stage.h"
+#include "app/startupstate.h"
+#include "screens/common/imagecontrol.h"
+#include "screens/exit/exitinfodlg.h"
+#include "screens/explore/zmexplor.h"
+#include "screens/explore/zmlon.h"
+#include "screens/home/zmhome.h"
+#include "screens/map/zmmap.h"
+#include "screens/map/zmmapkey.h"
+#include "screens/title/zmanim.h"
+#include "screens/title/zmstart.h"
+
+namespace {
+
+// The companion windows take no keys of their own: they go to the screen underneath.
+template <typename Companion>
+void passKeysOn(Companion* companion, TZMExplore* explore) {
+    if (!companion || !explore) return;
+    QObject::connect(companion, &Companion::keyPressed, explore,
+                     [explore](QKeyEvent* event) { explore->FormKeyDown(event); });
+    QObject::connect(companion, &Companion::keyReleased, explore, [explore](QKeyEvent* event) {
+        if (!SlideshowVisible()) explore->FormKeyUp(event);
+    });
+}
+
+void wireTitle(const ProgramWindows& w) {
+    if (!w.start) return;
+    QObject::connect(w.start, &TZMStartWin::oneTimeSetUpDue, w.start, [w] { RunOneTimeSetUp(w); });
+    if (w.home) QObject::connect(w.start, &TZMStartWin::controlScreenDue, w.home, &QWidget::show);
+    if (w.anim) {
+        w.start->setAnimationWindow(w.anim);
+        QObject::connect(w.anim, &TZMAnimWin::clicked, w.start, &TZMStartWin::LogoClick);
+        QObject::connect(w.anim, &TZMAnimWin::pressed, w.start, &QWidget::raise);
+    }
+}
+
+void wireHome(const ProgramWindows& w) {
+    TZMHomeWin* home = w.home;
+    if (!home) return;
+    ShellRequests& shell = ShellAsks();
+    QObject::connect(&shell, &ShellRequests::writePreferenceBits, home,
+                     &TZMHomeWin::WritePreferenceBits);
+    QObject::connect(&shell, &ShellRequests::releaseMiniMap, home, &TZMHomeWin::ReleaseMiniMap);
+    if (w.stage)
+        QObject::connect(w.stage, &TStage::exitRequested, home, &TZMHomeWin::CloseBtnClick);
+    if (w.explore) {
+        QObject::connect(home, &TZMHomeWin::exploreRequested, w.explore, &QWidget::show);
+        QObject::connect(w.explore, &TZMExplore::controlScreenRequested, home, &QWidget::show);
+        QObject::connect(w.explore, &TZMExplore::exitRequested, home, &TZMHomeWin::CloseBtnClick);
+    }
+    if (w.exitDialog) {
+        QObject::connect(home, &TZMHomeWin::exitDialogRequested, w.exitDialog, &TExitInfoDlg::Run);
+        QObject::connect(w.exitDialog, &TExitInfoDlg::exitChosen, home, [] { Shutdown(); });
+        QObject::connect(w.exitDialog, &TExitInfoDlg::exitCancelled, home,
+                         &TZMHomeWin::ExitCancelled);
+    }
+}
+
+void wireExploreAndMap(const ProgramWindows& w) {
+    TZMExplore* explore = w.explore;
+    TMapWin* map = w.map;
+    if (!map) return;
+    ShellRequests& shell = ShellAsks();
+    QObject::connect(&shell, &ShellRequests::hideMap, map, &TMapWin::HideMapWindow);
+    QObject::connect(&shell, &ShellRequests::releaseMap, map, &TMapWin::FreeMapTiles);
+    if (w.stage) QObject::connect(map, &TMapWin::minimiseRequested, w.stage, &TStage::minimise);
+    if (explore) {
+        QObject::connect(&shell, &ShellRequests::releaseExplore, explore, &TZMExplore::TearDown);
+        QObject::connect(explore, &TZMExplore::mapMoveRequested, map, &TMapWin::MoveMapToPlace);
+        QObject::connect(explore, &TZMExplore::mapShowRequested, map, &TMapWin::ShowMapWindow);
+        QObject::connect(explore, &TZMExplore::mapHideRequested, map, &TMapWin::HideMapWindow);
+        QObject::connect(explore, &TZMExplore::mapRepaintRequested, map, &TMapWin::RepaintMap);
+        QObject::connect(explore, &TZMExplore::londonColoursOutdated, map,
+                         &TMapWin::UpdateLondonPictures);
+        QObject::connect(map, &TMapWin::placeClicked, explore, &TZMExplore::StepTo);
+        QObject::connect(map, &TMapWin::nextViewRequested, explore, &TZMExplore::NextPButtonClick);
+        QObject::connect(explore, &TZMExplore::printMapRequested, map, &TMapWin::PrintMapClick);
+    }
+    passKeysOn(map, explore);
+    if (TMapKey* key = w.mapKey) {
+        QObject::connect(map, &TMapWin::nowAt, key, &TMapKey::ShowPlacename);
+        QObject::connect(key, &TMapKey::menuRequested, map, &TMapWin::PopupMenuAt);
+        passKeysOn(key, explore);
+    }
+    if (TZMLondon* london = w.london) {
+        QObject::connect(map, &TMapWin::londonInsetChanged, london->LonImage,
+                         qOverload<>(&QWidget::update));
+        QObject::connect(london, &TZMLondon::mapPressed, map, &TMapWin::InsetMouseDown);
+        QObject::connect(london, &TZMLondon::mapClicked, map, &TMapWin::FormClick);
+        QObject::connect(london, &TZMLondon::mapDoubleClicked, map, &TMapWin::FormDblClick);
+        QObject::connect(london, &TZMLondon::menuRequested, map, &TMapWin::PopupMenuAt);
+        QObject::connect(london, &TZMLondon::closed, map, &TMapWin::EraseLondonMarker);
+        passKeysOn(london, explore);
+    }
+}
+
+}  // namespace
+
+void WireWindows(const ProgramWindows& windows) {
+    wireTitle(windows);
+    wireHome(windows);
+    wireExploreAndMap(windows);
+}
+
+void RunOneTimeSetUp(const ProgramWindows& w) {
+    const auto quitting = [] { return Startup().Quitting; };
+    if (quitting()) return;
+    if (w.explore) w.explore->ArrangeControls();
+    if (quitting()) return;
+    if (w.map) w.map->InitMapWindow();
+    if (quitting()) return;
+    if (w.mapKey) w.mapKey->SetUpMapKey();
+    if (quitting()) return;
+    if (w.london && w.map) {
+        w.london->SetUpLondon(&w.map->londonPictures().lonImage());
+        // The coverage hint answers over the inset as over the map.
+        w.map->AddInsetHints(w.london->LonImage);
+    }
+    if (quitting()) return;
+    if (w.exitDialog) w.exitDialog->SetUp();
+    if (!quitting()) Startup().NotInitialised = false;
+}
