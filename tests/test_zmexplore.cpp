@@ -29,6 +29,7 @@
 #include "screens/explore/captionlinks.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
+#include "screens/explore/steppanel.h"
 #include "screens/explore/zmexplor.h"
 #include "tests/support/photographs.h"
 #include "tests/support/screenfixture.h"
@@ -277,12 +278,12 @@ TEST_F(ExploreTest, BackUndoesTheStepsInTurn) {
     arrive(1);
     explore_->StepTo(place(2));
     explore_->StepTo(place(3));
-    EXPECT_TRUE(explore_->BackButton->isEnabled());
+    EXPECT_TRUE(explore_->StepPanel->BackButton->isEnabled());
     press(Qt::Key_Delete);
     EXPECT_EQ(Explore().CurrentPlace, place(2));
     press(Qt::Key_Backspace);
     EXPECT_EQ(Explore().CurrentPlace, place(1));
-    EXPECT_FALSE(explore_->BackButton->isEnabled());
+    EXPECT_FALSE(explore_->StepPanel->BackButton->isEnabled());
     press(Qt::Key_Delete);
     EXPECT_EQ(Explore().CurrentPlace, place(1));
 }
@@ -291,8 +292,8 @@ TEST_F(ExploreTest, BackAfter600StepsUndoesAtMost512) {
     arrive(1);
     for (int i = 0; i < 600; ++i) explore_->StepTo(place(2 + i % 2));
     int backs = 0;
-    while (explore_->BackButton->isEnabled()) {
-        explore_->BackButtonClick();
+    while (explore_->StepPanel->BackButton->isEnabled()) {
+        explore_->StepPanel->BackButtonClick();
         ++backs;
     }
     EXPECT_EQ(backs, BackHistory::kCapacity);
@@ -306,10 +307,10 @@ TEST_F(ExploreTest, CursorKeysStepWhereTheDataSaysANeighbourIs) {
             from = s;
     ASSERT_NE(from, -1);
     arrive(from);
-    EXPECT_TRUE(explore_->NorthButton->isEnabled());
+    EXPECT_TRUE(explore_->StepPanel->NorthButton->isEnabled());
     press(Qt::Key_Up);
     EXPECT_EQ(Explore().CurrentPlace, PlaceToNorth(place(from), false));
-    EXPECT_EQ(explore_->History.count(), 1);
+    EXPECT_EQ(explore_->StepPanel->History.count(), 1);
 }
 
 TEST_F(ExploreTest, FoundSetModeSwitchedOnOutsideTheSetMovesWithoutHistory) {
@@ -317,13 +318,13 @@ TEST_F(ExploreTest, FoundSetModeSwitchedOnOutsideTheSetMovesWithoutHistory) {
     arrive(1);
     explore_->StepTo(place(2));
     explore_->FormShow();
-    ASSERT_TRUE(explore_->WithinSet->isEnabled());
-    explore_->WithinSet->setChecked(true);
+    ASSERT_TRUE(explore_->StepPanel->WithinSet->isEnabled());
+    explore_->StepPanel->WithinSet->setChecked(true);
     explore_->WithinSetClick();
     const PlaceRecord& was = Content().place(place(2));
     EXPECT_EQ(Explore().CurrentPlace, NearestFoundPlace(was.x, was.y, kAnyDistance));
     EXPECT_TRUE(IsInFoundSet(Explore().CurrentPlace));
-    EXPECT_FALSE(explore_->BackButton->isEnabled());
+    EXPECT_FALSE(explore_->StepPanel->BackButton->isEnabled());
 }
 
 TEST_F(ExploreTest, CoastTourStepsWithLeftAndRightOnly) {
@@ -336,8 +337,8 @@ TEST_F(ExploreTest, CoastTourStepsWithLeftAndRightOnly) {
     ASSERT_TRUE(Content().TourOrderActive);
     Explore().ExploreInSet = true;
     arrive(0);
-    EXPECT_TRUE(explore_->ClockButton->isVisibleTo(explore_.get()));
-    EXPECT_FALSE(explore_->NorthButton->isVisibleTo(explore_.get()));
+    EXPECT_TRUE(explore_->StepPanel->ClockButton->isVisibleTo(explore_.get()));
+    EXPECT_FALSE(explore_->StepPanel->NorthButton->isVisibleTo(explore_.get()));
     press(Qt::Key_Up);
     press(Qt::Key_Down);
     EXPECT_EQ(Explore().CurrentPlace, place(0));
@@ -442,7 +443,7 @@ TEST_F(ExploreTest, ACaptionLinkStepsToTheNamedPlace) {
     explore_->ShowView(1);
     selectInCaption(explore_->LanCap, nameWord(place(4)));
     EXPECT_EQ(Explore().CurrentPlace, place(4));
-    EXPECT_EQ(explore_->History.count(), 1);
+    EXPECT_EQ(explore_->StepPanel->History.count(), 1);
 }
 
 TEST_F(ExploreTest, TheCurrentPlacesNameClearsTheSelection) {

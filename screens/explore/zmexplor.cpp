@@ -1,5 +1,6 @@
 #include "screens/explore/zmexplor.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -9,11 +10,15 @@
 #include "app/stage.h"
 #include "app/startupchecks.h"
 #include "app/startupstate.h"
+#include "content/datatables.h"
+#include "content/foundset.h"
+#include "content/nearestplace.h"
 #include "platform/fontsetup.h"
 #include "screens/common/colours.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/buttonart.h"
 #include "screens/explore/explorestate.h"
+#include "screens/explore/steppanel.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
 
@@ -207,6 +212,41 @@ void TZMExplore::TearDown() {
         if (timer) timer->stop();
 }
 
+void TZMExplore::createStepPanel() {
+    StepPanel = new ExploreStepPanel(layout_.steps, this);
+    connect(StepPanel, &ExploreStepPanel::stepRequested, this, [this](int place) {
+        removeFocus();
+        StepTo(place);
+    });
+    connect(StepPanel, &ExploreStepPanel::backRequested, this, &TZMExplore::goBackTo);
+    connect(StepPanel, &ExploreStepPanel::withinSetClicked, this, &TZMExplore::WithinSetClick);
+}
+
+void TZMExplore::goBackTo(int place) {
+    removeFocus();
+    LeavePlace(false, place);
+    Explore().CurrentPlace = place;
+    ArriveAt(place);
+}
+
+void TZMExplore::WithinSetClick() {
+    if (!HasFoundSet() || !StepPanel->WithinSet->isEnabled()) return;
+    ExploreState& e = Explore();
+    e.ExploreInSet = StepPanel->WithinSet->isChecked();
+    int target = e.CurrentPlace;
+    if (e.ExploreInSet && !IsInFoundSet(target)) {
+        const PlaceRecord& here = Content().place(target);
+        const int nearest = NearestFoundPlace(here.x, here.y, kAnyDistance);
+        if (nearest != -1) target = nearest;
+    }
+    LeavePlace(false, target);
+    e.CurrentPlace = target;
+    ArriveAt(target);
+    if (e.ExploreInSet) StepPanel->ClearHistory();
+    emit londonColoursOutdated();
+    emit mapRepaintRequested();
+}
+
 void TZMExplore::removeFocus() {
     if (QWidget* focused = focusWidget()) focused->clearFocus();
 }
@@ -228,8 +268,8 @@ void TZMExplore::FormShow() {
     if (peeking) e.ArrivalMode = kArriveShowMap;
     ArriveAt(e.CurrentPlace);
     emit londonColoursOutdated();
-    if (Explore().ExploreInSet) clearHistory();
-    syncWithinSet();
+    if (Explore().ExploreInSet) StepPanel->ClearHistory();
+    StepPanel->SyncWithinSet();
     if (peeking && peekStillHolds()) {
         e.ArrivalMode = mode;
         EndPeek();
@@ -260,11 +300,6 @@ bool TZMExplore::FormKeyUp(QKeyEvent* event) {
     return true;
 }
 
-// A step key acts only when its button is shown and enabled.
-void TZMExplore::clickStep(QPushButton* button) {
-    if (button->isVisibleTo(this) && button->isEnabled()) button->click();
-}
-
 // Alt+A about box, Alt+H help, Alt+P the map's print item while the map shows, Alt+U printer
 // set-up; other Alt combinations do nothing.
 bool TZMExplore::altKeyDown(int key) {
@@ -284,6 +319,7 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
         if (Tabs.visible(tab)) TabBtnClick(tab);
         return true;
     }
+    if (StepPanel->StepKeyDown(key)) return true;
     switch (key) {
         case Qt::Key_PageUp:
             if (EyeUpButton->isEnabled()) ScrollTabsUp();
@@ -296,22 +332,6 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
             return true;
         case Qt::Key_0:
             if (MapButton->isEnabled()) MapButtonClick();
-            return true;
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-            if (BackButton->isEnabled()) BackButtonClick();
-            return true;
-        case Qt::Key_Left:
-            clickStep(AClockButton->isVisibleTo(this) ? AClockButton : WestButton);
-            return true;
-        case Qt::Key_Right:
-            clickStep(ClockButton->isVisibleTo(this) ? ClockButton : EastButton);
-            return true;
-        case Qt::Key_Up:
-            if (!ClockButton->isVisibleTo(this)) clickStep(NorthButton);
-            return true;
-        case Qt::Key_Down:
-            if (!ClockButton->isVisibleTo(this)) clickStep(SouthButton);
             return true;
         case Qt::Key_Shift:
         case Qt::Key_Control:

@@ -9,12 +9,11 @@
 
 #include "app/keypreview.h"
 #include "app/shellwindows.h"
-#include "screens/explore/backhistory.h"
 #include "screens/explore/explorelayout.h"
 #include "screens/explore/tabwindow.h"
 
 class ImageControl;
-class QCheckBox;
+class ExploreStepPanel;
 class QLabel;
 class QPushButton;
 class QTextEdit;
@@ -44,15 +43,7 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     QPushButton* GlyphDummyS = nullptr;  // the slideshow button's running picture
     QPushButton* GlyphDummyN = nullptr;  // and its idle one
     ImageControl* IconImage = nullptr;
-    QWidget* StepPanel = nullptr;
-    QPushButton* NorthButton = nullptr;
-    QPushButton* SouthButton = nullptr;
-    QPushButton* EastButton = nullptr;
-    QPushButton* WestButton = nullptr;
-    QPushButton* BackButton = nullptr;
-    QPushButton* ClockButton = nullptr;
-    QPushButton* AClockButton = nullptr;
-    QCheckBox* WithinSet = nullptr;
+    ExploreStepPanel* StepPanel = nullptr;
     QTimer* UpTimer = nullptr;
     QTimer* DownTimer = nullptr;
     QTimer* ShowTimer = nullptr;
@@ -96,9 +87,6 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void FormHide();
     bool FormKeyDown(QKeyEvent* event) override;
     bool FormKeyUp(QKeyEvent* event) override;
-    void StepClick(QPushButton* button, int (*query)(int place, bool withinFoundSet));
-    void TourStepClick(int (*query)(int place));
-    void BackButtonClick();
     void WithinSetClick();
     void TearDown();
 
@@ -116,7 +104,6 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     int PeekGeneration = 0;
     bool slideshowRunning() const;
     TabWindow Tabs;
-    BackHistory History;
     const ExploreLayout& layout() const { return layout_; }
     // The ViewTable index of view n at the current place.
     int viewIndex(int n) const;
@@ -145,11 +132,7 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void createControls();
     void createTabs();
     void createStepPanel();
-    void updateStepButtons(int place);
-    void pushHistory(int place);
-    void clearHistory();
-    void syncWithinSet();
-    void clickStep(QPushButton* button);
+    void goBackTo(int place);
     bool altKeyDown(int key);
     void stopSlideshow();
     void startSlideshowOnArrival(int interval);

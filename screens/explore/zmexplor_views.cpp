@@ -11,6 +11,7 @@
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
+#include "screens/explore/steppanel.h"
 #include "screens/explore/zmexplor.h"
 
 namespace {
@@ -47,7 +48,7 @@ void TZMExplore::ArriveAt(int place) {
 
     emit mapMoveRequested(place);
     CurrentView = 0;
-    updateStepButtons(place);
+    StepPanel->UpdateStepButtons(place);
     Tabs = TabWindow{1, layout_.tabSlots, ViewsHere};
     placeTabs();
     const bool scrolls = ViewsHere > layout_.tabSlots;
@@ -75,7 +76,7 @@ void TZMExplore::ArriveAt(int place) {
 
 void TZMExplore::LeavePlace(bool push, int nextPlace) {
     ExploreState& e = Explore();
-    if (push && e.CurrentPlace >= 0) pushHistory(e.CurrentPlace);
+    if (push && e.CurrentPlace >= 0) StepPanel->PushHistory(e.CurrentPlace);
     if (e.CurrentPlace >= 0 && onLondonInset(e.CurrentPlace)) {
         e.CameFromLondon = true;
         if (!onLondonInset(nextPlace) && Windows().ZMLondon) Windows().ZMLondon->hide();
