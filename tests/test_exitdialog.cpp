@@ -11,8 +11,8 @@
 
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
-#include "app/wiring.h"
 #include "app/statebits.h"
+#include "app/wiring.h"
 #include "platform/prefstore.h"
 #include "screens/exit/exitinfodlg.h"
 #include "screens/home/zmhome.h"
