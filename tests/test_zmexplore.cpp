@@ -29,6 +29,7 @@
 #include "screens/explore/captionlinks.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
+#include "screens/explore/localslideshow.h"
 #include "screens/explore/steppanel.h"
 #include "screens/explore/zmexplor.h"
 #include "tests/support/photographs.h"
@@ -105,7 +106,7 @@ class ExploreTest : public ScreenTest {
             QCoreApplication::processEvents();
             QThread::msleep(2);
         }
-        explore.ShowTimerTimer();
+        explore.Slideshow->ShowTimerTimer();
     }
     // Puts the word into the caption box and selects it, as a double-click does.
     void selectInCaption(QTextEdit* box, const QString& word) {
@@ -351,45 +352,45 @@ TEST_F(ExploreTest, CoastTourStepsWithLeftAndRightOnly) {
 
 TEST_F(ExploreTest, LocalSlideshowWrapsToViewOne) {
     arrive(1);
-    explore_->SShowButtonClick();
-    EXPECT_TRUE(explore_->ShowTimer->isActive());
-    EXPECT_FALSE(explore_->SlideGlyphIdle);
+    explore_->Slideshow->SShowButtonClick();
+    EXPECT_TRUE(explore_->Slideshow->ShowTimer->isActive());
+    EXPECT_FALSE(explore_->Slideshow->SlideGlyphIdle);
     EXPECT_EQ(explore_->CurrentView, 1);
     tick(*explore_);
     EXPECT_EQ(explore_->CurrentView, 2);
     tick(*explore_);
     EXPECT_EQ(explore_->CurrentView, 1);
     press(Qt::Key_Escape);
-    EXPECT_FALSE(explore_->ShowTimer->isActive());
-    EXPECT_TRUE(explore_->SlideGlyphIdle);
+    EXPECT_FALSE(explore_->Slideshow->ShowTimer->isActive());
+    EXPECT_TRUE(explore_->Slideshow->SlideGlyphIdle);
 }
 
 TEST_F(ExploreTest, StoppedBeforeAFullRoundTheSlideshowResumesThere) {
     arrive(0);
-    explore_->SShowButtonClick();
+    explore_->Slideshow->SShowButtonClick();
     for (int i = 0; i < 3; ++i) tick(*explore_);
     press(Qt::Key_F5);
-    EXPECT_EQ(explore_->SlideStartView, 4);
-    explore_->SShowButtonClick();
+    EXPECT_EQ(explore_->Slideshow->SlideStartView, 4);
+    explore_->Slideshow->SShowButtonClick();
     EXPECT_EQ(explore_->CurrentView, 4);
 }
 
 TEST_F(ExploreTest, AfterAFullRoundTheSlideshowRestartsAtOne) {
     arrive(1);
-    explore_->SShowButtonClick();
+    explore_->Slideshow->SShowButtonClick();
     tick(*explore_);
     tick(*explore_);
     tick(*explore_);
-    explore_->SShowButtonClick();
-    EXPECT_EQ(explore_->SlideStartView, 1);
+    explore_->Slideshow->SShowButtonClick();
+    EXPECT_EQ(explore_->Slideshow->SlideStartView, 1);
 }
 
 TEST_F(ExploreTest, MovingOnDuringTheSlideshowStartsItAgainOnArrival) {
     arrive(1);
-    explore_->SShowButtonClick();
+    explore_->Slideshow->SShowButtonClick();
     explore_->StepTo(place(2));
     EXPECT_EQ(Explore().ArrivalMode, kArriveStartSlideshow);
-    EXPECT_TRUE(explore_->ShowTimer->isActive());
+    EXPECT_TRUE(explore_->Slideshow->ShowTimer->isActive());
     EXPECT_EQ(explore_->CurrentView, 0);
     tick(*explore_);
     EXPECT_EQ(explore_->CurrentView, 1);

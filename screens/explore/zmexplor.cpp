@@ -1,23 +1,32 @@
 #include "screens/explore/zmexplor.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
 
+#include "app/shellwindows.h"
 #include "app/stage.h"
 #include "app/startupchecks.h"
 #include "app/startupstate.h"
 #include "content/datatables.h"
 #include "content/foundset.h"
 #include "content/nearestplace.h"
+#include "content/pictures.h"
 #include "platform/fontsetup.h"
 #include "screens/common/colours.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/buttonart.h"
+#include "screens/explore/captionlinks.h"
+#include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
+#include "screens/explore/localslideshow.h"
 #include "screens/explore/steppanel.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
@@ -53,6 +62,19 @@ QTextEdit* captionBox(QWidget* parent, Qt::Alignment alignment) {
     box->hide();
     return box;
 }
+
+constexpr int kEyeFirstDelay = 320;
+constexpr int kEyeRepeat = 80;
+constexpr int kLoaderRetry = 500;
+
+bool onLondonInset(int place) {
+    return (Content().place(place).PlaceFlags2 & kPlaceOnLondonInset) != 0;
+}
+bool peekPending() {
+    const int mode = Explore().ArrivalMode;
+    return mode == kArrivePeekDuringSlideshow || mode == kArrivePeekDuringView;
+}
+constexpr int kFocusHold = 1000;
 
 }  // namespace
 
@@ -93,7 +115,7 @@ void TZMExplore::ArrangeControls() {
     TitlePanel->setFont(titleFont);
     CloseBtn->setGeometry(l.closeBtn);
     NextPButton->setGeometry(l.nextPButton);
-    SShowButton->setGeometry(l.sShowButton);
+    Slideshow->Arrange(l.sShowButton);
     IconImage->setGeometry(l.iconImage);
     MapButton->setGeometry(l.mapButton);
     PicTabPanel->setGeometry(l.picTabPanel);
@@ -105,9 +127,6 @@ void TZMExplore::ArrangeControls() {
     PutPicture(MapButton, MapIcon(l.mapButton.size()));
     PutPicture(EyeUpButton, EyeIcon(true, l.eyeUpButton.size()));
     PutPicture(EyeDownButton, EyeIcon(false, l.eyeDownButton.size()));
-    PutPicture(GlyphDummyS, SlideshowIcon(true, l.sShowButton.size()));
-    PutPicture(GlyphDummyN, SlideshowIcon(false, l.sShowButton.size()));
-    PutPicture(SShowButton, (SlideGlyphIdle ? GlyphDummyN : GlyphDummyS)->icon());
     QFont captionFont(QString::fromLatin1(kSansFace));
     captionFont.setPixelSize(-l.captionFontHeight);
     LanCap->setGeometry(l.lanCap);
@@ -133,13 +152,7 @@ void TZMExplore::createControls() {
     MapButton =
         hintedButton(this, QStringLiteral("Map"), "See map (Zero key or Ctrl while held down)");
     NextPButton = hintedButton(this, QStringLiteral(">"), "Next view (Enter key)");
-    GlyphDummyS = new QPushButton(QStringLiteral("\u25A0"), this);
-    GlyphDummyN = new QPushButton(QStringLiteral("\u25B7\u25B7"), this);
-    for (QPushButton* dummy : {GlyphDummyS, GlyphDummyN}) {
-        dummy->setEnabled(false);
-        dummy->hide();
-    }
-    SShowButton = hintedButton(this, GlyphDummyN->text(), "Start/stop local slideshow (F5)");
+    Slideshow = new LocalSlideshow(*this);
     IconImage = new ImageControl(this);
     iconArt_ = PaintIconImage();
     IconImage->setImage(&iconArt_);
@@ -156,9 +169,7 @@ void TZMExplore::createControls() {
 
     UpTimer = disabledTimer(this);
     DownTimer = disabledTimer(this);
-    ShowTimer = disabledTimer(this);
     ToViewTimer = disabledTimer(this);
-    ToShowTimer = disabledTimer(this);
     ToCacheTimer = disabledTimer(this);
     FocusTimer = disabledTimer(this);
     for (QTextEdit* box : {LanCap, PortCap}) {
@@ -181,10 +192,7 @@ void TZMExplore::createControls() {
     connect(EyeDownButton, &QPushButton::released, this, &TZMExplore::EyeButtonMouseUp);
     connect(UpTimer, &QTimer::timeout, this, &TZMExplore::UpTimerTimer);
     connect(DownTimer, &QTimer::timeout, this, &TZMExplore::DownTimerTimer);
-    connect(SShowButton, &QPushButton::clicked, this, &TZMExplore::SShowButtonClick);
-    connect(ShowTimer, &QTimer::timeout, this, &TZMExplore::ShowTimerTimer);
     connect(ToViewTimer, &QTimer::timeout, this, &TZMExplore::ToViewTimerTimer);
-    connect(ToShowTimer, &QTimer::timeout, this, &TZMExplore::ToShowTimerTimer);
     connect(ToCacheTimer, &QTimer::timeout, this, &TZMExplore::ToCacheTimerTimer);
 }
 
@@ -207,8 +215,8 @@ void TZMExplore::createTabs() {
 }
 
 void TZMExplore::TearDown() {
-    for (QTimer* timer :
-         {UpTimer, DownTimer, ShowTimer, ToViewTimer, ToShowTimer, ToCacheTimer, FocusTimer})
+    for (QTimer* timer : {UpTimer, DownTimer, Slideshow->ShowTimer, ToViewTimer,
+                          Slideshow->ToShowTimer, ToCacheTimer, FocusTimer})
         if (timer) timer->stop();
 }
 
@@ -338,12 +346,12 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
             StartPeek();
             return true;
         case Qt::Key_F5:
-            if (SShowButton->isEnabled()) SShowButtonClick();
+            if (Slideshow->SShowButton->isEnabled()) Slideshow->SShowButtonClick();
             return true;
         case Qt::Key_Escape:
             // Escape presses the slideshow button while a local slideshow runs.
-            if (!slideshowRunning()) return false;
-            SShowButtonClick();
+            if (!Slideshow->Running()) return false;
+            Slideshow->SShowButtonClick();
             return true;
         case Qt::Key_Meta:
         case Qt::Key_Alt:
@@ -353,4 +361,303 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
             if (NextPButton->isEnabled()) NextPButtonClick();
             return true;
     }
+}
+
+// Arriving at and leaving a place, showing its views and the map, the tab column.
+int TZMExplore::viewIndex(int n) const {
+    return Explore().ExploreInSet ? SetViews[static_cast<size_t>(n - 1)] : firstView_ + n - 1;
+}
+
+void TZMExplore::ArriveAt(int place) {
+    const ContentStore& c = Content();
+    firstView_ = c.firstViewOf(place);
+    const int end = c.viewEndOf(place);
+    SetViews.clear();
+    if (Explore().ExploreInSet) {
+        for (int v = firstView_; v < end; ++v)
+            if (c.view(v).hasFoundMark()) SetViews.push_back(v);
+        ViewsHere = static_cast<int>(SetViews.size());
+    } else {
+        ViewsHere = end - firstView_;
+    }
+    // Views beyond the last tab cannot be reached.
+    ViewsHere = std::min(ViewsHere, kMaxViewTabs);
+    if (Explore().ExploreInSet && SetViews.size() > kMaxViewTabs) SetViews.resize(kMaxViewTabs);
+
+    emit mapMoveRequested(place);
+    CurrentView = 0;
+    StepPanel->UpdateStepButtons(place);
+    Tabs = TabWindow{1, layout_.tabSlots, ViewsHere};
+    placeTabs();
+    const bool scrolls = ViewsHere > layout_.tabSlots;
+    EyeUpButton->setEnabled(scrolls);
+    EyeDownButton->setEnabled(scrolls);
+    LanPicture->hide();
+    PortPicture->hide();
+    LanCap->hide();
+    PortCap->hide();
+    emit mapShowRequested();
+
+    if (ViewsHere == 0) return;
+    const int interval = Explore().ShowInterval;
+    const int mode = Explore().ArrivalMode;
+    if (mode == kArriveShowFirstView || mode == kArriveStartSlideshow) {
+        prefetchAfter(viewIndex(1), interval / 3);
+        if (mode == kArriveShowFirstView)
+            ToViewTimer->start(interval);
+        else
+            Slideshow->StartOnArrival(interval);
+    } else {
+        prefetchAfter(viewIndex(1), interval);
+    }
+}
+
+void TZMExplore::LeavePlace(bool push, int nextPlace) {
+    ExploreState& e = Explore();
+    if (push && e.CurrentPlace >= 0) StepPanel->PushHistory(e.CurrentPlace);
+    if (e.CurrentPlace >= 0 && onLondonInset(e.CurrentPlace)) {
+        e.CameFromLondon = true;
+        if (!onLondonInset(nextPlace) && Windows().ZMLondon) Windows().ZMLondon->hide();
+    } else {
+        e.CameFromLondon = false;
+    }
+    if (e.ArrivalMode != kArrivePeekDuringSlideshow && e.ArrivalMode != kArrivePeekDuringView)
+        e.ArrivalMode = Slideshow->Running() ? kArriveStartSlideshow : kArriveShowMap;
+    if (Slideshow->Running()) Slideshow->Stop();
+    Slideshow->StartFrom(1);
+    if (CurrentView > 0) markTab(CurrentView, false);
+    CurrentView = 0;
+    ToViewTimer->stop();
+    Slideshow->ToShowTimer->stop();
+    ToCacheTimer->stop();
+    if (Pictures().LoadingView.load() != -1) CancelPictureLoad(false);
+}
+
+void TZMExplore::ShowView(int n) {
+    if (n < 1 || n > ViewsHere || n == CurrentView) return;
+    const int v = viewIndex(n);
+    ToViewTimer->stop();
+    Slideshow->ToShowTimer->stop();
+    ToCacheTimer->stop();
+    const int loading = Pictures().LoadingView.load();
+    if (loading != -1 && loading != v) CancelPictureLoad(true);
+
+    const QImage* picture = GetPicture(v);
+    if (!picture || Startup().Quitting) return;
+
+    if (CurrentView > 0)
+        markTab(CurrentView, false);
+    else
+        emit mapHideRequested();
+    removeFocus();
+    markTab(n, true);
+    CurrentView = n;
+    Tabs.keepInView(n);
+    placeTabs();
+
+    const bool landscape = picture->width() >= picture->height();
+    ImageControl* area = landscape ? LanPicture : PortPicture;
+    QTextEdit* caption = landscape ? LanCap : PortCap;
+    (landscape ? PortPicture : LanPicture)->hide();
+    LanCap->hide();
+    PortCap->hide();
+    LanCap->setEnabled(landscape);
+    PortCap->setEnabled(!landscape);
+    area->setImage(picture);
+    area->show();
+    area->update();
+    FillCaption(caption, CaptionOf(Content().view(v), landscape));
+    caption->show();
+    ShownView = v;
+
+    StartPictureLoad(n == ViewsHere ? viewIndex(1) : viewIndex(n + 1));
+}
+
+void TZMExplore::ShowMap() {
+    if (Slideshow->Running()) Slideshow->Stop();
+    if (CurrentView > 0) markTab(CurrentView, false);
+    CurrentView = 0;
+    LanPicture->hide();
+    PortPicture->hide();
+    LanCap->hide();
+    PortCap->hide();
+    emit mapShowRequested();
+}
+
+void TZMExplore::NextPButtonClick() {
+    removeFocus();
+    if (Slideshow->Running())
+        Slideshow->ShowTimerTimer();
+    else if (CurrentView < ViewsHere)
+        ShowView(CurrentView + 1);
+    else
+        ShowMap();
+}
+
+void TZMExplore::TabBtnClick(int tab) {
+    removeFocus();
+    if (tab != CurrentView) ShowView(tab);
+}
+
+void TZMExplore::MapButtonClick() {
+    if (CurrentView > 0) ShowMap();
+}
+
+void TZMExplore::StepTo(int place) {
+    LeavePlace(true, place);
+    Explore().CurrentPlace = place;
+    ArriveAt(place);
+}
+
+// Every tab in the window at its place, the others hidden; the marked tab overlaps the stripe.
+void TZMExplore::placeTabs() {
+    for (int i = 1; i <= kMaxViewTabs; ++i) {
+        QPushButton* tab = TabButtons[static_cast<size_t>(i - 1)];
+        const bool shown = Tabs.visible(i);
+        tab->setVisible(shown);
+        tab->setEnabled(shown);
+        if (shown) tab->move(0, TabTop(layout_, i, Tabs.first));
+    }
+    Stripe->raise();
+    if (CurrentView > 0) TabButtons[static_cast<size_t>(CurrentView - 1)]->raise();
+}
+
+void TZMExplore::markTab(int n, bool marked) {
+    QPushButton* tab = TabButtons[static_cast<size_t>(n - 1)];
+    tab->resize(layout_.tabWidth + (marked ? 2 : 0), layout_.tabHeight);
+    tab->setStyleSheet(marked ? QStringLiteral("color: blue;") : QStringLiteral("color: black;"));
+    if (marked) tab->raise();
+    Stripe->update();
+}
+
+void TZMExplore::ScrollTabsDown() {
+    Tabs.scrollDown();
+    placeTabs();
+}
+
+void TZMExplore::ScrollTabsUp() {
+    Tabs.scrollUp();
+    placeTabs();
+}
+
+void TZMExplore::EyeUpButtonMouseDown() {
+    ScrollTabsUp();
+    UpTimer->start(kEyeFirstDelay);
+}
+
+void TZMExplore::EyeDownButtonMouseDown() {
+    ScrollTabsDown();
+    DownTimer->start(kEyeFirstDelay);
+}
+
+void TZMExplore::EyeButtonMouseUp() {
+    UpTimer->stop();
+    DownTimer->stop();
+}
+
+void TZMExplore::UpTimerTimer() {
+    ScrollTabsUp();
+    UpTimer->setInterval(kEyeRepeat);
+}
+
+void TZMExplore::DownTimerTimer() {
+    ScrollTabsDown();
+    DownTimer->setInterval(kEyeRepeat);
+}
+
+void TZMExplore::ToViewTimerTimer() {
+    if (Pictures().LoadingView.load() != -1) {
+        ToViewTimer->start(kLoaderRetry);
+        return;
+    }
+    ToViewTimer->stop();
+    NextPButtonClick();
+}
+
+void TZMExplore::prefetchAfter(int view, int milliseconds) {
+    prefetchView_ = view;
+    ToCacheTimer->start(milliseconds);
+}
+
+void TZMExplore::ToCacheTimerTimer() {
+    ToCacheTimer->stop();
+    if (prefetchView_ >= 0) StartPictureLoad(prefetchView_);
+}
+
+// The map peek: Ctrl or Shift held on a view shows the map; releasing it brings the view or the
+// slideshow back, or, after a move, the new place's first view or slideshow.
+void TZMExplore::savePeek() {
+    ExploreState& e = Explore();
+    e.ArrivalMode = Slideshow->Running() ? kArrivePeekDuringSlideshow : kArrivePeekDuringView;
+    PeekView = CurrentView;
+    PeekPlace = e.CurrentPlace;
+    PeekInSet = e.ExploreInSet;
+    PeekGeneration = Content().FoundGeneration;
+}
+
+bool TZMExplore::peekStillHolds() const {
+    const ExploreState& e = Explore();
+    return PeekPlace == e.CurrentPlace && PeekInSet == e.ExploreInSet &&
+           PeekGeneration == Content().FoundGeneration;
+}
+
+void TZMExplore::StartPeek() {
+    if (CurrentView == 0 || peekPending()) return;
+    savePeek();
+    ShowMap();
+}
+
+void TZMExplore::EndPeek() {
+    if (!peekPending()) return;
+    ExploreState& e = Explore();
+    const bool duringSlideshow = e.ArrivalMode == kArrivePeekDuringSlideshow;
+    if (peekStillHolds()) {
+        if (duringSlideshow) {
+            Slideshow->StartFrom(PeekView);
+            Slideshow->SShowButtonClick();
+            e.ArrivalMode = kArriveStartSlideshow;
+        } else {
+            ShowView(PeekView);
+            e.ArrivalMode = kArriveShowFirstView;
+        }
+    } else if (CurrentView == 0) {
+        if (duringSlideshow) {
+            e.ArrivalMode = kArriveStartSlideshow;
+            Slideshow->ToShowTimerTimer();
+        } else {
+            e.ArrivalMode = kArriveShowFirstView;
+            ToViewTimerTimer();
+        }
+    } else {
+        e.ArrivalMode = kArriveShowFirstView;
+    }
+}
+
+// Caption links, the caption boxes' hold on the focus, and the map button's right button.
+void TZMExplore::CaptionSelectionChange(QTextEdit* box) {
+    if (!box->isVisibleTo(this)) return;
+    FocusTimer->stop();
+    const QString selection = box->textCursor().selectedText();
+    const int place = CaptionLinkPlace(selection, box == LanCap, Explore().ExploreInSet);
+    removeFocus();
+    if (place == -1 || place == Explore().CurrentPlace)
+        box->moveCursor(QTextCursor::Start);
+    else
+        StepTo(place);
+}
+
+// The screen's keys work again a second after a caption box took the focus.
+void TZMExplore::FocusTimerTimer() {
+    FocusTimer->stop();
+    removeFocus();
+}
+
+bool TZMExplore::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && (watched == LanCap || watched == PortCap))
+        FocusTimer->start(kFocusHold);
+    // The right button released over the map button ends a map peek.
+    if (event->type() == QEvent::MouseButtonRelease && watched == MapButton &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        EndPeek();
+    return QWidget::eventFilter(watched, event);
 }

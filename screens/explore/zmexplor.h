@@ -14,6 +14,7 @@
 
 class ImageControl;
 class ExploreStepPanel;
+class LocalSlideshow;
 class QLabel;
 class QPushButton;
 class QTextEdit;
@@ -39,16 +40,12 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     QPushButton* Stripe = nullptr;
     std::vector<QPushButton*> TabButtons;  // tab i is TabButtons[i - 1]
     QPushButton* NextPButton = nullptr;
-    QPushButton* SShowButton = nullptr;
-    QPushButton* GlyphDummyS = nullptr;  // the slideshow button's running picture
-    QPushButton* GlyphDummyN = nullptr;  // and its idle one
+    LocalSlideshow* Slideshow = nullptr;
     ImageControl* IconImage = nullptr;
     ExploreStepPanel* StepPanel = nullptr;
     QTimer* UpTimer = nullptr;
     QTimer* DownTimer = nullptr;
-    QTimer* ShowTimer = nullptr;
     QTimer* ToViewTimer = nullptr;
-    QTimer* ToShowTimer = nullptr;
     QTimer* ToCacheTimer = nullptr;
     QTimer* FocusTimer = nullptr;
 
@@ -73,9 +70,6 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void UpTimerTimer();
     void DownTimerTimer();
     void ToViewTimerTimer();
-    void SShowButtonClick();
-    void ShowTimerTimer();
-    void ToShowTimerTimer();
     void CaptionSelectionChange(QTextEdit* box);
     void FocusTimerTimer();
     void StartPeek();
@@ -95,14 +89,10 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     int CurrentView = 0;  // 1-based; 0 = the map is shown
     int ShownView = -1;   // the view whose caption is shown
     std::vector<int> SetViews;
-    int SlideStartView = 1;
-    int SlideRounds = 0;
-    bool SlideGlyphIdle = true;
     int PeekPlace = -1;
     int PeekView = 0;
     bool PeekInSet = false;
     int PeekGeneration = 0;
-    bool slideshowRunning() const;
     TabWindow Tabs;
     const ExploreLayout& layout() const { return layout_; }
     // The ViewTable index of view n at the current place.
@@ -134,9 +124,6 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void createStepPanel();
     void goBackTo(int place);
     bool altKeyDown(int key);
-    void stopSlideshow();
-    void startSlideshowOnArrival(int interval);
-    void swapSlideGlyph();
     void savePeek();
     bool peekStillHolds() const;
     void placeTabs();
