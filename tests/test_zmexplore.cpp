@@ -31,6 +31,7 @@
 #include "screens/explore/explorestate.h"
 #include "screens/explore/localslideshow.h"
 #include "screens/explore/steppanel.h"
+#include "screens/explore/viewtabcolumn.h"
 #include "screens/explore/zmexplor.h"
 #include "tests/support/photographs.h"
 #include "tests/support/screenfixture.h"
@@ -92,10 +93,13 @@ class ExploreTest : public ScreenTest {
         Explore().CurrentPlace = place(source);
         explore_->ArriveAt(place(source));
     }
-    QPushButton* tab(int i) const { return explore_->TabButtons[static_cast<size_t>(i - 1)]; }
+    QPushButton* tab(int i) const {
+        return explore_->PicTabPanel->TabButtons[static_cast<size_t>(i - 1)];
+    }
     int visibleTabs() const {
         int n = 0;
-        for (QPushButton* t : explore_->TabButtons) n += t->isVisibleTo(explore_.get()) ? 1 : 0;
+        for (QPushButton* t : explore_->PicTabPanel->TabButtons)
+            n += t->isVisibleTo(explore_.get()) ? 1 : 0;
         return n;
     }
     // The slideshow steps only while the picture loader is idle.
@@ -135,7 +139,7 @@ TEST_F(ExploreTest, ArrivingShowsOneTabPerViewNumberedFromOne) {
     EXPECT_EQ(explore_->ViewsHere, 2);
     EXPECT_EQ(visibleTabs(), 2);
     EXPECT_EQ(tab(1)->text(), "1");
-    EXPECT_FALSE(explore_->EyeDownButton->isEnabled());
+    EXPECT_FALSE(explore_->PicTabPanel->EyeDownButton->isEnabled());
     EXPECT_EQ(explore_->CurrentView, 0);
 }
 
@@ -144,8 +148,8 @@ TEST_F(ExploreTest, ManyViewsFillTheColumnAndEnableTheEyes) {
     const int columnSize = explore_->layout().tabSlots;
     EXPECT_EQ(explore_->ViewsHere, kManyViews);
     EXPECT_EQ(visibleTabs(), columnSize);
-    EXPECT_TRUE(explore_->EyeDownButton->isEnabled());
-    explore_->ScrollTabsDown();
+    EXPECT_TRUE(explore_->PicTabPanel->EyeDownButton->isEnabled());
+    explore_->PicTabPanel->ScrollTabsDown();
     EXPECT_FALSE(tab(1)->isVisibleTo(explore_.get()));
     EXPECT_TRUE(tab(columnSize + 1)->isVisibleTo(explore_.get()));
     EXPECT_EQ(tab(2)->y(), explore_->layout().firstTabTop);
@@ -157,35 +161,35 @@ TEST_F(ExploreTest, ShowingViewsOutsideTheColumnScrollsOrJumps) {
     explore_->ShowView(columnSize);
     explore_->NextPButtonClick();
     EXPECT_EQ(explore_->CurrentView, columnSize + 1);
-    EXPECT_EQ(explore_->Tabs.first, 2);
+    EXPECT_EQ(explore_->PicTabPanel->Tabs.first, 2);
     explore_->TabBtnClick(2);
     explore_->ShowView(kManyViews);
-    EXPECT_EQ(explore_->Tabs.first, kManyViews - columnSize + 1);
+    EXPECT_EQ(explore_->PicTabPanel->Tabs.first, kManyViews - columnSize + 1);
     EXPECT_EQ(tab(kManyViews)->y(),
               explore_->layout().firstTabTop + (columnSize - 1) * explore_->layout().tabHeight);
 }
 
 TEST_F(ExploreTest, HoldingAnEyeButtonRepeatsFasterAfterTheFirstStep) {
     arrive(0);
-    explore_->EyeDownButtonMouseDown();
-    EXPECT_EQ(explore_->Tabs.first, 2);
-    EXPECT_EQ(explore_->DownTimer->interval(), 320);
-    explore_->DownTimerTimer();
-    EXPECT_EQ(explore_->Tabs.first, 3);
-    EXPECT_EQ(explore_->DownTimer->interval(), 80);
-    explore_->EyeButtonMouseUp();
-    EXPECT_FALSE(explore_->DownTimer->isActive());
+    explore_->PicTabPanel->EyeDownButtonMouseDown();
+    EXPECT_EQ(explore_->PicTabPanel->Tabs.first, 2);
+    EXPECT_EQ(explore_->PicTabPanel->DownTimer->interval(), 320);
+    explore_->PicTabPanel->DownTimerTimer();
+    EXPECT_EQ(explore_->PicTabPanel->Tabs.first, 3);
+    EXPECT_EQ(explore_->PicTabPanel->DownTimer->interval(), 80);
+    explore_->PicTabPanel->EyeButtonMouseUp();
+    EXPECT_FALSE(explore_->PicTabPanel->DownTimer->isActive());
 }
 
 TEST_F(ExploreTest, KeyForATabOutsideTheColumnDoesNothing) {
     arrive(0);
-    for (int i = 0; i < 7; ++i) explore_->ScrollTabsDown();
+    for (int i = 0; i < 7; ++i) explore_->PicTabPanel->ScrollTabsDown();
     press(Qt::Key_7);
     EXPECT_EQ(explore_->CurrentView, 0);
     press(Qt::Key_9);
     EXPECT_EQ(explore_->CurrentView, 9);
     press(Qt::Key_PageUp);
-    EXPECT_EQ(explore_->Tabs.first, 7);
+    EXPECT_EQ(explore_->PicTabPanel->Tabs.first, 7);
 }
 
 TEST_F(ExploreTest, NextCyclesMapViewsMap) {
@@ -221,7 +225,7 @@ TEST_F(ExploreTest, FoundSetModeShowsOnlyTheSetsViews) {
     arrive(0);
     EXPECT_EQ(explore_->ViewsHere, 3);
     EXPECT_EQ(visibleTabs(), 3);
-    EXPECT_FALSE(explore_->EyeDownButton->isEnabled());
+    EXPECT_FALSE(explore_->PicTabPanel->EyeDownButton->isEnabled());
     explore_->ShowView(2);
     EXPECT_EQ(explore_->ShownView, Content().firstViewOf(place(0)) + 4);
 }

@@ -28,53 +28,52 @@
 #include "screens/explore/explorestate.h"
 #include "screens/explore/localslideshow.h"
 #include "screens/explore/steppanel.h"
+#include "screens/explore/viewtabcolumn.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
 
-namespace {
+    namespace {
 
-QPushButton* hintedButton(QWidget* parent, const QString& text, const char* hint) {
-    auto* button = new QPushButton(text, parent);
-    button->setToolTip(QString::fromLatin1(hint));
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
+    QPushButton* hintedButton(QWidget * parent, const QString& text, const char* hint) {
+        auto* button = new QPushButton(text, parent);
+        button->setToolTip(QString::fromLatin1(hint));
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    }
 
-QTimer* disabledTimer(QObject* parent) {
-    auto* timer = new QTimer(parent);
-    timer->setSingleShot(false);
-    return timer;
-}
+    QTimer* disabledTimer(QObject * parent) {
+        auto* timer = new QTimer(parent);
+        timer->setSingleShot(false);
+        return timer;
+    }
 
-QTextEdit* captionBox(QWidget* parent, Qt::Alignment alignment) {
-    auto* box = new QTextEdit(parent);
-    box->setReadOnly(true);
-    box->setFrameShape(QFrame::NoFrame);
-    box->setFocusPolicy(Qt::ClickFocus);
-    box->setAlignment(alignment);
-    box->document()->setDefaultTextOption(QTextOption(alignment));
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Base, QColor::fromRgb(kScreenBackdrop));
-    colours.setColor(QPalette::Text, Qt::white);
-    box->setPalette(colours);
-    box->hide();
-    return box;
-}
+    QTextEdit* captionBox(QWidget * parent, Qt::Alignment alignment) {
+        auto* box = new QTextEdit(parent);
+        box->setReadOnly(true);
+        box->setFrameShape(QFrame::NoFrame);
+        box->setFocusPolicy(Qt::ClickFocus);
+        box->setAlignment(alignment);
+        box->document()->setDefaultTextOption(QTextOption(alignment));
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        QPalette colours = box->palette();
+        colours.setColor(QPalette::Base, QColor::fromRgb(kScreenBackdrop));
+        colours.setColor(QPalette::Text, Qt::white);
+        box->setPalette(colours);
+        box->hide();
+        return box;
+    }
 
-constexpr int kEyeFirstDelay = 320;
-constexpr int kEyeRepeat = 80;
-constexpr int kLoaderRetry = 500;
+    constexpr int kLoaderRetry = 500;
 
-bool onLondonInset(int place) {
-    return (Content().place(place).PlaceFlags2 & kPlaceOnLondonInset) != 0;
-}
-bool peekPending() {
-    const int mode = Explore().ArrivalMode;
-    return mode == kArrivePeekDuringSlideshow || mode == kArrivePeekDuringView;
-}
-constexpr int kFocusHold = 1000;
+    bool onLondonInset(int place) {
+        return (Content().place(place).PlaceFlags2 & kPlaceOnLondonInset) != 0;
+    }
+    bool peekPending() {
+        const int mode = Explore().ArrivalMode;
+        return mode == kArrivePeekDuringSlideshow || mode == kArrivePeekDuringView;
+    }
+    constexpr int kFocusHold = 1000;
 
 }  // namespace
 
@@ -118,23 +117,16 @@ void TZMExplore::ArrangeControls() {
     Slideshow->Arrange(l.sShowButton);
     IconImage->setGeometry(l.iconImage);
     MapButton->setGeometry(l.mapButton);
-    PicTabPanel->setGeometry(l.picTabPanel);
-    EyeUpButton->setGeometry(l.eyeUpButton);
-    EyeDownButton->setGeometry(l.eyeDownButton);
-    Stripe->setGeometry(l.stripe);
+    PicTabPanel->Arrange(l, font);
     PutPicture(CloseBtn, CloseIcon(l.closeBtn.size()));
     PutPicture(NextPButton, NextViewIcon(l.nextPButton.size()));
     PutPicture(MapButton, MapIcon(l.mapButton.size()));
-    PutPicture(EyeUpButton, EyeIcon(true, l.eyeUpButton.size()));
-    PutPicture(EyeDownButton, EyeIcon(false, l.eyeDownButton.size()));
     QFont captionFont(QString::fromLatin1(kSansFace));
     captionFont.setPixelSize(-l.captionFontHeight);
     LanCap->setGeometry(l.lanCap);
     LanCap->setFont(captionFont);
     PortCap->setGeometry(l.portCap);
     PortCap->setFont(captionFont);
-    createTabs();
-    Tabs = TabWindow{1, l.tabSlots, 0};
     createStepPanel();
 }
 
@@ -159,16 +151,8 @@ void TZMExplore::createControls() {
     IconImage->setToolTip(QStringLiteral("Go to control screen (Home key)"));
     IconImage->setCursor(Qt::PointingHandCursor);
 
-    PicTabPanel = new QWidget(this);
-    EyeUpButton =
-        hintedButton(PicTabPanel, QStringLiteral("\u25B2"), "Scroll up view tabs (Page Up key)");
-    EyeDownButton = hintedButton(PicTabPanel, QStringLiteral("\u25BC"),
-                                 "Scroll down view tabs (Page Down key)");
-    Stripe = new QPushButton(PicTabPanel);
-    Stripe->setEnabled(false);
+    PicTabPanel = new ViewTabColumn(this);
 
-    UpTimer = disabledTimer(this);
-    DownTimer = disabledTimer(this);
     ToViewTimer = disabledTimer(this);
     ToCacheTimer = disabledTimer(this);
     FocusTimer = disabledTimer(this);
@@ -186,37 +170,14 @@ void TZMExplore::createControls() {
     connect(MapButton, &QPushButton::clicked, this, &TZMExplore::MapButtonClick);
     connect(CloseBtn, &QPushButton::clicked, this, &TZMExplore::CloseBtnClick);
     connect(IconImage, &ImageControl::clicked, this, &TZMExplore::IconImageClick);
-    connect(EyeUpButton, &QPushButton::pressed, this, &TZMExplore::EyeUpButtonMouseDown);
-    connect(EyeDownButton, &QPushButton::pressed, this, &TZMExplore::EyeDownButtonMouseDown);
-    connect(EyeUpButton, &QPushButton::released, this, &TZMExplore::EyeButtonMouseUp);
-    connect(EyeDownButton, &QPushButton::released, this, &TZMExplore::EyeButtonMouseUp);
-    connect(UpTimer, &QTimer::timeout, this, &TZMExplore::UpTimerTimer);
-    connect(DownTimer, &QTimer::timeout, this, &TZMExplore::DownTimerTimer);
+    connect(PicTabPanel, &ViewTabColumn::tabClicked, this, &TZMExplore::TabBtnClick);
     connect(ToViewTimer, &QTimer::timeout, this, &TZMExplore::ToViewTimerTimer);
     connect(ToCacheTimer, &QTimer::timeout, this, &TZMExplore::ToCacheTimerTimer);
 }
 
-void TZMExplore::createTabs() {
-    QFont tabFont = font();
-    tabFont.setBold(true);
-    TabButtons.reserve(kMaxViewTabs);
-    for (int i = 1; i <= kMaxViewTabs; ++i) {
-        auto* tab = new QPushButton(QString::number(i), PicTabPanel);
-        tab->setFont(tabFont);
-        tab->setToolTip(QStringLiteral("See view %1").arg(i));
-        tab->setFocusPolicy(Qt::NoFocus);
-        tab->setGeometry(0, TabTop(layout_, i, 1), layout_.tabWidth, layout_.tabHeight);
-        tab->setStyleSheet(QStringLiteral("color: black;"));
-        tab->hide();
-        connect(tab, &QPushButton::clicked, this, [this, i] { TabBtnClick(i); });
-        TabButtons.push_back(tab);
-    }
-    Stripe->raise();
-}
-
 void TZMExplore::TearDown() {
-    for (QTimer* timer : {UpTimer, DownTimer, Slideshow->ShowTimer, ToViewTimer,
-                          Slideshow->ToShowTimer, ToCacheTimer, FocusTimer})
+    for (QTimer* timer : {PicTabPanel->UpTimer, PicTabPanel->DownTimer, Slideshow->ShowTimer,
+                          ToViewTimer, Slideshow->ToShowTimer, ToCacheTimer, FocusTimer})
         if (timer) timer->stop();
 }
 
@@ -324,16 +285,16 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
     const int key = event->key();
     if (key >= Qt::Key_1 && key <= Qt::Key_9) {
         const int tab = key - Qt::Key_0;
-        if (Tabs.visible(tab)) TabBtnClick(tab);
+        if (PicTabPanel->Tabs.visible(tab)) TabBtnClick(tab);
         return true;
     }
     if (StepPanel->StepKeyDown(key)) return true;
     switch (key) {
         case Qt::Key_PageUp:
-            if (EyeUpButton->isEnabled()) ScrollTabsUp();
+            if (PicTabPanel->EyeUpButton->isEnabled()) PicTabPanel->ScrollTabsUp();
             return true;
         case Qt::Key_PageDown:
-            if (EyeDownButton->isEnabled()) ScrollTabsDown();
+            if (PicTabPanel->EyeDownButton->isEnabled()) PicTabPanel->ScrollTabsDown();
             return true;
         case Qt::Key_Home:
             IconImageClick();
@@ -387,11 +348,7 @@ void TZMExplore::ArriveAt(int place) {
     emit mapMoveRequested(place);
     CurrentView = 0;
     StepPanel->UpdateStepButtons(place);
-    Tabs = TabWindow{1, layout_.tabSlots, ViewsHere};
-    placeTabs();
-    const bool scrolls = ViewsHere > layout_.tabSlots;
-    EyeUpButton->setEnabled(scrolls);
-    EyeDownButton->setEnabled(scrolls);
+    PicTabPanel->ShowTabsFor(ViewsHere);
     LanPicture->hide();
     PortPicture->hide();
     LanCap->hide();
@@ -425,7 +382,7 @@ void TZMExplore::LeavePlace(bool push, int nextPlace) {
         e.ArrivalMode = Slideshow->Running() ? kArriveStartSlideshow : kArriveShowMap;
     if (Slideshow->Running()) Slideshow->Stop();
     Slideshow->StartFrom(1);
-    if (CurrentView > 0) markTab(CurrentView, false);
+    PicTabPanel->MarkTab(0);
     CurrentView = 0;
     ToViewTimer->stop();
     Slideshow->ToShowTimer->stop();
@@ -445,15 +402,10 @@ void TZMExplore::ShowView(int n) {
     const QImage* picture = GetPicture(v);
     if (!picture || Startup().Quitting) return;
 
-    if (CurrentView > 0)
-        markTab(CurrentView, false);
-    else
-        emit mapHideRequested();
+    if (CurrentView == 0) emit mapHideRequested();
     removeFocus();
-    markTab(n, true);
+    PicTabPanel->MarkTab(n);
     CurrentView = n;
-    Tabs.keepInView(n);
-    placeTabs();
 
     const bool landscape = picture->width() >= picture->height();
     ImageControl* area = landscape ? LanPicture : PortPicture;
@@ -475,7 +427,7 @@ void TZMExplore::ShowView(int n) {
 
 void TZMExplore::ShowMap() {
     if (Slideshow->Running()) Slideshow->Stop();
-    if (CurrentView > 0) markTab(CurrentView, false);
+    PicTabPanel->MarkTab(0);
     CurrentView = 0;
     LanPicture->hide();
     PortPicture->hide();
@@ -507,62 +459,6 @@ void TZMExplore::StepTo(int place) {
     LeavePlace(true, place);
     Explore().CurrentPlace = place;
     ArriveAt(place);
-}
-
-// Every tab in the window at its place, the others hidden; the marked tab overlaps the stripe.
-void TZMExplore::placeTabs() {
-    for (int i = 1; i <= kMaxViewTabs; ++i) {
-        QPushButton* tab = TabButtons[static_cast<size_t>(i - 1)];
-        const bool shown = Tabs.visible(i);
-        tab->setVisible(shown);
-        tab->setEnabled(shown);
-        if (shown) tab->move(0, TabTop(layout_, i, Tabs.first));
-    }
-    Stripe->raise();
-    if (CurrentView > 0) TabButtons[static_cast<size_t>(CurrentView - 1)]->raise();
-}
-
-void TZMExplore::markTab(int n, bool marked) {
-    QPushButton* tab = TabButtons[static_cast<size_t>(n - 1)];
-    tab->resize(layout_.tabWidth + (marked ? 2 : 0), layout_.tabHeight);
-    tab->setStyleSheet(marked ? QStringLiteral("color: blue;") : QStringLiteral("color: black;"));
-    if (marked) tab->raise();
-    Stripe->update();
-}
-
-void TZMExplore::ScrollTabsDown() {
-    Tabs.scrollDown();
-    placeTabs();
-}
-
-void TZMExplore::ScrollTabsUp() {
-    Tabs.scrollUp();
-    placeTabs();
-}
-
-void TZMExplore::EyeUpButtonMouseDown() {
-    ScrollTabsUp();
-    UpTimer->start(kEyeFirstDelay);
-}
-
-void TZMExplore::EyeDownButtonMouseDown() {
-    ScrollTabsDown();
-    DownTimer->start(kEyeFirstDelay);
-}
-
-void TZMExplore::EyeButtonMouseUp() {
-    UpTimer->stop();
-    DownTimer->stop();
-}
-
-void TZMExplore::UpTimerTimer() {
-    ScrollTabsUp();
-    UpTimer->setInterval(kEyeRepeat);
-}
-
-void TZMExplore::DownTimerTimer() {
-    ScrollTabsDown();
-    DownTimer->setInterval(kEyeRepeat);
 }
 
 void TZMExplore::ToViewTimerTimer() {

@@ -10,11 +10,11 @@
 #include "app/keypreview.h"
 #include "app/shellwindows.h"
 #include "screens/explore/explorelayout.h"
-#include "screens/explore/tabwindow.h"
 
 class ImageControl;
 class ExploreStepPanel;
 class LocalSlideshow;
+class ViewTabColumn;
 class QLabel;
 class QPushButton;
 class QTextEdit;
@@ -34,17 +34,11 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     QLabel* TitlePanel = nullptr;
     QPushButton* CloseBtn = nullptr;
     QPushButton* MapButton = nullptr;
-    QWidget* PicTabPanel = nullptr;
-    QPushButton* EyeUpButton = nullptr;
-    QPushButton* EyeDownButton = nullptr;
-    QPushButton* Stripe = nullptr;
-    std::vector<QPushButton*> TabButtons;  // tab i is TabButtons[i - 1]
+    ViewTabColumn* PicTabPanel = nullptr;
     QPushButton* NextPButton = nullptr;
     LocalSlideshow* Slideshow = nullptr;
     ImageControl* IconImage = nullptr;
     ExploreStepPanel* StepPanel = nullptr;
-    QTimer* UpTimer = nullptr;
-    QTimer* DownTimer = nullptr;
     QTimer* ToViewTimer = nullptr;
     QTimer* ToCacheTimer = nullptr;
     QTimer* FocusTimer = nullptr;
@@ -55,8 +49,6 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void LeavePlace(bool push, int nextPlace);
     void ShowView(int n);
     void ShowMap();
-    void ScrollTabsDown();
-    void ScrollTabsUp();
     // Leaves the current place (recorded in the history) for another one.
     void StepTo(int place);
 
@@ -64,11 +56,6 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void NextPButtonClick();
     void TabBtnClick(int tab);
     void MapButtonClick();
-    void EyeUpButtonMouseDown();
-    void EyeDownButtonMouseDown();
-    void EyeButtonMouseUp();
-    void UpTimerTimer();
-    void DownTimerTimer();
     void ToViewTimerTimer();
     void CaptionSelectionChange(QTextEdit* box);
     void FocusTimerTimer();
@@ -93,7 +80,6 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     int PeekView = 0;
     bool PeekInSet = false;
     int PeekGeneration = 0;
-    TabWindow Tabs;
     const ExploreLayout& layout() const { return layout_; }
     // The ViewTable index of view n at the current place.
     int viewIndex(int n) const;
@@ -120,14 +106,11 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
 
   private:
     void createControls();
-    void createTabs();
     void createStepPanel();
     void goBackTo(int place);
     bool altKeyDown(int key);
     void savePeek();
     bool peekStillHolds() const;
-    void placeTabs();
-    void markTab(int n, bool marked);
     void prefetchAfter(int view, int milliseconds);
     void removeFocus();
 
