@@ -32,48 +32,48 @@
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
 
-    namespace {
+namespace {
 
-    QPushButton* hintedButton(QWidget * parent, const QString& text, const char* hint) {
-        auto* button = new QPushButton(text, parent);
-        button->setToolTip(QString::fromLatin1(hint));
-        button->setFocusPolicy(Qt::NoFocus);
-        return button;
-    }
+QPushButton* hintedButton(QWidget* parent, const QString& text, const char* hint) {
+    auto* button = new QPushButton(text, parent);
+    button->setToolTip(QString::fromLatin1(hint));
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
 
-    QTimer* disabledTimer(QObject * parent) {
-        auto* timer = new QTimer(parent);
-        timer->setSingleShot(false);
-        return timer;
-    }
+QTimer* disabledTimer(QObject* parent) {
+    auto* timer = new QTimer(parent);
+    timer->setSingleShot(false);
+    return timer;
+}
 
-    QTextEdit* captionBox(QWidget * parent, Qt::Alignment alignment) {
-        auto* box = new QTextEdit(parent);
-        box->setReadOnly(true);
-        box->setFrameShape(QFrame::NoFrame);
-        box->setFocusPolicy(Qt::ClickFocus);
-        box->setAlignment(alignment);
-        box->document()->setDefaultTextOption(QTextOption(alignment));
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        QPalette colours = box->palette();
-        colours.setColor(QPalette::Base, QColor::fromRgb(kScreenBackdrop));
-        colours.setColor(QPalette::Text, Qt::white);
-        box->setPalette(colours);
-        box->hide();
-        return box;
-    }
+QTextEdit* captionBox(QWidget* parent, Qt::Alignment alignment) {
+    auto* box = new QTextEdit(parent);
+    box->setReadOnly(true);
+    box->setFrameShape(QFrame::NoFrame);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setAlignment(alignment);
+    box->document()->setDefaultTextOption(QTextOption(alignment));
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, QColor::fromRgb(kScreenBackdrop));
+    colours.setColor(QPalette::Text, Qt::white);
+    box->setPalette(colours);
+    box->hide();
+    return box;
+}
 
-    constexpr int kLoaderRetry = 500;
+constexpr int kLoaderRetry = 500;
 
-    bool onLondonInset(int place) {
-        return (Content().place(place).PlaceFlags2 & kPlaceOnLondonInset) != 0;
-    }
-    bool peekPending() {
-        const int mode = Explore().ArrivalMode;
-        return mode == kArrivePeekDuringSlideshow || mode == kArrivePeekDuringView;
-    }
-    constexpr int kFocusHold = 1000;
+bool onLondonInset(int place) {
+    return (Content().place(place).PlaceFlags2 & kPlaceOnLondonInset) != 0;
+}
+bool peekPending() {
+    const int mode = Explore().ArrivalMode;
+    return mode == kArrivePeekDuringSlideshow || mode == kArrivePeekDuringView;
+}
+constexpr int kFocusHold = 1000;
 
 }  // namespace
 
