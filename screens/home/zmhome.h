@@ -15,13 +15,17 @@
 #include "screens/home/showoptions.h"
 
 class ImageControl;
+class FoundSetPage;
 class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class SearchPage;
 class SimpleComboBox;
+class TimelinePage;
+class TourPage;
 
 class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     Q_OBJECT
@@ -35,9 +39,9 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     QPushButton* CloseBtn = nullptr;
     QTabWidget* HomeTabs = nullptr;
     QWidget* GoToSheet = nullptr;
-    QWidget* SearchSheet = nullptr;
-    QWidget* TimeSheet = nullptr;
-    QWidget* TourSheet = nullptr;
+    SearchPage* SearchSheet = nullptr;
+    TimelinePage* TimeSheet = nullptr;
+    TourPage* TourSheet = nullptr;
     QWidget* ShowSheet = nullptr;
     ImageControl* IconImage = nullptr;
     QLabel* LeftBBar = nullptr;
@@ -104,6 +108,8 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     void createGoToPage();
     void arrangeGoToPage();
     void createHomeMenu();
+    FoundSetPage* foundSetPage(int tab) const;
+    void showFoundSet(int places);
     bool loadMiniMap();
     void goToChosenPlace();
     void handOverToExplore();
@@ -113,4 +119,5 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     std::vector<std::string> placeNames_;
     QImage iconArt_;
     bool startPlacePending_ = true;
+    int shownTab_ = 0;
 };
