@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,8 +20,10 @@
 #include "content/datatables.h"
 #include "content/foundset.h"
 #include "content/nearestplace.h"
+#include "content/pictures.h"
 #include "platform/beep.h"
 #include "screens/explore/explorestate.h"
+#include "screens/explore/zmexplor.h"
 #include "screens/home/homelayout.h"
 #include "screens/home/searchpage.h"
 #include "screens/home/timelinepage.h"
@@ -348,6 +351,32 @@ TEST_F(HomePagesTest, TheCoastTourGoesRoundTheCoast) {
     // Another tour is in place order again.
     home_->TourSheet->ChooseTour(kCastlesTour);
     EXPECT_FALSE(Content().TourOrderActive);
+}
+
+TEST_F(HomePagesTest, TheExploreScreenStepsRoundTheCoastTour) {
+    showPage(HomePage::Tour);
+    home_->TourSheet->ChooseTour(kCoastTour);
+    home_->MiniMapMouseDown(home_->miniMapCanvas().placePixel(place(0)));
+    home_->MiniMapClick();
+    ASSERT_EQ(Explore().CurrentPlace, place(0));
+    ASSERT_TRUE(Explore().ExploreInSet);
+
+    SetPictureRoot(data.path());
+    QWidget area;
+    area.resize(Startup().ScreenWidth, Startup().ScreenHeight);
+    TZMExplore explore(&area);
+    explore.ArrangeControls();
+    explore.ArriveAt(place(0));
+    EXPECT_TRUE(explore.ClockButton->isVisibleTo(&explore));
+    EXPECT_TRUE(explore.AClockButton->isVisibleTo(&explore));
+    EXPECT_FALSE(explore.EastButton->isVisibleTo(&explore));
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    explore.FormKeyDown(&right);
+    EXPECT_EQ(Explore().CurrentPlace, place(1));
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    explore.FormKeyDown(&left);
+    EXPECT_EQ(Explore().CurrentPlace, place(0));
+    ReleasePictures();
 }
 
 TEST_F(HomePagesTest, ReturningToTheTourPageRebuildsItsSet) {

@@ -137,7 +137,7 @@ QImage tudor() {
     for (double x = 20; x < 82; x += 10) s.line(P(x, 40), P(x, 60), 2, kBlack);
     s.line(P(16, 60), P(84, 60), 2.5, kBlack);
     s.line(P(18, 40), P(82, 40), 2.5, kBlack);
-    for (double x = 22; x < 78; x += 20) {
+    for (double x : {21.0, 67.0}) {
         s.line(P(x, 62), P(x + 8, 84), 1.6, kBlack);
         s.line(P(x + 8, 62), P(x, 84), 1.6, kBlack);
     }

@@ -31,10 +31,6 @@ QLineEdit* SearchPage::termBox(const char* hint) {
 void SearchPage::createControls() {
     LookImage = new QLabel(this);
     LookImage->setPixmap(QPixmap::fromImage(PaintLookImage()));
-    // Group captions sit on the frame's top edge, inside the box's own rectangle.
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid #9a9a9a; border-radius: 3px; margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0px 3px; }"));
     STextBox = new QGroupBox(QStringLiteral("Text to find:"), this);
     FText0 = termBox("Text to search for");
     FText1 = termBox("Alternative text");
