@@ -30,6 +30,10 @@ void TourPage::createControls() {
     TabToDummy->setReadOnly(true);
     TabToDummy->setFrame(false);
     TabToDummy->setGeometry(0, 0, 1, 1);
+    // Nothing of it shows: it is only there to hold the focus.
+    QPalette unseen = TabToDummy->palette();
+    unseen.setColor(QPalette::Base, palette().color(QPalette::Window));
+    TabToDummy->setPalette(unseen);
     TabToDummy->installEventFilter(this);
 
     TourBox = new QScrollArea(this);

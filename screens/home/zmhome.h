@@ -14,8 +14,8 @@
 #include "screens/home/minimapcanvas.h"
 #include "screens/home/showoptions.h"
 
-class ImageControl;
 class FoundSetPage;
+class ImageControl;
 class QCheckBox;
 class QLabel;
 class QMenu;
