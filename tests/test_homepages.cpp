@@ -333,6 +333,11 @@ TEST_F(HomePagesTest, KeysMoveTheChoiceWithinTheGrid) {
     }
     tour.TabToDummyKeyDown(Qt::Key_Up);
     EXPECT_EQ(tour.SelectedTour, 28);
+    // Tabbing into the page runs the chosen tour again.
+    const int generation = Content().FoundGeneration;
+    tour.TabToDummyEnter();
+    EXPECT_EQ(tour.SelectedTour, 28);
+    EXPECT_NE(Content().FoundGeneration, generation);
     EXPECT_FALSE(tour.TabToDummyKeyDown(Qt::Key_A));
 }
 

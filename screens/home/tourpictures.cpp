@@ -147,17 +147,21 @@ QImage crime() {
 }
 
 QImage distantViews() {
-    Landscape s(Sky::Day);
-    s.hill(-20, 60, 44, kHorizon, QColor(170, 190, 210));
-    s.hill(30, 110, 40, kHorizon, QColor(150, 176, 200));
-    s.hill(80, 160, 46, kHorizon, QColor(160, 184, 204));
-    s.hill(-30, 90, 58, kHeight, kGrass);
-    // Binoculars on the near hill, looking out.
-    s.roundBox(QRectF(70, 64, 16, 22), 4, kBlack);
-    s.roundBox(QRectF(90, 64, 16, 22), 4, kBlack);
-    s.box(QRectF(84, 70, 8, 8), kDarkStone);
-    s.disc(P(78, 64), 7, 3, QColor(130, 170, 220));
-    s.disc(P(98, 64), 7, 3, QColor(130, 170, 220));
+    Landscape s;
+    // Ranges fading into the distance, watched through a telescope from the near hill.
+    s.hill(20, 140, 28, kHorizon, QColor(150, 172, 204));
+    s.hill(56, 176, 38, kHorizon, QColor(116, 146, 186));
+    s.hill(-40, 70, 50, kHeight, kGrass.darker(108));
+    s.line(P(30, 60), P(22, 78), 1.6, kWood);
+    s.line(P(30, 60), P(38, 78), 1.6, kWood);
+    s.line(P(30, 60), P(30, 80), 1.6, kWood);
+    s.painter().save();
+    s.painter().translate(30, 58);
+    s.painter().rotate(-14);
+    s.roundBox(QRectF(-12, -3.5, 34, 7), 2, kGold);
+    s.box(QRectF(20, -4.5, 4, 9), kGold.darker(120));
+    s.painter().restore();
+    s.figure(P(14, 80), 24, kBlue);
     return s.finish();
 }
 
