@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
 #include <cmath>
 
 namespace {
@@ -89,5 +90,43 @@ QImage PaintIconImage() {
             p.restore();
         }
     }
+    return image;
+}
+
+QImage PaintLookImage() {
+    QImage image = blank(QSize(97, 59));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A page of caption text, tilted a little.
+    p.save();
+    p.translate(30, 30);
+    p.rotate(-6);
+    p.setPen(QPen(QColor(120, 110, 90), 1));
+    p.setBrush(QColor(250, 246, 232));
+    p.drawRect(QRectF(-27, -25, 54, 50));
+    p.setPen(QPen(QColor(90, 90, 110), 2));
+    for (int line = 0; line < 6; ++line) {
+        const double y = -18 + line * 7.5;
+        p.drawLine(QPointF(-21, y), QPointF(line % 3 == 2 ? 8 : 21, y));
+    }
+    p.restore();
+    // The magnifying glass: a brass rim, a bright lens showing one word large, a dark handle.
+    const QPointF lens(58, 25);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 40, 25));
+    p.save();
+    p.translate(lens);
+    p.rotate(40);
+    p.drawRoundedRect(QRectF(19, -4.5, 28, 9), 4, 4);
+    p.restore();
+    QRadialGradient glass(lens - QPointF(6, 6), 24);
+    glass.setColorAt(0, QColor(255, 255, 255));
+    glass.setColorAt(1, QColor(196, 222, 240));
+    p.setBrush(glass);
+    p.setPen(QPen(QColor(184, 142, 60), 4));
+    p.drawEllipse(lens, 19, 19);
+    p.setPen(QPen(QColor(40, 40, 70), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(46, 22), QPointF(66, 22));
+    p.drawLine(QPointF(46, 31), QPointF(58, 31));
     return image;
 }

@@ -8,3 +8,5 @@
 QImage PaintStartImage();
 // The logo button: a fern frond in a medallion (68 x 36).
 QImage PaintIconImage();
+// A magnifying glass over a printed page: the Search page's picture (97 x 59).
+QImage PaintLookImage();

@@ -32,6 +32,9 @@
 #include "screens/home/gotopage.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
+#include "screens/home/searchpage.h"
+#include "screens/home/timelinepage.h"
+#include "screens/home/tourpage.h"
 #include "screens/show/showstate.h"
 
 namespace {
@@ -45,24 +48,9 @@ QLabel* pageLabel(QWidget* page, const char* text) {
     return label;
 }
 
-// The hint lines of the Search, Timeline, Tour and Slideshow pages, where their layouts put them.
-void placePageHints(const TZMHomeWin& home, QSize sheet, int W, int H) {
-    QLabel* label3 = pageLabel(home.SearchSheet, "Click map to explore found set...");
-    label3->move(sheet.width() / 2 - label3->width() / 2,
-                 sheet.height() - H * 10 / 600 - label3->height());
-
-    const int strip = (sheet.height() - 338) / 2;
-    QLabel* label4 = pageLabel(home.TimeSheet, "Scroll through time");
-    QLabel* label5 = pageLabel(home.TimeSheet, "Then click map to explore...");
-    label4->move(W * 24 / 800, (strip - label4->height()) / 2);
-    label5->move(W * 24 / 800, sheet.height() - (strip + label5->height()) / 2);
-
+// The hint lines of the Slideshow page, where their layouts put them.
+void placePageHints(const TZMHomeWin& home, QSize sheet, int H) {
     const int p = H * 6 / 600;
-    QLabel* label6 = pageLabel(home.TourSheet, "Choose a tour");
-    QLabel* label7 = pageLabel(home.TourSheet, "Then click map to start it...");
-    label6->move(W * 24 / 800, p);
-    label7->move(W * 24 / 800, sheet.height() - p - label7->height());
-
     constexpr int kShowPanelWidth = 2 * 150 + 2;
     const int showLeft = std::min(80, (sheet.width() - kShowPanelWidth) / 2);
     QLabel* label8 = pageLabel(home.ShowSheet, "Choose a show");
@@ -150,7 +138,9 @@ void TZMHomeWin::ArrangeControls() {
     HomeTabs->setStyleSheet(
         QStringLiteral("QTabBar::tab { width: %1px; padding: 3px 0px; }").arg(layout.tabWidth - 2));
     GoToSheet->Arrange(W, H, layout.sheet);
-    placePageHints(*this, layout.sheet, W, H);
+    placePageHints(*this, layout.sheet, H);
+    for (int tab = 0; tab < HomeTabs->count(); ++tab)
+        if (FoundSetPage* page = foundSetPage(tab)) page->arrange(W, H, layout.sheet);
 
     IconImage->setGeometry(layout.iconImage);
     LeftBBar->setGeometry(layout.leftBBar);
@@ -181,17 +171,24 @@ void TZMHomeWin::createControls() {
     sheetColours.setColor(QPalette::Window, kSheetColour);
     sheetColours.setColor(QPalette::WindowText, Qt::black);
     HomeTabs->setPalette(sheetColours);
+    GoToSheet = new GoToPage;
+    SearchSheet = new SearchPage(Pages);
+    TimeSheet = new TimelinePage(Pages);
+    TourSheet = new TourPage(Pages);
+    ShowSheet = new QWidget;
     struct Page {
-        QWidget** sheet;
+        QWidget* sheet;
         const char* caption;
     };
-    GoToSheet = new GoToPage;
-    HomeTabs->addTab(GoToSheet, QStringLiteral("Go To"));
-    for (const Page& page : {Page{&SearchSheet, "Search"}, Page{&TimeSheet, "Timeline"},
-                             Page{&TourSheet, "Tour"}, Page{&ShowSheet, "Slideshow"}}) {
-        *page.sheet = new QWidget;
-        (*page.sheet)->setAutoFillBackground(true);
-        HomeTabs->addTab(*page.sheet, QString::fromLatin1(page.caption));
+    for (const Page& page :
+         {Page{GoToSheet, "Go To"}, Page{SearchSheet, "Search"}, Page{TimeSheet, "Timeline"},
+          Page{TourSheet, "Tour"}, Page{ShowSheet, "Slideshow"}}) {
+        page.sheet->setAutoFillBackground(true);
+        HomeTabs->addTab(page.sheet, QString::fromLatin1(page.caption));
+        if (FoundSetPage* builder = qobject_cast<FoundSetPage*>(page.sheet)) {
+            connect(builder, &FoundSetPage::foundSetChanged, this, &TZMHomeWin::showFoundSet);
+            connect(builder, &FoundSetPage::mapRestoreRequested, this, &TZMHomeWin::RestoreMiniMap);
+        }
     }
     connectGoToPage();
     IconImage = new ImageControl(this);
@@ -285,6 +282,7 @@ void TZMHomeWin::hideEvent(QHideEvent*) {
     if (!MMFlashTimer) return;
     FlashWasRunning = MMFlashTimer->isActive();
     MMFlashTimer->stop();
+    TimeSheet->SearchTimer->stop();
 }
 
 void TZMHomeWin::paintEvent(QPaintEvent* event) {
@@ -300,11 +298,23 @@ void TZMHomeWin::contextMenuEvent(QContextMenuEvent* event) {
     if (HomeMenu && !Startup().Quitting) HomeMenu->popup(event->globalPos());
 }
 
+FoundSetPage* TZMHomeWin::foundSetPage(int tab) const {
+    return qobject_cast<FoundSetPage*>(HomeTabs->widget(tab));
+}
+
+void TZMHomeWin::showFoundSet(int places) {
+    RestoreMiniMap();
+    if (places > 0) StartFlash(false);
+}
+
 void TZMHomeWin::HomeTabsChange(int index) {
+    if (FoundSetPage* left = foundSetPage(shownTab_)) left->pageHidden();
+    shownTab_ = index;
     if (static_cast<HomePage>(index) == HomePage::GoTo)
         GoToSheet->GoToSheetShow();
     else
         GoToSheet->GoToSheetHide();
+    if (FoundSetPage* shown = foundSetPage(index)) shown->pageShown();
 }
 
 void TZMHomeWin::AboutClick() { emit aboutRequested(); }

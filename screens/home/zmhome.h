@@ -14,6 +14,7 @@
 #include "screens/home/minimapcanvas.h"
 #include "screens/home/showoptions.h"
 
+class FoundSetPage;
 class ImageControl;
 class GoToPage;
 class QLabel;
@@ -21,6 +22,9 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class SearchPage;
+class TimelinePage;
+class TourPage;
 
 class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     Q_OBJECT
@@ -34,9 +38,9 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     QPushButton* CloseBtn = nullptr;
     QTabWidget* HomeTabs = nullptr;
     GoToPage* GoToSheet = nullptr;
-    QWidget* SearchSheet = nullptr;
-    QWidget* TimeSheet = nullptr;
-    QWidget* TourSheet = nullptr;
+    SearchPage* SearchSheet = nullptr;
+    TimelinePage* TimeSheet = nullptr;
+    TourPage* TourSheet = nullptr;
     QWidget* ShowSheet = nullptr;
     ImageControl* IconImage = nullptr;
     QLabel* LeftBBar = nullptr;
@@ -102,6 +106,8 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     void createControls();
     void connectGoToPage();
     void createHomeMenu();
+    FoundSetPage* foundSetPage(int tab) const;
+    void showFoundSet(int places);
     bool loadMiniMap();
     void handOverToExplore();
     void startPlaceFromText();
@@ -113,4 +119,5 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     QImage iconArt_;
     bool startPlacePending_ = true;
     ExitRequester exitAsker_ = ExitRequester::ControlScreen;
+    int shownTab_ = 0;
 };
