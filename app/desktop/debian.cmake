@@ -5,11 +5,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantora-fernvales)
 set(CPACK_PACKAGE_VENDOR "Vantora Software Ltd")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "photographic guide to the Corvanic Fernvales")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "photographic guide to the Corvanic Fernvales
- Armchair travel through the Corvanic Fernvales, a coastal county of Verdanis, in
- captioned photographs: choose a place on the country map or by name, look at its
- views, step between places or round the coast, follow the detailed map, search
- the captions, follow tours and watch slideshows with music. Works offline.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Armchair travel through the Corvanic Fernvales, a coastal county of Verdanis,
+in captioned photographs: choose a place on the country map or by name, look
+at its views, step between places or round the coast, follow the detailed map,
+search the captions, follow tours and watch slideshows with music. It works
+entirely offline.")
 set(CPACK_PACKAGE_CONTACT "Vantora Software Ltd <packages@vantorasoftware.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${FERN_WEBSITE}")
