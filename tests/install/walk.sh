@@ -1,0 +1,124 @@
+# Shared by the tests of the installed program (sourced): a scratch directory, a virtual X
+# server, and a short walk through the program as a user makes it: the title window, a click
+# that ends the title sequence, the control screen, its Exit button, the exit dialog, Enter.
+# Windows are found by their class, the program's file name.
+
+fern_fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+fern_scratch=$(mktemp -d)
+fern_x_pid=""
+fern_cleanup() {
+    [ -n "$fern_x_pid" ] && kill "$fern_x_pid" 2>/dev/null && wait "$fern_x_pid" 2>/dev/null
+    rm -rf "$fern_scratch"
+}
+trap fern_cleanup EXIT
+
+# Starts an X server of 1024 x 768 pixels on a free display and exports DISPLAY for it.
+fern_start_x() {
+    command -v Xvfb > /dev/null || fern_fail "Xvfb is missing (Debian package xvfb)"
+    command -v xdotool > /dev/null || fern_fail "xdotool is missing (Debian package xdotool)"
+    local numberFile="$fern_scratch/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$numberFile" 2> /dev/null &
+    fern_x_pid=$!
+    local tries
+    for tries in $(seq 100); do
+        [ -s "$numberFile" ] && break
+        sleep 0.1
+    done
+    [ -s "$numberFile" ] || fern_fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$numberFile")"
+}
+
+# A new account's surroundings in DIR: an empty home, its own runtime directory, no sound
+# server or sound card (so every machine runs the same, silent program), and a session bus
+# address that leads nowhere (without one, D-Bus would try to launch a bus of its own).
+fern_fresh_user_env() {
+    local dir=$1
+    mkdir -p "$dir/home" "$dir/runtime"
+    chmod 700 "$dir/runtime"
+    : > "$dir/no-sound-cards.conf"
+    printf 'autospawn = no\n' > "$dir/pulse-client.conf"
+    fern_user_env=(env -i "PATH=$PATH" "HOME=$dir/home" "XDG_RUNTIME_DIR=$dir/runtime"
+        "DISPLAY=$DISPLAY" "LANG=C.UTF-8"
+        "PULSE_SERVER=unix:$dir/no-pulse" "PULSE_CLIENTCONFIG=$dir/pulse-client.conf"
+        "PIPEWIRE_REMOTE=$dir/no-pipewire" "ALSA_CONFIG_PATH=$dir/no-sound-cards.conf"
+        "DBUS_SESSION_BUS_ADDRESS=unix:path=$dir/no-session-bus")
+}
+
+# The program's visible top-level windows, one id per line.
+fern_visible_windows() {
+    xdotool search --onlyvisible --classname '^vantora-fernvales$' 2> /dev/null | sort
+}
+
+# Waits up to SECONDS for a visible window that is not among the ids in EXCEPT (a
+# space-separated list) and prints its id.
+fern_wait_new_window() {
+    local except=" $1 " seconds=$2 step id
+    for step in $(seq $((seconds * 10))); do
+        for id in $(fern_visible_windows); do
+            case "$except" in *" $id "*) ;; *) echo "$id" && return 0 ;; esac
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# "WIDTHxHEIGHT" of every visible window, sorted: what a step of the walk saw.
+fern_window_sizes() {
+    local id
+    for id in $(fern_visible_windows); do
+        xdotool getwindowgeometry "$id" 2> /dev/null | sed -n 's/^ *Geometry: //p'
+    done | sort | tr '\n' ' '
+    echo
+}
+
+# Runs COMMAND... through the walk; its standard error goes to $fern_scratch/stderr.log and
+# what each step saw to $fern_scratch/walk.log. Fails on the first step that goes wrong. When
+# fern_dialog_picture names a file, the screen with the exit dialog is photographed into it.
+fern_walk() {
+    local log="$fern_scratch/walk.log"
+    "$@" 2> "$fern_scratch/stderr.log" &
+    local program=$!
+
+    local title
+    title=$(fern_wait_new_window "" 30) || fern_fail "the title window did not appear"
+    echo "title: $(fern_window_sizes)" > "$log"
+    # A click ends the title sequence once the other windows are set up (100 ms after showing).
+    sleep 1
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$title" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+    local stage
+    stage=$(fern_wait_new_window "$title" 10) || fern_fail "the control screen did not follow the click"
+    sleep 0.5
+    fern_visible_windows | grep -qx "$title" && fern_fail "the title window stayed after the click"
+    echo "control screen: $(fern_window_sizes)" >> "$log"
+
+    # The control screen's Exit button is its top right corner.
+    eval "$(xdotool getwindowgeometry --shell "$stage" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    xdotool mousemove $((X + WIDTH - 10)) $((Y + 10)) click 1
+    fern_wait_new_window "$stage" 10 > /dev/null || fern_fail "Exit did not open the exit dialog"
+    # The dialog is made topmost once shown, which may give it a new window: let it settle.
+    sleep 1
+    local dialog
+    dialog=$(fern_wait_new_window "$stage" 1) || fern_fail "the exit dialog went away by itself"
+    echo "exit dialog: $(fern_window_sizes)" >> "$log"
+    [ -n "${fern_dialog_picture:-}" ] && xwd -root -silent > "$fern_dialog_picture"
+
+    # Enter chooses Exit.
+    xdotool windowfocus --sync "$dialog" key Return
+    local waited
+    for waited in $(seq 150); do
+        kill -0 "$program" 2> /dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$program" 2> /dev/null; then
+        kill "$program"
+        fern_fail "the program did not end after Enter in the exit dialog"
+    fi
+    wait "$program" || fern_fail "the program ended with status $?"
+    echo "ended" >> "$log"
+}
