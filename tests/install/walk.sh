@@ -84,23 +84,33 @@ fern_walk() {
     local program=$!
 
     local title
-    title=$(fern_wait_new_window "" 30) || fern_fail "the title window did not appear"
+    title=$(fern_wait_new_window "" 60) || fern_fail "the title window did not appear"
     echo "title: $(fern_window_sizes)" > "$log"
-    # A click ends the title sequence once the other windows are set up (100 ms after showing).
+    # A click ends the title sequence once the other windows are set up (100 ms after showing);
+    # on a busy machine a click that comes too early is ignored, and the jingle's end (28 s)
+    # ends the sequence instead.
     sleep 1
     local X Y WIDTH HEIGHT
     eval "$(xdotool getwindowgeometry --shell "$title" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-    local stage
-    stage=$(fern_wait_new_window "$title" 10) || fern_fail "the control screen did not follow the click"
-    sleep 0.5
-    fern_visible_windows | grep -qx "$title" && fern_fail "the title window stayed after the click"
+    # The title window (and the backdrop, if the zoom began) give way to the control screen.
+    local stage="" step
+    for step in $(seq 400); do
+        if ! fern_visible_windows | grep -qx "$title"; then
+            sleep 0.5
+            stage=$(fern_visible_windows)
+            break
+        fi
+        sleep 0.1
+    done
+    [ -n "$stage" ] || fern_fail "the control screen did not follow the title window"
+    [ "$(wc -l <<< "$stage")" = 1 ] || fern_fail "more than the control screen is left: $stage"
     echo "control screen: $(fern_window_sizes)" >> "$log"
 
     # The control screen's Exit button is its top right corner.
     eval "$(xdotool getwindowgeometry --shell "$stage" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
     xdotool mousemove $((X + WIDTH - 10)) $((Y + 10)) click 1
-    fern_wait_new_window "$stage" 10 > /dev/null || fern_fail "Exit did not open the exit dialog"
+    fern_wait_new_window "$stage" 20 > /dev/null || fern_fail "Exit did not open the exit dialog"
     # The dialog is made topmost once shown, which may give it a new window: let it settle.
     sleep 1
     local dialog
@@ -111,7 +121,7 @@ fern_walk() {
     # Enter chooses Exit.
     xdotool windowfocus --sync "$dialog" key Return
     local waited
-    for waited in $(seq 150); do
+    for waited in $(seq 300); do
         kill -0 "$program" 2> /dev/null || break
         sleep 0.1
     done
