@@ -55,6 +55,11 @@ for size in 16 32 48 64 128 256; do
         || fern_fail "$png is not $size x $size pixels"
 done
 
+# The metainfo, its menu entry and its icon agree as installed.
+appstreamcli validate-tree --no-net "$root" > "$fern_scratch/appstream.log" 2>&1 \
+    && ! grep -q dir-no-metadata-found "$fern_scratch/appstream.log" \
+    || { cat "$fern_scratch/appstream.log" >&2; fern_fail "appstreamcli refuses the installed tree"; }
+
 # Started as the menu starts it: the desktop entry's command, found on the PATH.
 command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/vantora-fernvales.desktop")
 fern_start_x
