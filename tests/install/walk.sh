@@ -57,7 +57,7 @@ fern_visible_windows() {
 # space-separated list) and prints its id.
 fern_wait_new_window() {
     local except=" $1 " seconds=$2 step id
-    for step in $(seq $((seconds * 10))); do
+    for step in $(seq 0 $((seconds * 10))); do
         for id in $(fern_visible_windows); do
             case "$except" in *" $id "*) ;; *) echo "$id" && return 0 ;; esac
         done
@@ -110,19 +110,19 @@ fern_walk() {
     # The control screen's Exit button is its top right corner.
     eval "$(xdotool getwindowgeometry --shell "$stage" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
     xdotool mousemove $((X + WIDTH - 10)) $((Y + 10)) click 1
-    fern_wait_new_window "$stage" 20 > /dev/null || fern_fail "Exit did not open the exit dialog"
-    # The dialog is made topmost once shown, which may give it a new window: let it settle.
-    sleep 1
     local dialog
-    dialog=$(fern_wait_new_window "$stage" 1) || fern_fail "the exit dialog went away by itself"
+    dialog=$(fern_wait_new_window "$stage" 20) || fern_fail "Exit did not open the exit dialog"
+    sleep 1  # lets the dialog take the keyboard focus
+    fern_visible_windows | grep -qx "$dialog" || fern_fail "the exit dialog went away by itself"
     echo "exit dialog: $(fern_window_sizes)" >> "$log"
     [ -n "${fern_dialog_picture:-}" ] && xwd -root -silent > "$fern_dialog_picture"
 
-    # Enter chooses Exit.
+    # Enter chooses Exit, and the program ends without asking again.
     xdotool windowfocus --sync "$dialog" key Return
     local waited
-    for waited in $(seq 300); do
+    for waited in $(seq 150); do
         kill -0 "$program" 2> /dev/null || break
+        fern_wait_new_window "$stage $dialog" 0 > /dev/null && fern_fail "a window opened after Exit"
         sleep 0.1
     done
     if kill -0 "$program" 2> /dev/null; then
