@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program needs no network: the walk run without any network (unshare -n) behaves as the
-# walk run with one (same windows at each step, same exit dialog on screen, same messages),
+# walk run with one (same windows at each step, the same photograph and exit dialog on the
+# screen, same messages),
 # and the only sockets it opens are Unix sockets to the display, the sound server and the
 # desktop's session bus (Qt's accessibility bridge asks it for the screen readers' bus).
 #   offline.sh EDITION_DIR
@@ -31,10 +32,11 @@ walk() {
     local config="$fern_scratch/$name/config/Vantora Software Ltd/Vantora Fernvales"
     mkdir -p "$config"
     printf '[General]\nStateBits=0\n' > "$config/1.2.conf"
-    fern_dialog_picture="$fern_scratch/$name.xwd"
     fern_walk "$@" strace -f -qq -e trace=socket,connect,execve -o "$fern_scratch/$name.trace" \
         "${fern_user_env[@]}" "XDG_CONFIG_HOME=$fern_scratch/$name/config" "$program"
     mv "$fern_scratch/walk.log" "$fern_scratch/$name.walk"
+    mv "$fern_scratch/photograph.xwd" "$fern_scratch/$name.photograph.xwd"
+    mv "$fern_scratch/dialog.xwd" "$fern_scratch/$name.dialog.xwd"
     # The sandbox paths differ between the walks; the messages must not otherwise.
     sed "s|$fern_scratch/$name|SANDBOX|g" "$fern_scratch/stderr.log" > "$fern_scratch/$name.stderr"
 }
@@ -45,8 +47,10 @@ cmp -s "$fern_scratch/online.walk" "$fern_scratch/offline.walk" \
     || fern_fail "the windows differ without network: $(diff "$fern_scratch/online.walk" "$fern_scratch/offline.walk")"
 cmp -s "$fern_scratch/online.stderr" "$fern_scratch/offline.stderr" \
     || fern_fail "the messages differ without network: $(diff "$fern_scratch/online.stderr" "$fern_scratch/offline.stderr")"
-cmp -s "$fern_scratch/online.xwd" "$fern_scratch/offline.xwd" \
-    || fern_fail "the exit dialog looks different without network"
+for picture in photograph dialog; do
+    cmp -s "$fern_scratch/online.$picture.xwd" "$fern_scratch/offline.$picture.xwd" \
+        || fern_fail "the $picture looks different without network"
+done
 
 for run in online offline; do
     sockets=$(grep -E '(^| )socket\(' "$fern_scratch/$run.trace" || true)

@@ -1,7 +1,9 @@
 # Shared by the tests of the installed program (sourced): a scratch directory, a virtual X
 # server, and a short walk through the program as a user makes it: the title window, a click
-# that ends the title sequence, the control screen, its Exit button, the exit dialog, Enter.
-# Windows are found by their class, the program's file name.
+# that ends the title sequence, the control screen, a click on the Corvanic Fernvales on its
+# map, the explore screen, the first view's photograph, the logo back to the control screen,
+# its Exit button, the exit dialog, Enter. Windows are found by their class, the program's
+# file name; places on the screen are those of the 1024 x 768 screen the tests use.
 
 fern_fail() {
     echo "FAIL: $*" >&2
@@ -20,6 +22,7 @@ trap fern_cleanup EXIT
 fern_start_x() {
     command -v Xvfb > /dev/null || fern_fail "Xvfb is missing (Debian package xvfb)"
     command -v xdotool > /dev/null || fern_fail "xdotool is missing (Debian package xdotool)"
+    command -v xwd > /dev/null || fern_fail "xwd is missing (Debian package x11-apps)"
     local numberFile="$fern_scratch/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$numberFile" 2> /dev/null &
     fern_x_pid=$!
@@ -75,9 +78,24 @@ fern_window_sizes() {
     echo
 }
 
+# Photographs the screen into FILE once it has stopped changing (two pictures half a second
+# apart agree), within SECONDS.
+fern_still_picture() {
+    local file=$1 seconds=$2 step
+    xwd -root -silent > "$file"
+    for step in $(seq $((seconds * 2))); do
+        sleep 0.5
+        xwd -root -silent > "$file.next"
+        cmp -s "$file" "$file.next" && rm "$file.next" && return 0
+        mv "$file.next" "$file"
+    done
+    return 1
+}
+
 # Runs COMMAND... through the walk; its standard error goes to $fern_scratch/stderr.log and
-# what each step saw to $fern_scratch/walk.log. Fails on the first step that goes wrong. When
-# fern_dialog_picture names a file, the screen with the exit dialog is photographed into it.
+# what each step saw to $fern_scratch/walk.log, and the screen with the photograph and with
+# the exit dialog to $fern_scratch/photograph.xwd and dialog.xwd. Fails on the first step that
+# goes wrong.
 fern_walk() {
     local log="$fern_scratch/walk.log"
     "$@" 2> "$fern_scratch/stderr.log" &
@@ -90,9 +108,7 @@ fern_walk() {
     # on a busy machine a click that comes too early is ignored, and the jingle's end (28 s)
     # ends the sequence instead.
     sleep 1
-    local X Y WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$title" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+    xdotool mousemove 512 307 click 1
     # The title window (and the backdrop, if the zoom began) give way to the control screen.
     local stage="" step
     for step in $(seq 400); do
@@ -107,15 +123,30 @@ fern_walk() {
     [ "$(wc -l <<< "$stage")" = 1 ] || fern_fail "more than the control screen is left: $stage"
     echo "control screen: $(fern_window_sizes)" >> "$log"
 
-    # The control screen's Exit button is its top right corner.
-    eval "$(xdotool getwindowgeometry --shell "$stage" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-    xdotool mousemove $((X + WIDTH - 10)) $((Y + 10)) click 1
+    fern_still_picture "$fern_scratch/control.xwd" 10 || fern_fail "the control screen never stood still"
+
+    # A click on the Fernvales on the map explores the nearest place; its first view tab shows
+    # the photograph, without the detailed map's flashing dot.
+    xdotool mousemove 800 600 click 1
+    sleep 1
+    xdotool mousemove 1001 131 click 1
+    fern_still_picture "$fern_scratch/photograph.xwd" 20 || fern_fail "the photograph never stood still"
+    cmp -s "$fern_scratch/control.xwd" "$fern_scratch/photograph.xwd" \
+        && fern_fail "the map click and the view tab changed nothing"
+    echo "photograph: $(fern_window_sizes)" >> "$log"
+
+    # The logo returns to the control screen, whose Exit button is the top right corner.
+    xdotool mousemove 48 738 click 1
+    fern_still_picture "$fern_scratch/back.xwd" 10 || fern_fail "the control screen never stood still"
+    cmp -s "$fern_scratch/control.xwd" "$fern_scratch/back.xwd" \
+        || fern_fail "the logo did not return to the control screen as it was"
+    xdotool mousemove 1014 10 click 1
     local dialog
     dialog=$(fern_wait_new_window "$stage" 20) || fern_fail "Exit did not open the exit dialog"
     sleep 1  # lets the dialog take the keyboard focus
     fern_visible_windows | grep -qx "$dialog" || fern_fail "the exit dialog went away by itself"
     echo "exit dialog: $(fern_window_sizes)" >> "$log"
-    [ -n "${fern_dialog_picture:-}" ] && xwd -root -silent > "$fern_dialog_picture"
+    xwd -root -silent > "$fern_scratch/dialog.xwd"
 
     # Enter chooses Exit, and the program ends without asking again.
     xdotool windowfocus --sync "$dialog" key Return
