@@ -39,6 +39,15 @@ appstreamcli validate --no-net --pedantic "$top/share/metainfo/com.vantorasoftwa
 grep -q '<screenshot' "$top/share/metainfo/com.vantorasoftware.fernvales.metainfo.xml" \
     || fern_fail "the metainfo has no screenshot"
 
+# Without a display the launcher says so in one line, before it makes anything.
+fern_fresh_user_env "$fern_scratch/displayless"
+"${fern_user_env[@]}" DISPLAY= "$top/bin/vantora-fernvales" > "$fern_scratch/out.log" 2> "$fern_scratch/err.log" \
+    && fern_fail "the launcher started without a display"
+[ ! -s "$fern_scratch/out.log" ] && [ "$(wc -l < "$fern_scratch/err.log")" = 1 ] \
+    && grep -q 'xvfb-run' "$fern_scratch/err.log" \
+    || fern_fail "without a display the launcher said: $(cat "$fern_scratch/out.log" "$fern_scratch/err.log")"
+[ -z "$(ls -A "$fern_scratch/displayless/home")" ] || fern_fail "the launcher made files without a display"
+
 # The launcher finds the program from its own place, creates the key, and the program runs.
 fern_start_x
 fern_fresh_user_env "$fern_scratch/user"

@@ -45,7 +45,7 @@ fern_fresh_user_env() {
     : > "$dir/no-sound-cards.conf"
     printf 'autospawn = no\n' > "$dir/pulse-client.conf"
     fern_user_env=(env -i "PATH=$PATH" "HOME=$dir/home" "XDG_RUNTIME_DIR=$dir/runtime"
-        "DISPLAY=$DISPLAY" "LANG=C.UTF-8"
+        "DISPLAY=${DISPLAY:-}" "LANG=C.UTF-8"
         "PULSE_SERVER=unix:$dir/no-pulse" "PULSE_CLIENTCONFIG=$dir/pulse-client.conf"
         "PIPEWIRE_REMOTE=$dir/no-pipewire" "ALSA_CONFIG_PATH=$dir/no-sound-cards.conf"
         "DBUS_SESSION_BUS_ADDRESS=unix:path=$dir/no-session-bus")
