@@ -20,3 +20,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 include(CPack)
+
+# Debian's changelog of the package, beside the copyright.
+configure_file(changelog.in ${CMAKE_CURRENT_BINARY_DIR}/changelog @ONLY)
+set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+fern_gzip(${CMAKE_CURRENT_BINARY_DIR}/changelog ${changelog})
+install(FILES ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantora-fernvales)

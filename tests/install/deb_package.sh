@@ -15,6 +15,8 @@ program_dir=./usr/lib/vantora-fernvales
 for path in ./usr/bin/vantora-fernvales ./usr/share/applications/vantora-fernvales.desktop \
     ./usr/share/icons/hicolor/scalable/apps/vantora-fernvales.svg \
     ./usr/share/metainfo/com.vantorasoftware.fernvales.metainfo.xml \
+    ./usr/share/man/man1/vantora-fernvales.1.gz ./usr/share/doc/vantora-fernvales/copyright \
+    ./usr/share/doc/vantora-fernvales/changelog.gz \
     $program_dir/vantora-fernvales $program_dir/BTab.dat $program_dir/000/J0.dat \
     $program_dir/mimi.bmp $program_dir/mimimi.bmp; do
     grep -qx -- "$path" <<< "$contents" || fern_fail "the package lacks $path"
