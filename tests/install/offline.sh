@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The program needs no network: the walk run without any network (unshare -n) behaves as the
 # walk run with one (same windows at each step, the same photograph and exit dialog on the
-# screen, same messages),
-# and the only sockets it opens are Unix sockets to the display, the sound server and the
-# desktop's session bus (Qt's accessibility bridge asks it for the screen readers' bus).
+# screen, same messages), and the only sockets it opens are Unix sockets to the display, the
+# sound server and the desktop's session bus (Qt's accessibility bridge asks it for the
+# screen readers' bus).
 #   offline.sh EDITION_DIR
 # unshare -n needs root (or user namespaces) and strace needs ptrace; where either is refused
 # the test is skipped.
