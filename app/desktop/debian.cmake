@@ -1,6 +1,7 @@
 # The Debian package (scripts/package runs CPack). The shared libraries' packages (Qt 6,
-# libjpeg-turbo, FluidSynth, the C++ runtime) come from dpkg-shlibdeps; what the program opens
-# by name at run time is listed here: the General MIDI sound font and the fonts it substitutes.
+# libjpeg-turbo, FluidSynth, ALSA, the C++ runtime) come from dpkg-shlibdeps; what the program
+# opens by name at run time is listed here: the General MIDI sound font and the fonts it
+# substitutes.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantora-fernvales)
 set(CPACK_PACKAGE_VENDOR "Vantora Software Ltd")
