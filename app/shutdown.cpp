@@ -56,8 +56,10 @@ void Shutdown() {
         Startup().PictureRoot.clear();
     }
     Startup().InstanceMutex.reset();
-    QCoreApplication::quit();
+    // Quitting first: Qt's quit closes every window, and the stage takes a close while the
+    // program is not quitting for the user asking to leave, which would open the exit dialog.
     Startup().Quitting = true;
+    QCoreApplication::quit();
 }
 
 void StopStartupWithError(const std::string& text) {

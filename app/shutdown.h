@@ -4,7 +4,7 @@
 #include <string>
 
 // Writes the preference bits, hides and disables every window, releases pictures, map and
-// content, closes the instance lock, asks the application to end and sets Quitting.
+// content, closes the instance lock, sets Quitting and asks the application to end.
 void Shutdown();
 
 // A fatal start-up error: stops the start, shows the error box and shuts down with a failure

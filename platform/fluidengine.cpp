@@ -1,13 +1,18 @@
 #include "platform/fluidengine.h"
 
+#include <alsa/asoundlib.h>
 #include <fluidsynth.h>
 
 #include <QFileInfo>
+#include <cstdio>
 
 namespace {
 
 const char* const kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
                                    "/usr/share/sounds/sf2/default-GM.sf2"};
+
+// ALSA tells of a missing sound card in many lines on standard error; the engine says it in one.
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 struct Engine {
     bool tried = false;
@@ -15,6 +20,7 @@ struct Engine {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* driver = nullptr;
+    bool toldSilent = false;
 
     ~Engine() { release(); }
 
@@ -32,6 +38,7 @@ struct Engine {
         // A machine without sound is normal here; FluidSynth need not say so on the console.
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
             fluid_set_log_function(level, nullptr, nullptr);
+        snd_lib_error_set_handler(&ignoreAlsaError);
         settings = new_fluid_settings();
         if (!settings) return;
         synth = new_fluid_synth(settings);
@@ -50,7 +57,17 @@ struct Engine {
                 if (driver) break;
             }
         }
-        if (!driver) release();
+        if (!driver) {
+            release();
+            tellSilent(font ? "sound device" : "General MIDI sound font");
+        }
+    }
+
+    // Silence is no fault, but the user should know why there is no music: one line per run.
+    void tellSilent(const char* missing) {
+        if (toldSilent) return;
+        toldSilent = true;
+        std::fprintf(stderr, "Vantora Fernvales: no %s found; running without sound.\n", missing);
     }
 };
 

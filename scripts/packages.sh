@@ -1,7 +1,18 @@
 # Debian packages the project needs, and installing the missing ones (sourced by the scripts).
 
+# librsvg2-bin renders the icon's bitmap sizes from its SVG drawing; libasound2-dev lets the
+# program quieten ALSA's messages about a missing sound card.
 FERN_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev \
-libfluidsynth-dev timgm6mb-soundfont libgtest-dev fonts-dejavu-core fonts-urw-base35"
+libfluidsynth-dev libasound2-dev timgm6mb-soundfont libgtest-dev fonts-dejavu-core \
+fonts-urw-base35 librsvg2-bin"
+
+# The Debian package: dpkg-shlibdeps finds the packages of the libraries the program links.
+FERN_PACKAGE_PACKAGES="dpkg-dev"
+
+# The tests of the installed program: the desktop file and AppStream checkers, an X server
+# without a screen, xdotool to walk through the program, xwd to photograph it, strace to
+# watch its sockets.
+FERN_TEST_PACKAGES="$FERN_PACKAGE_PACKAGES desktop-file-utils appstream xvfb xdotool x11-apps strace"
 
 fern_install_packages() {
     local missing=()

@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 #include "app/keypreview.h"
+#include "app/shellwindows.h"
+#include "app/shutdown.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
 
@@ -41,7 +44,10 @@ class StageTest : public ::testing::Test {
         Startup().ScreenWidth = 800;
         Startup().ScreenHeight = 600;
     }
-    void TearDown() override { ResetStartupState(); }
+    void TearDown() override {
+        ResetShellWindows();
+        ResetStartupState();
+    }
 };
 
 TEST_F(StageTest, AreaIsCentred) {
@@ -75,6 +81,23 @@ TEST_F(StageTest, CurrentScreenSeesKeysFirst) {
     screen->setEnabled(false);
     press(screen->edit, Qt::Key_B, QStringLiteral("b"));
     EXPECT_EQ(screen->downs.size(), 3u);
+}
+
+// The shutdown ends the event loop, and Qt then closes every window: the stage must not take
+// that close for the user asking to leave (which would open the exit dialog a second time).
+TEST_F(StageTest, ShutdownClosesTheStageWithoutAskingToLeave) {
+    TStage stage;
+    stage.show();
+    int leaveRequests = 0;
+    QObject::connect(&stage, &TStage::exitRequested, [&leaveRequests](ExitRequester) {
+        ++leaveRequests;
+        QCoreApplication::exit();  // the close was refused, so quit would not end the loop
+    });
+    QTimer::singleShot(0, [] { Shutdown(); });
+    QApplication::exec();
+    EXPECT_EQ(leaveRequests, 0);
+    EXPECT_TRUE(Startup().Quitting);
+    EXPECT_FALSE(stage.isVisible());
 }
 
 }  // namespace
