@@ -10,9 +10,13 @@
 #include "content/datatables.h"
 #include "edition/editiontour.h"
 #include "platform/fontsetup.h"
+#include "screens/about/state.h"
+#include "screens/about/zmrandom.h"
 #include "screens/exit/exitinfodlg.h"
+#include "screens/explore/exploremenu.h"
 #include "screens/explore/zmexplor.h"
 #include "screens/explore/zmlon.h"
+#include "screens/help/zmhelp.h"
 #include "screens/home/zmhome.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
@@ -35,6 +39,28 @@ int runProgram(QApplication& app) {
     TZMLondon london(stage.area());
     TExitInfoDlg exitDialog;
     TZMAnimWin animWin;
+    TZMHelpWin helpWin(&stage);
+    TZMAboutBox aboutBox(&stage);
+    TUpgradeBox upgradeBox(&stage);
+
+    // Connections of the help window, the about and upgrade boxes and printing
+    QObject::connect(&homeWin, &TZMHomeWin::aboutRequested, &aboutBox, &TZMAboutBox::ShowAbout);
+    QObject::connect(&homeWin, &TZMHomeWin::helpToggleRequested, &helpWin, &TZMHelpWin::ToggleHelp);
+    QObject::connect(&homeWin, &TZMHomeWin::printerSetupRequested, &mapWin,
+                     &TMapWin::PrintSetupClick);
+    QObject::connect(explore.EPopupMenu, &ExploreMenu::aboutRequested, &aboutBox,
+                     &TZMAboutBox::ShowAbout);
+    QObject::connect(explore.EPopupMenu, &ExploreMenu::helpToggleRequested, &helpWin,
+                     &TZMHelpWin::ToggleHelp);
+    QObject::connect(explore.EPopupMenu, &ExploreMenu::printerSetupRequested, &mapWin,
+                     &TMapWin::PrintSetupClick);
+    QObject::connect(&explore, &TZMExplore::printMapRequested, &mapWin, &TMapWin::PrintMapClick);
+    QObject::connect(&mapWin, &TMapWin::aboutRequested, &aboutBox, &TZMAboutBox::ShowAbout);
+    QObject::connect(&mapWin, &TMapWin::helpToggleRequested, &helpWin, &TZMHelpWin::ToggleHelp);
+    QObject::connect(&mapWin, &TMapWin::upgradeBoxRequested, &upgradeBox,
+                     &TUpgradeBox::ShowUpgradeBox);
+    QObject::connect(&startWin, &TZMStartWin::helpAtStartRequested, &helpWin,
+                     &TZMHelpWin::ShowHelp);
 
     startWin.setAnimationWindow(&animWin);
     animWin.onClick = [&startWin] { startWin.LogoClick(); };

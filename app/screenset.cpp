@@ -21,3 +21,12 @@ void HideScreens() {
         if (window) window->hide();
     }
 }
+
+void RaiseCompanionWindows() {
+    const ShellWindows& w = Windows();
+    for (QWidget* window :
+         {w.ExitInfoDlg.data(), w.MapWin.data(), w.MapKey.data(), w.ZMLondon.data(),
+          w.ZMHelpWin.data(), w.ZMAboutBox.data(), w.UpgradeBox.data()}) {
+        if (window && window->isVisible()) window->raise();
+    }
+}

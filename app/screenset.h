@@ -8,3 +8,6 @@ void EnableScreens(bool on);
 // Hides the help window, title animation, title window, slideshow window, map key, detailed map
 // (through its own hide routine), explore screen and control screen.
 void HideScreens();
+// After printing: the exit dialog, detailed map, map key, London inset, help window, about box
+// and upgrade box come back to the front, in this order (those that show).
+void RaiseCompanionWindows();

@@ -24,7 +24,6 @@ class TitleSequenceTest : public ScreenTest {
         data.write("000/J0.dat", ShortPiece());
         Windows().ZMHomeWin = &home;
         Windows().finishSetUp = [this] { ++setUps; };
-        Windows().showHelp = [this] { ++helps; };
     }
     void TearDown() override {
         AnimationClock::stop();
@@ -34,6 +33,7 @@ class TitleSequenceTest : public ScreenTest {
     // point them back at the test's data.
     std::unique_ptr<TZMStartWin> titleWindow() {
         auto window = std::make_unique<TZMStartWin>();
+        QObject::connect(window.get(), &TZMStartWin::helpAtStartRequested, [this] { ++helps; });
         Startup().DataDir = data.path();
         return window;
     }

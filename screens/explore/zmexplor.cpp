@@ -1,5 +1,6 @@
 #include "screens/explore/zmexplor.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "screens/common/colours.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/buttonart.h"
+#include "screens/explore/exploremenu.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/zmlon.h"
 #include "screens/home/homeart.h"
@@ -40,6 +42,7 @@ QTextEdit* captionBox(QWidget* parent, Qt::Alignment alignment) {
     box->setReadOnly(true);
     box->setFrameShape(QFrame::NoFrame);
     box->setFocusPolicy(Qt::ClickFocus);
+    box->setContextMenuPolicy(Qt::NoContextMenu);  // the screen's menu
     box->setAlignment(alignment);
     box->document()->setDefaultTextOption(QTextOption(alignment));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -65,6 +68,7 @@ TZMExplore::TZMExplore(QWidget* parent) : QWidget(parent) {
     w.exploreMinimise = [] {
         if (TStage* stage = Stage()) stage->minimise();
     };
+    EPopupMenu = new ExploreMenu(*this);
     hide();
 }
 
@@ -177,6 +181,7 @@ void TZMExplore::createControls() {
     ToShowTimer = disabledTimer(this);
     ToCacheTimer = disabledTimer(this);
     FocusTimer = disabledTimer(this);
+    MapButton->setContextMenuPolicy(Qt::PreventContextMenu);  // its right button peeks
     for (QTextEdit* box : {LanCap, PortCap}) {
         box->installEventFilter(this);
         connect(box, &QTextEdit::selectionChanged, this,
@@ -292,17 +297,23 @@ void TZMExplore::clickStep(QPushButton* button) {
     if (button->isVisibleTo(this) && button->isEnabled()) button->click();
 }
 
-// Alt+A about box, Alt+H help, Alt+P the map's print item while the map shows, Alt+U printer
-// set-up; other Alt combinations do nothing.
+// Alt+A about box, Alt+H help, Alt+P the map's print item while the map shows and the view's
+// otherwise, Alt+U printer set-up; other Alt combinations do nothing.
 bool TZMExplore::altKeyDown(int key) {
-    const ShellWindows& w = Windows();
-    const std::function<void()>* action = nullptr;
-    if (key == Qt::Key_A) action = &w.showAbout;
-    if (key == Qt::Key_H) action = &w.toggleHelp;
-    if (key == Qt::Key_U) action = &w.printerSetup;
-    if (key == Qt::Key_P && CurrentView == 0) action = &w.printMap;
-    if (action && *action) (*action)();
+    if (key == Qt::Key_A) EPopupMenu->About->trigger();
+    if (key == Qt::Key_H) EPopupMenu->EHelp->trigger();
+    if (key == Qt::Key_U) EPopupMenu->EPrinterSetup->trigger();
+    if (key == Qt::Key_P) {
+        if (CurrentView == 0)
+            emit printMapRequested();
+        else
+            EPopupMenu->EPrint->trigger();
+    }
     return true;
+}
+
+void TZMExplore::contextMenuEvent(QContextMenuEvent* event) {
+    if (EPopupMenu && !Startup().Quitting) EPopupMenu->popup(event->globalPos());
 }
 
 bool TZMExplore::FormKeyDown(QKeyEvent* event) {
@@ -355,9 +366,11 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
             if (!slideshowRunning()) return false;
             SShowButtonClick();
             return true;
+        case Qt::Key_F1:
+            EPopupMenu->EHelp->trigger();
+            return true;
         case Qt::Key_Meta:
         case Qt::Key_Alt:
-        case Qt::Key_F1:
             return false;
         default:
             if (NextPButton->isEnabled()) NextPButtonClick();

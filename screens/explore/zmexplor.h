@@ -12,6 +12,7 @@
 #include "screens/explore/explorelayout.h"
 #include "screens/explore/tabwindow.h"
 
+class ExploreMenu;
 class ImageControl;
 class QCheckBox;
 class QLabel;
@@ -60,6 +61,7 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     QTimer* ToShowTimer = nullptr;
     QTimer* ToCacheTimer = nullptr;
     QTimer* FocusTimer = nullptr;
+    ExploreMenu* EPopupMenu = nullptr;
 
     // Operations
     void ArrangeControls();
@@ -121,7 +123,12 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     // The ViewTable index of view n at the current place.
     int viewIndex(int n) const;
 
+  signals:
+    // Alt+P while the map shows: the map prints itself.
+    void printMapRequested();
+
   protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -190,19 +190,12 @@ void TZMHomeWin::createControls() {
 
 void TZMHomeWin::createHomeMenu() {
     HomeMenu = new QMenu(this);
-    QAction* about =
-        HomeMenu->addAction(QStringLiteral("&About..."), this, &TZMHomeWin::AboutClick);
+    HomeMenu->addAction(QStringLiteral("&About..."), this, &TZMHomeWin::AboutClick);
     QAction* help =
         HomeMenu->addAction(QStringLiteral("&Help..."), this, &TZMHomeWin::HomeHelpClick);
     help->setShortcut(QKeySequence(Qt::Key_F1));
-    QAction* setup = HomeMenu->addAction(QStringLiteral("Printer Set&up..."), this,
-                                         &TZMHomeWin::HomePrintSetupClick);
-    // Each item works once the window it opens exists.
-    connect(HomeMenu, &QMenu::aboutToShow, this, [about, help, setup] {
-        about->setEnabled(static_cast<bool>(Windows().showAbout));
-        help->setEnabled(static_cast<bool>(Windows().toggleHelp));
-        setup->setEnabled(static_cast<bool>(Windows().printerSetup));
-    });
+    HomeMenu->addAction(QStringLiteral("Printer Set&up..."), this,
+                        &TZMHomeWin::HomePrintSetupClick);
 }
 
 bool TZMHomeWin::loadMiniMap() {
@@ -274,17 +267,11 @@ void TZMHomeWin::HomeTabsChange(int index) {
     }
 }
 
-void TZMHomeWin::AboutClick() {
-    if (Windows().showAbout) Windows().showAbout();
-}
+void TZMHomeWin::AboutClick() { emit aboutRequested(); }
 
-void TZMHomeWin::HomeHelpClick() {
-    if (Windows().toggleHelp) Windows().toggleHelp();
-}
+void TZMHomeWin::HomeHelpClick() { emit helpToggleRequested(); }
 
-void TZMHomeWin::HomePrintSetupClick() {
-    if (Windows().printerSetup) Windows().printerSetup();
-}
+void TZMHomeWin::HomePrintSetupClick() { emit printerSetupRequested(); }
 
 void TZMHomeWin::FinishSetUp() {
     const ShellWindows& w = Windows();

@@ -92,6 +92,11 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     HomePagesState Pages;
     ShowOptions Options;
 
+  signals:
+    void aboutRequested();
+    void helpToggleRequested();
+    void printerSetupRequested();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

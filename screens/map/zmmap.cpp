@@ -16,6 +16,7 @@
 #include "content/foundset.h"
 #include "content/maptilefiles.h"
 #include "content/nearestplace.h"
+#include "platform/printbox.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
 #include "screens/map/canvasfills.h"
@@ -24,6 +25,7 @@
 #include "screens/map/maphint.h"
 #include "screens/map/maphintprovider.h"
 #include "screens/map/maplayout.h"
+#include "screens/map/mapprinting.h"
 #include "screens/map/mapscroll.h"
 #include "screens/map/zmmapkey.h"
 
@@ -59,6 +61,7 @@ TMapWin::TMapWin(QWidget* parent) : QWidget(parent) {
     setPalette(colours);
     setAutoFillBackground(true);
     createControls();
+    SetPrintBoxOwner(this);
     ShellWindows& w = Windows();
     w.setUpMap = [this] { InitMapWindow(); };
     w.hideMap = [this] { HideMapWindow(); };
@@ -110,15 +113,9 @@ void TMapWin::createMapPopupMenu() {
     PrintMap = MapPopupMenu->addAction(QStringLiteral("Print &Map"), this, &TMapWin::PrintMapClick);
     PrintSetup =
         MapPopupMenu->addAction(QStringLiteral("Print Set&up..."), this, &TMapWin::PrintSetupClick);
-    // Each item works once what it opens exists.
-    connect(MapPopupMenu, &QMenu::aboutToShow, this, [this] {
-        const ShellWindows& w = Windows();
-        MMinimise->setEnabled(static_cast<bool>(w.exploreMinimise));
-        About->setEnabled(static_cast<bool>(w.showAbout));
-        Help->setEnabled(static_cast<bool>(w.toggleHelp));
-        PrintMap->setEnabled(static_cast<bool>(w.printMap));
-        PrintSetup->setEnabled(static_cast<bool>(w.printerSetup));
-    });
+    // Minimising works once the explore screen exists.
+    connect(MapPopupMenu, &QMenu::aboutToShow, this,
+            [this] { MMinimise->setEnabled(static_cast<bool>(Windows().exploreMinimise)); });
 }
 
 int TMapWin::H() const { return HorzScrollBar->value(); }
@@ -227,7 +224,7 @@ void TMapWin::HideMapWindow() {
 // The boxes that stay above the map; the help window gives way to the print dialogs.
 void TMapWin::keepDialogsInFront() {
     const ShellWindows& w = Windows();
-    if (!PrintDialogOpen && !PrinterSetupOpen) raiseIfShowing(w.ZMHelpWin);
+    if (!PrintBoxOpen() && !PrinterSetupBoxOpen()) raiseIfShowing(w.ZMHelpWin);
     raiseIfShowing(w.ZMAboutBox);
     raiseIfShowing(w.UpgradeBox);
 }
@@ -339,7 +336,7 @@ void TMapWin::FormClick() {
     const int place = Explore().ExploreInSet ? NearestFoundPlace(x, y, kCoverageRadius)
                                              : NearestPlace(x, y, kCoverageRadius);
     if (place == -1)
-        call(Windows().showUpgradeBox);
+        emit upgradeBoxRequested();
     else if (Windows().exploreMoveTo)
         Windows().exploreMoveTo(place);
     ClickBusy = false;
@@ -370,13 +367,13 @@ void TMapWin::contextMenuEvent(QContextMenuEvent* event) {
     if (!Startup().Quitting) MapPopupMenu->popup(event->globalPos());
 }
 
-void TMapWin::HelpClick() { call(Windows().toggleHelp); }
+void TMapWin::HelpClick() { emit helpToggleRequested(); }
 
-void TMapWin::AboutClick() { call(Windows().showAbout); }
+void TMapWin::AboutClick() { emit aboutRequested(); }
 
-void TMapWin::PrintMapClick() { call(Windows().printMap); }
+void TMapWin::PrintMapClick() { PrintMapImage(canvas_); }
 
-void TMapWin::PrintSetupClick() { call(Windows().printerSetup); }
+void TMapWin::PrintSetupClick() { RunPrinterSetupBox(); }
 
 void TMapWin::MMinimiseClick() { call(Windows().exploreMinimise); }
 

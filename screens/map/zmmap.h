@@ -91,13 +91,17 @@ class TMapWin : public QWidget {
     bool FlashDark = false;  // the flashing dot is in its dark colour
     int LastHintPlace = -5000;
     bool TilesAllocated = false;
-    bool PrintDialogOpen = false;
-    bool PrinterSetupOpen = false;
     bool ClickBusy = false;
     int DownX = 0;
     int DownY = 0;
     int LondonMinH = 0;
     int LondonMinV = 0;
+
+  signals:
+    void aboutRequested();
+    void helpToggleRequested();
+    // A click far from every place of the edition.
+    void upgradeBoxRequested();
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -87,7 +87,7 @@ void TZMStartWin::JinglePlayerNotify() {
     if (!Startup().Quitting) {
         if (TStage* stage = Stage()) stage->showFullArea();
         if (Windows().ZMHomeWin) Windows().ZMHomeWin->show();
-        if (!ReadStateBit(kStateNoHelpAtStart) && Windows().showHelp) Windows().showHelp();
+        if (!ReadStateBit(kStateNoHelpAtStart)) emit helpAtStartRequested();
     }
     hide();
     if (animWin_) animWin_->hide();

@@ -29,6 +29,10 @@ class TZMStartWin : public QWidget {
     QTimer StartAnimTimer;
     QTimer InitTimer;
 
+  signals:
+    // The control screen is up: the help follows unless the user switched it off.
+    void helpAtStartRequested();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
