@@ -1,7 +1,8 @@
 # Debian packages the project needs, and installing the missing ones (sourced by the scripts).
 
 FERN_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libqt6printsupport6 libjpeg62-turbo-dev \
-libfluidsynth-dev timgm6mb-soundfont libgtest-dev fonts-dejavu-core fonts-urw-base35"
+libfluidsynth-dev timgm6mb-soundfont libgtest-dev fonts-dejavu-core fonts-urw-base35 \
+ghostscript"
 
 fern_install_packages() {
     local missing=()
