@@ -45,7 +45,8 @@ InfoBox::InfoBox(const QString& caption, QWidget* parent)
     icon_ = PaintProgramIcon();
     ProgramIcon->setPixmap(QPixmap::fromImage(icon_));
     ProgramIcon->setScaledContents(true);
-    ProgramIcon->setEnabled(false);
+    // Takes no input; a disabled label would draw the picture greyed.
+    ProgramIcon->setAttribute(Qt::WA_TransparentForMouseEvents);
     ProgramIcon->setGeometry(kMargin, kMargin, icon_.width(), icon_.height());
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setDefault(true);
