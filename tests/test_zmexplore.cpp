@@ -679,6 +679,31 @@ TEST_F(ViewPrintingTest, PrintsOnePageWithThePictureAndItsCaptionUnderIt) {
     EXPECT_TRUE(InkBounds(stopped[0].copy(band)).isEmpty());
 }
 
+TEST_F(ViewPrintingTest, PrintsAPortraitViewWithItsCaptionBesideThePicture) {
+    arrive(1);
+    explore_->ShowView(2);
+    ASSERT_TRUE(Content().view(explore_->ShownView).isPortrait());
+    PrintToPdf(pdf(), true);
+    print();
+    EXPECT_TRUE(boxes.empty());
+    const std::vector<QImage> pages = PdfPages(pdf(), 40);
+    ASSERT_EQ(pages.size(), 1u);
+    // Where the caption box lies on the screen image, on the page.
+    const QPrinter& printer = SharedPrinter();
+    const QSize page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    const QSize source(explore_->LanPicture->width(), explore_->PortPicture->height());
+    const QRect target = FitToPage(source, page);
+    const QPoint corner =
+        PortraitCaptionOrigin(target, source, explore_->PortCap->geometry().topLeft());
+    const double scale = 40.0 / printer.resolution();
+    const QPoint origin = printer.pageLayout().paintRectPixels(40).topLeft();
+    const QRect beside(origin.x() + static_cast<int>(corner.x() * scale) + 1,
+                       origin.y() + static_cast<int>(corner.y() * scale),
+                       static_cast<int>((target.right() - corner.x()) * scale) - 2,
+                       static_cast<int>(target.height() * scale / 4));
+    EXPECT_FALSE(InkBounds(pages[0].copy(beside)).isEmpty());
+}
+
 TEST_F(ViewPrintingTest, APrinterWithoutBitmapsPrintsNothing) {
     arrive(0);
     explore_->ShowView(1);
