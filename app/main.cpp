@@ -11,9 +11,12 @@
 #include "content/datatables.h"
 #include "edition/editiontour.h"
 #include "platform/fontsetup.h"
+#include "screens/about/state.h"
+#include "screens/about/zmrandom.h"
 #include "screens/exit/exitinfodlg.h"
 #include "screens/explore/zmexplor.h"
 #include "screens/explore/zmlon.h"
+#include "screens/help/zmhelp.h"
 #include "screens/home/zmhome.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
@@ -36,9 +39,12 @@ int runProgram(QApplication& app) {
     TZMLondon london(stage.area());
     TExitInfoDlg exitDialog;
     TZMAnimWin animWin;
+    TZMHelpWin helpWin(&stage);
+    TZMAboutBox aboutBox(&stage);
+    TUpgradeBox upgradeBox(&stage);
 
     WireWindows(ProgramWindows{&stage, &startWin, &homeWin, &explore, &mapWin, &mapKey, &london,
-                               &exitDialog, &animWin});
+                               &exitDialog, &animWin, &helpWin, &aboutBox, &upgradeBox});
 
     if (!Startup().Quitting) {
         homeWin.hide();

@@ -5,7 +5,12 @@
 
 const char kCannotReadDataFiles[] = "Cannot read data files - is APPNAME correctly installed?";
 
+const char kPrinterWithoutBitmaps[] = "Printer does not print bitmaps";
+const char kPrintingStopped[] = "Printing stopped with error code %d";
+
 namespace {
+
+const char kPrintErrorCaption[] = "Vantora Verdanis Error";
 
 const std::string kPlaceholder = "APPNAME";
 
@@ -31,4 +36,8 @@ void ShowWarningBox(const std::string& text) {
 bool AskRetryCancel(const std::string& text) {
     return ShowMessageBox(caption(" Error"), ReplaceAppName(text), MessageButtons::RetryCancel) ==
            MessageAnswer::Cancel;
+}
+
+void ShowPrintErrorBox(const std::string& text) {
+    ShowMessageBox(kPrintErrorCaption, text, MessageButtons::Ok);
 }

@@ -27,3 +27,12 @@ bool SlideshowVisible() {
     const QWidget* show = Windows().ZMShowWin.data();
     return show && show->isVisible();
 }
+
+void RaiseCompanionWindows() {
+    const ShellWindows& w = Windows();
+    for (QWidget* window :
+         {w.ExitInfoDlg.data(), w.MapWin.data(), w.MapKey.data(), w.ZMLondon.data(),
+          w.ZMHelpWin.data(), w.ZMAboutBox.data(), w.UpgradeBox.data()}) {
+        if (window && window->isVisible()) window->raise();
+    }
+}

@@ -10,3 +10,6 @@ void EnableScreens(bool on);
 void HideScreens();
 // Whether the slideshow window is up: the map, its key and the inset then serve the show.
 bool SlideshowVisible();
+// After printing: the exit dialog, detailed map, map key, London inset, help window, about box
+// and upgrade box come back to the front, in this order (those that show).
+void RaiseCompanionWindows();

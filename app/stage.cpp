@@ -83,6 +83,16 @@ bool TStage::eventFilter(QObject* watched, QEvent* event) {
     return type == QEvent::KeyPress ? screen->FormKeyDown(key) : screen->FormKeyUp(key);
 }
 
+void TStage::PassKeyDown(QKeyEvent* event) {
+    auto* screen = dynamic_cast<KeyPreviewScreen*>(current_.data());
+    if (screen && current_->isEnabled()) screen->FormKeyDown(event);
+}
+
+void TStage::PassKeyUp(QKeyEvent* event) {
+    auto* screen = dynamic_cast<KeyPreviewScreen*>(current_.data());
+    if (screen && current_->isEnabled()) screen->FormKeyUp(event);
+}
+
 QPoint AreaOriginOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return QPoint(0, 0);

@@ -8,6 +8,8 @@
 
 #include "app/shellwindows.h"
 
+class QKeyEvent;
+
 class TStage : public QWidget {
     Q_OBJECT
   public:
@@ -22,6 +24,9 @@ class TStage : public QWidget {
     void minimise();
     // Full screen on the primary screen, also where no window manager honours the request.
     void showFullArea();
+    // Keys from a window above the stage go to the current screen's handlers, as if typed here.
+    void PassKeyDown(QKeyEvent* event);
+    void PassKeyUp(QKeyEvent* event);
 
   signals:
     // Closing the stage asks the exit path, on behalf of the screen that is current.

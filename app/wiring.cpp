@@ -7,10 +7,14 @@
 #include "app/shutdown.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
+#include "screens/about/state.h"
+#include "screens/about/zmrandom.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/exit/exitinfodlg.h"
+#include "screens/explore/exploremenu.h"
 #include "screens/explore/zmexplor.h"
 #include "screens/explore/zmlon.h"
+#include "screens/help/zmhelp.h"
 #include "screens/home/zmhome.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
@@ -70,7 +74,10 @@ void wireExploreAndMap(const ProgramWindows& w) {
     ShellRequests& shell = ShellAsks();
     QObject::connect(&shell, &ShellRequests::hideMap, map, &TMapWin::HideMapWindow);
     QObject::connect(&shell, &ShellRequests::releaseMap, map, &TMapWin::FreeMapTiles);
-    if (w.stage) QObject::connect(map, &TMapWin::minimiseRequested, w.stage, &TStage::minimise);
+    // The map's Minimise is the explore screen's.
+    if (explore)
+        QObject::connect(map, &TMapWin::minimiseRequested, explore->EPopupMenu,
+                         &ExploreMenu::EMinimiseClick);
     if (explore) {
         QObject::connect(&shell, &ShellRequests::releaseExplore, explore, &TZMExplore::TearDown);
         QObject::connect(explore, &TZMExplore::mapMoveRequested, map, &TMapWin::MoveMapToPlace);
@@ -101,12 +108,54 @@ void wireExploreAndMap(const ProgramWindows& w) {
     }
 }
 
+// The help window, the about box and the upgrade box answer every window's menu and keys;
+// the printer set-up belongs to the detailed map, which owns the print dialogs.
+void wireBoxes(const ProgramWindows& w) {
+    TMapWin* map = w.map;
+    ExploreMenu* exploreMenu = w.explore ? w.explore->EPopupMenu : nullptr;
+    if (TZMHelpWin* help = w.help) {
+        if (w.stage) {
+            QObject::connect(help, &TZMHelpWin::keyPressed, w.stage, &TStage::PassKeyDown);
+            QObject::connect(help, &TZMHelpWin::keyReleased, w.stage, &TStage::PassKeyUp);
+        }
+        if (w.start) QObject::connect(w.start, &TZMStartWin::helpDue, help, &TZMHelpWin::ShowHelp);
+        if (w.home)
+            QObject::connect(w.home, &TZMHomeWin::helpToggleRequested, help,
+                             &TZMHelpWin::ToggleHelp);
+        if (exploreMenu)
+            QObject::connect(exploreMenu, &ExploreMenu::helpToggleRequested, help,
+                             &TZMHelpWin::ToggleHelp);
+        if (map)
+            QObject::connect(map, &TMapWin::helpToggleRequested, help, &TZMHelpWin::ToggleHelp);
+    }
+    if (TZMAboutBox* about = w.about) {
+        if (w.home)
+            QObject::connect(w.home, &TZMHomeWin::aboutRequested, about, &TZMAboutBox::ShowAbout);
+        if (exploreMenu)
+            QObject::connect(exploreMenu, &ExploreMenu::aboutRequested, about,
+                             &TZMAboutBox::ShowAbout);
+        if (map) QObject::connect(map, &TMapWin::aboutRequested, about, &TZMAboutBox::ShowAbout);
+    }
+    if (w.upgrade && map)
+        QObject::connect(map, &TMapWin::upgradeBoxRequested, w.upgrade,
+                         &TUpgradeBox::ShowUpgradeBox);
+    if (map) {
+        if (w.home)
+            QObject::connect(w.home, &TZMHomeWin::printerSetupRequested, map,
+                             &TMapWin::PrintSetupClick);
+        if (exploreMenu)
+            QObject::connect(exploreMenu, &ExploreMenu::printerSetupRequested, map,
+                             &TMapWin::PrintSetupClick);
+    }
+}
+
 }  // namespace
 
 void WireWindows(const ProgramWindows& windows) {
     wireTitle(windows);
     wireHome(windows);
     wireExploreAndMap(windows);
+    wireBoxes(windows);
 }
 
 void RunOneTimeSetUp(const ProgramWindows& w) {

@@ -6,6 +6,9 @@ class TExitInfoDlg;
 class TMapKey;
 class TMapWin;
 class TStage;
+class TUpgradeBox;
+class TZMAboutBox;
+class TZMHelpWin;
 class TZMAnimWin;
 class TZMExplore;
 class TZMHomeWin;
@@ -23,6 +26,9 @@ struct ProgramWindows {
     TZMLondon* london = nullptr;
     TExitInfoDlg* exitDialog = nullptr;
     TZMAnimWin* anim = nullptr;
+    TZMHelpWin* help = nullptr;
+    TZMAboutBox* about = nullptr;
+    TUpgradeBox* upgrade = nullptr;
 };
 
 void WireWindows(const ProgramWindows& windows);

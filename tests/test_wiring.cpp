@@ -100,10 +100,11 @@ TEST_F(WiringTest, TheMapAndItsKeyServeTheExploreScreen) {
 TEST_F(WiringTest, MenuItemsWorkExactlyWhenSomeWindowAnswers) {
     RunOneTimeSetUp(windows);
     emit map->MapPopupMenu->aboutToShow();
-    EXPECT_FALSE(map->MMinimise->isEnabled());  // no stage to minimise
-    EXPECT_FALSE(map->About->isEnabled());
-    EXPECT_FALSE(map->PrintMap->isEnabled());
+    EXPECT_TRUE(map->MMinimise->isEnabled());  // the explore screen's Minimise
+    EXPECT_FALSE(map->About->isEnabled());     // no about box or help window in this test
+    EXPECT_FALSE(map->Help->isEnabled());
     EXPECT_TRUE(map->MCopyMap->isEnabled());
+    EXPECT_TRUE(map->PrintMap->isEnabled());
 }
 
 }  // namespace

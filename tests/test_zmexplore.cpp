@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -25,14 +30,20 @@
 #include "content/foundset.h"
 #include "content/nearestplace.h"
 #include "content/pictures.h"
+#include "platform/printbox.h"
+#include "platform/printstrips.h"
+#include "screens/common/colours.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/captionlinks.h"
+#include "screens/explore/captionprintlayout.h"
 #include "screens/explore/explorecaption.h"
+#include "screens/explore/exploremenu.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/localslideshow.h"
 #include "screens/explore/steppanel.h"
 #include "screens/explore/viewtabcolumn.h"
 #include "screens/explore/zmexplor.h"
+#include "tests/support/pdfprinting.h"
 #include "tests/support/photographs.h"
 #include "tests/support/screenfixture.h"
 #include "tools/mkedition/jpegcodec.h"
@@ -262,20 +273,27 @@ TEST_F(ExploreTest, HomeGoesToTheControlScreen) {
     EXPECT_FALSE(explore_->isVisible());
 }
 
-TEST_F(ExploreTest, AltKeysOpenTheBoxesAndPrintTheMapOnlyWhileItShows) {
+TEST_F(ExploreTest, AltKeysOpenTheBoxesAndPrintTheMapOrTheView) {
     int about = 0;
-    int prints = 0;
-    QObject::connect(explore_.get(), &TZMExplore::aboutRequested, [&] { ++about; });
-    QObject::connect(explore_.get(), &TZMExplore::printMapRequested, [&] { ++prints; });
+    int mapPrints = 0;
+    int printBoxes = 0;
     arrive(1);
+    QObject::connect(explore_->EPopupMenu, &ExploreMenu::aboutRequested, [&] { ++about; });
+    QObject::connect(explore_.get(), &TZMExplore::printMapRequested, [&] { ++mapPrints; });
+    SetPrintBoxResponder([&](QPrinter&) {
+        ++printBoxes;
+        return false;
+    });
     QKeyEvent altA(QEvent::KeyPress, Qt::Key_A, Qt::AltModifier);
     explore_->FormKeyDown(&altA);
     QKeyEvent altP(QEvent::KeyPress, Qt::Key_P, Qt::AltModifier);
     explore_->FormKeyDown(&altP);
     explore_->ShowView(1);
     explore_->FormKeyDown(&altP);
+    SetPrintBoxResponder(nullptr);
     EXPECT_EQ(about, 1);
-    EXPECT_EQ(prints, 1);
+    EXPECT_EQ(mapPrints, 1);
+    EXPECT_EQ(printBoxes, 1);             // the view's Print Image
     EXPECT_EQ(explore_->CurrentView, 1);  // no Next view with Alt
 }
 
@@ -527,6 +545,169 @@ TEST(ExploreCaption, OffsetsPastTheRecordStayInside) {
     const CaptionText port = CaptionOf(v, false);
     EXPECT_EQ(port.heading.size(), kViewTextSize);
     EXPECT_TRUE(port.body.isEmpty());
+}
+
+TEST(ExploreCaption, CopyTextIsHeadingLineFeedBodyAndStaysInsideTheRecord) {
+    const ViewRecord v = recordOf("Tarnwick, Fernmoor: The tarn", 20, "Deep water.");
+    EXPECT_EQ(CaptionCopyText(v), "Tarnwick, Fernmoor: The tarn\nDeep water.");
+    ViewRecord full{};
+    std::memset(full.Text, 'a', sizeof full.Text);  // no NUL anywhere
+    full.CaptionStart = 255;
+    EXPECT_EQ(CaptionCopyText(full), QString(kViewTextSize, QLatin1Char('a')) + "\n");
+}
+
+// Printer faults played for one test.
+class FaultyPrinter {
+  public:
+    explicit FaultyPrinter(const PrinterFaults& faults) { InjectPrinterFaults(faults); }
+    ~FaultyPrinter() { InjectPrinterFaults(PrinterFaults{}); }
+    FaultyPrinter(const FaultyPrinter&) = delete;
+    FaultyPrinter& operator=(const FaultyPrinter&) = delete;
+};
+
+class ViewPrintingTest : public ExploreTest {
+  protected:
+    void TearDown() override {
+        SetPrintBoxResponder(nullptr);
+        ExploreTest::TearDown();
+    }
+    void print() { explore_->EPopupMenu->EPrint->trigger(); }
+    QString pdf() const { return dir_.filePath(QStringLiteral("view.pdf")); }
+    // The band under the picture right of the title panel and the logo, in the pixels of a page
+    // rendered at `dpi`.
+    QRect captionBand(int dpi) const {
+        const QPrinter& printer = SharedPrinter();
+        const QSize page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+        const int width = explore_->LanPicture->width();
+        const QSize source(width, explore_->IconImage->geometry().bottom() + 1);
+        const QRect target = FitToPage(source, page);
+        const int top =
+            LandscapeCaptionTop(target, source.height(), explore_->LanPicture->height());
+        const int left = explore_->TitlePanel->geometry().right() + 1;
+        const int right = width;
+        const double scale = static_cast<double>(dpi) / printer.resolution();
+        const double across = scale * target.width() / width;
+        const QPoint origin = printer.pageLayout().paintRectPixels(dpi).topLeft();
+        return QRect(origin.x() + static_cast<int>(target.left() * scale + left * across) + 1,
+                     origin.y() + static_cast<int>(top * scale) + 1,
+                     static_cast<int>((right - left) * across) - 2,
+                     static_cast<int>((target.bottom() - top) * scale) - 1);
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(ViewPrintingTest, NothingToPrintOrCopyBeforeAViewHasShown) {
+    int asked = 0;
+    CancelPrinting(&asked);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    arrive(1);
+    print();
+    explore_->EPopupMenu->ECopyCaption->trigger();
+    explore_->EPopupMenu->ECopyImage->trigger();
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+}
+
+TEST_F(ViewPrintingTest, MenuHasEveryItemInOrder) {
+    QStringList texts;
+    for (const QAction* item : explore_->EPopupMenu->actions())
+        texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_EQ(texts, (QStringList{"Mi&nimise", "-", "&About...", "&Help...", "-", "&Copy Image",
+                                  "Copy Cap&tion", "&Print Image", "Printer Set&up..."}));
+    int helps = 0;
+    QObject::connect(explore_->EPopupMenu, &ExploreMenu::helpToggleRequested, [&] { ++helps; });
+    arrive(1);
+    press(Qt::Key_F1);
+    EXPECT_EQ(helps, 1);
+}
+
+TEST_F(ViewPrintingTest, CopiesThePictureShownAndTheWholeCaption) {
+    arrive(1);
+    explore_->ShowView(2);  // the portrait view
+    ASSERT_TRUE(Content().view(explore_->ShownView).isPortrait());
+    explore_->EPopupMenu->ECopyImage->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              explore_->PortPicture->image()->convertToFormat(QImage::Format_RGB32));
+    explore_->EPopupMenu->ECopyCaption->trigger();
+    const QString text = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(text, CaptionCopyText(Content().view(explore_->ShownView)));
+    EXPECT_TRUE(text.startsWith(QString::fromLatin1(PlaceName(place(1)).c_str())));
+    EXPECT_EQ(text.count(QLatin1Char('\n')), 1);
+}
+
+TEST_F(ViewPrintingTest, PrintsOnePageWithThePictureAndItsCaptionUnderIt) {
+    arrive(0);
+    explore_->ShowView(1);
+    ASSERT_FALSE(Content().view(explore_->ShownView).isPortrait());
+    const std::vector<QWidget*> controls{
+        explore_->StepPanel,   explore_->NextPButton, explore_->Slideshow->SShowButton,
+        explore_->PicTabPanel, explore_->MapButton,   explore_->CloseBtn};
+    std::vector<bool> shown;
+    for (QWidget* control : controls) shown.push_back(control->isVisibleTo(explore_.get()));
+    PrintToPdf(pdf());
+    print();
+    EXPECT_TRUE(boxes.empty());
+    for (size_t i = 0; i < controls.size(); ++i)
+        EXPECT_EQ(controls[i]->isVisibleTo(explore_.get()), shown[i]) << i;
+    EXPECT_EQ(explore_->palette().color(QPalette::Window), QColor::fromRgb(kScreenBackdrop));
+
+    const QRect band = captionBand(40);
+    const std::vector<QImage> captioned = PdfPages(pdf(), 40);
+    ASSERT_EQ(captioned.size(), 1u);
+    EXPECT_FALSE(InkBounds(captioned[0].copy(band)).isEmpty());  // the caption
+    const QImage picture =
+        captioned[0].copy(band.left(), band.top() - band.height(), band.width(), band.height());
+    EXPECT_NE(picture.pixel(picture.width() / 2, picture.height() / 2), qRgb(255, 255, 255));
+
+    // The last strip fails: the job ends without the caption, and the code is reported.
+    const int strips = PlanStrips(explore_->IconImage->geometry().bottom() + 1).count;
+    {
+        const FaultyPrinter faulty(PrinterFaults{false, strips - 1, 5});
+        print();
+    }
+    EXPECT_EQ(boxes, std::vector<std::string>{"Printing stopped with error code 5"});
+    const std::vector<QImage> stopped = PdfPages(pdf(), 40);
+    ASSERT_EQ(stopped.size(), 1u);
+    EXPECT_TRUE(InkBounds(stopped[0].copy(band)).isEmpty());
+}
+
+TEST_F(ViewPrintingTest, PrintsAPortraitViewWithItsCaptionBesideThePicture) {
+    arrive(1);
+    explore_->ShowView(2);
+    ASSERT_TRUE(Content().view(explore_->ShownView).isPortrait());
+    PrintToPdf(pdf(), true);
+    print();
+    EXPECT_TRUE(boxes.empty());
+    const std::vector<QImage> pages = PdfPages(pdf(), 40);
+    ASSERT_EQ(pages.size(), 1u);
+    // Where the caption box lies on the screen image, on the page.
+    const QPrinter& printer = SharedPrinter();
+    const QSize page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    const QSize source(explore_->LanPicture->width(), explore_->PortPicture->height());
+    const QRect target = FitToPage(source, page);
+    const QPoint corner =
+        PortraitCaptionOrigin(target, source, explore_->PortCap->geometry().topLeft());
+    const double scale = 40.0 / printer.resolution();
+    const QPoint origin = printer.pageLayout().paintRectPixels(40).topLeft();
+    const QRect beside(origin.x() + static_cast<int>(corner.x() * scale) + 1,
+                       origin.y() + static_cast<int>(corner.y() * scale),
+                       static_cast<int>((target.right() - corner.x()) * scale) - 2,
+                       static_cast<int>(target.height() * scale / 4));
+    EXPECT_FALSE(InkBounds(pages[0].copy(beside)).isEmpty());
+}
+
+TEST_F(ViewPrintingTest, APrinterWithoutBitmapsPrintsNothing) {
+    arrive(0);
+    explore_->ShowView(1);
+    PrintToPdf(pdf());
+    {
+        const FaultyPrinter faulty(PrinterFaults{true, -1, 0});
+        print();
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Printer does not print bitmaps");
+    EXPECT_FALSE(QFile::exists(pdf()));
 }
 
 }  // namespace

@@ -11,8 +11,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
 #include <cstdio>
@@ -26,6 +28,7 @@
 #include "content/foundset.h"
 #include "content/maptilefiles.h"
 #include "content/nearestplace.h"
+#include "platform/printbox.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
 #include "screens/map/mapcolours.h"
@@ -35,6 +38,7 @@
 #include "screens/map/zmmapkey.h"
 #include "tests/support/mapfixture.h"
 #include "tests/support/maptiles.h"
+#include "tests/support/pdfprinting.h"
 
 namespace {
 
@@ -415,7 +419,7 @@ TEST_F(MapWindowTest, HintProviderAnswersOverTheMap) {
     QToolTip::hideText();
 }
 
-TEST_F(MapWindowTest, PopupMenuItemsWorkOnceWhatTheyOpenExists) {
+TEST_F(MapWindowTest, PopupMenuItemsAskForTheBoxesAndMinimiseOnceTheScreenExists) {
     initMap();
     const QList<QAction*> items = map->MapPopupMenu->actions();
     QStringList texts;
@@ -426,24 +430,57 @@ TEST_F(MapWindowTest, PopupMenuItemsWorkOnceWhatTheyOpenExists) {
     EXPECT_EQ(map->Help->shortcut(), QKeySequence(Qt::Key_F1));
 
     emit map->MapPopupMenu->aboutToShow();
-    EXPECT_FALSE(map->MMinimise->isEnabled());
-    EXPECT_FALSE(map->PrintMap->isEnabled());
-    EXPECT_TRUE(map->MCopyMap->isEnabled());
+    for (const QAction* item : {map->MMinimise, map->About, map->Help})
+        EXPECT_FALSE(item->isEnabled());  // nothing answers them yet
+    for (const QAction* item : {map->MCopyMap, map->PrintMap, map->PrintSetup})
+        EXPECT_TRUE(item->isEnabled());
     int minimised = 0;
-    int printed = 0;
+    int abouts = 0;
+    int helps = 0;
     QObject::connect(map.get(), &TMapWin::minimiseRequested, [&] { ++minimised; });
-    QObject::connect(map.get(), &TMapWin::printMapRequested, [&] { ++printed; });
+    QObject::connect(map.get(), &TMapWin::aboutRequested, [&] { ++abouts; });
+    QObject::connect(map.get(), &TMapWin::helpToggleRequested, [&] { ++helps; });
     emit map->MapPopupMenu->aboutToShow();
-    EXPECT_TRUE(map->MMinimise->isEnabled());
+    for (const QAction* item : {map->MMinimise, map->About, map->Help})
+        EXPECT_TRUE(item->isEnabled());
     map->MMinimise->trigger();
-    map->PrintMap->trigger();
+    map->About->trigger();
+    map->Help->trigger();
     EXPECT_EQ(minimised, 1);
-    EXPECT_EQ(printed, 1);
+    EXPECT_EQ(abouts, 1);
+    EXPECT_EQ(helps, 1);
 
     map->MoveMapToPlace(place(kInsideSet));
     map->MCopyMap->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               map->canvas());
+}
+
+TEST_F(MapWindowTest, PrintsTheMapOnScreenFittedToALandscapePage) {
+    initMap();
+    map->MoveMapToPlace(place(kInsideSet));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("map.pdf"));
+    PrintToPdf(file, true);
+    map->PrintMap->trigger();
+    SetPrintBoxResponder(nullptr);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(SharedPrinter().docName(), QStringLiteral("Vantora: Map"));
+    const std::vector<QImage> pages = PdfPages(file, 30);
+    ASSERT_EQ(pages.size(), 1u);
+    QRect painted;
+    const QImage& page = pages[0];
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (page.pixel(x, y) != qRgb(255, 255, 255)) painted |= QRect(x, y, 1, 1);
+    const QSize client = map->clientSize();
+    const QRect printable = SharedPrinter().pageLayout().paintRectPixels(30);
+    EXPECT_TRUE(printable.adjusted(-1, -1, 1, 1).contains(painted));
+    // The map keeps its proportions and fills the page one way.
+    EXPECT_NEAR(static_cast<double>(painted.width()) / painted.height(),
+                static_cast<double>(client.width()) / client.height(), 0.04);
+    EXPECT_TRUE(painted.width() >= printable.width() - 2 ||
+                painted.height() >= printable.height() - 2);
 }
 
 TEST_F(MapWindowTest, ShownWithItsKeyHiddenWithAllAndReleasedAtShutdown) {

@@ -11,6 +11,7 @@ class ImageControl : public QWidget {
     explicit ImageControl(QWidget* parent = nullptr);
     // Drawn stretched to the control; the image must outlive its use here.
     void setImage(const QImage* image);
+    const QImage* image() const { return image_; }
 
   signals:
     void pressed(QPoint at);

@@ -35,6 +35,13 @@ CaptionText CaptionOf(const ViewRecord& view, bool landscape) {
     return caption;
 }
 
+QString CaptionCopyText(const ViewRecord& view) {
+    const void* end = std::memchr(view.Text, 0, kViewTextSize);
+    const int headingEnd =
+        end ? static_cast<int>(static_cast<const char*>(end) - view.Text) : kViewTextSize;
+    return textRange(view, 0, headingEnd) + QLatin1Char('\n') + CaptionOf(view, true).body;
+}
+
 void FillCaption(QTextEdit* box, const CaptionText& caption) {
     box->clear();
     QTextCursor cursor(box->document());

@@ -15,5 +15,9 @@ struct CaptionText {
 
 CaptionText CaptionOf(const ViewRecord& view, bool landscape);
 
+// What Copy Caption puts on the clipboard: the heading (the record's text up to its first NUL),
+// a line feed and the body, however long they are.
+QString CaptionCopyText(const ViewRecord& view);
+
 // Replaces the box's text and scrolls it to the top.
 void FillCaption(QTextEdit* box, const CaptionText& caption);

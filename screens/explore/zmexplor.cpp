@@ -1,6 +1,7 @@
 #include "screens/explore/zmexplor.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "screens/explore/buttonart.h"
 #include "screens/explore/captionlinks.h"
 #include "screens/explore/explorecaption.h"
+#include "screens/explore/exploremenu.h"
 #include "screens/explore/explorestate.h"
 #include "screens/explore/localslideshow.h"
 #include "screens/explore/steppanel.h"
@@ -52,6 +54,7 @@ QTextEdit* captionBox(QWidget* parent, Qt::Alignment alignment) {
     box->setReadOnly(true);
     box->setFrameShape(QFrame::NoFrame);
     box->setFocusPolicy(Qt::ClickFocus);
+    box->setContextMenuPolicy(Qt::NoContextMenu);  // the screen's menu
     box->setAlignment(alignment);
     box->document()->setDefaultTextOption(QTextOption(alignment));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -79,6 +82,7 @@ constexpr int kFocusHold = 1000;
 
 TZMExplore::TZMExplore(QWidget* parent) : QWidget(parent) {
     Windows().ZMExplore = this;
+    EPopupMenu = new ExploreMenu(*this);
     hide();
 }
 
@@ -156,6 +160,7 @@ void TZMExplore::createControls() {
     ToViewTimer = disabledTimer(this);
     ToCacheTimer = disabledTimer(this);
     FocusTimer = disabledTimer(this);
+    MapButton->setContextMenuPolicy(Qt::PreventContextMenu);  // its right button peeks
     for (QTextEdit* box : {LanCap, PortCap}) {
         box->installEventFilter(this);
         connect(box, &QTextEdit::selectionChanged, this,
@@ -269,14 +274,23 @@ bool TZMExplore::FormKeyUp(QKeyEvent* event) {
     return true;
 }
 
-// Alt+A about box, Alt+H help, Alt+P the map's print item while the map shows, Alt+U printer
-// set-up; other Alt combinations do nothing.
+// Alt+A about box, Alt+H help, Alt+P the map's print item while the map shows and the view's
+// otherwise, Alt+U printer set-up; other Alt combinations do nothing.
 bool TZMExplore::altKeyDown(int key) {
-    if (key == Qt::Key_A) emit aboutRequested();
-    if (key == Qt::Key_H) emit helpToggleRequested();
-    if (key == Qt::Key_U) emit printerSetupRequested();
-    if (key == Qt::Key_P && CurrentView == 0) emit printMapRequested();
+    if (key == Qt::Key_A) EPopupMenu->About->trigger();
+    if (key == Qt::Key_H) EPopupMenu->EHelp->trigger();
+    if (key == Qt::Key_U) EPopupMenu->EPrinterSetup->trigger();
+    if (key == Qt::Key_P) {
+        if (CurrentView == 0)
+            emit printMapRequested();
+        else
+            EPopupMenu->EPrint->trigger();
+    }
     return true;
+}
+
+void TZMExplore::contextMenuEvent(QContextMenuEvent* event) {
+    if (EPopupMenu && !Startup().Quitting) EPopupMenu->popup(event->globalPos());
 }
 
 bool TZMExplore::FormKeyDown(QKeyEvent* event) {
@@ -314,9 +328,11 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
             if (!Slideshow->Running()) return false;
             Slideshow->SShowButtonClick();
             return true;
+        case Qt::Key_F1:
+            EPopupMenu->EHelp->trigger();
+            return true;
         case Qt::Key_Meta:
         case Qt::Key_Alt:
-        case Qt::Key_F1:
             return false;
         default:
             if (NextPButton->isEnabled()) NextPButtonClick();

@@ -11,6 +11,7 @@
 #include "app/shellwindows.h"
 #include "screens/explore/explorelayout.h"
 
+class ExploreMenu;
 class ImageControl;
 class ExploreStepPanel;
 class LocalSlideshow;
@@ -42,6 +43,7 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     QTimer* ToViewTimer = nullptr;
     QTimer* ToCacheTimer = nullptr;
     QTimer* FocusTimer = nullptr;
+    ExploreMenu* EPopupMenu = nullptr;
 
     // Operations
     void ArrangeControls();
@@ -87,9 +89,7 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
   signals:
     void controlScreenRequested();
     void exitRequested(ExitRequester asker);
-    void aboutRequested();
-    void helpToggleRequested();
-    void printerSetupRequested();
+    // Alt+P while the map shows: the map prints itself.
     void printMapRequested();
     // The detailed map: centre on a place, show, hide, draw again.
     void mapMoveRequested(int place);
@@ -100,6 +100,7 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void londonColoursOutdated();
 
   protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

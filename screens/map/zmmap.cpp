@@ -18,6 +18,7 @@
 #include "content/foundset.h"
 #include "content/maptilefiles.h"
 #include "content/nearestplace.h"
+#include "platform/printbox.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
 #include "screens/map/canvasfills.h"
@@ -25,6 +26,7 @@
 #include "screens/map/maphint.h"
 #include "screens/map/maphintprovider.h"
 #include "screens/map/maplayout.h"
+#include "screens/map/mapprinting.h"
 #include "screens/map/mapscroll.h"
 
 const char kCannotReadMapFiles[] = "Cannot read data files - is APPNAME correctly installed?";
@@ -53,6 +55,7 @@ TMapWin::TMapWin(QWidget* parent) : QWidget(parent) {
     setPalette(colours);
     setAutoFillBackground(true);
     createControls();
+    SetPrintBoxOwner(this);
 }
 
 TMapWin::~TMapWin() = default;
@@ -103,8 +106,6 @@ void TMapWin::createMapPopupMenu() {
         MMinimise->setEnabled(answered(&TMapWin::minimiseRequested));
         About->setEnabled(answered(&TMapWin::aboutRequested));
         Help->setEnabled(answered(&TMapWin::helpToggleRequested));
-        PrintMap->setEnabled(answered(&TMapWin::printMapRequested));
-        PrintSetup->setEnabled(answered(&TMapWin::printerSetupRequested));
     });
 }
 
@@ -214,7 +215,7 @@ void TMapWin::HideMapWindow() {
 // The boxes that stay above the map; the help window gives way to the print dialogs.
 void TMapWin::keepDialogsInFront() {
     const ShellWindows& w = Windows();
-    if (!PrintDialogOpen && !PrinterSetupOpen) raiseIfShowing(w.ZMHelpWin);
+    if (!PrintBoxOpen() && !PrinterSetupBoxOpen()) raiseIfShowing(w.ZMHelpWin);
     raiseIfShowing(w.ZMAboutBox);
     raiseIfShowing(w.UpgradeBox);
 }
@@ -369,9 +370,9 @@ void TMapWin::HelpClick() { emit helpToggleRequested(); }
 
 void TMapWin::AboutClick() { emit aboutRequested(); }
 
-void TMapWin::PrintMapClick() { emit printMapRequested(); }
+void TMapWin::PrintMapClick() { PrintMapImage(canvas_); }
 
-void TMapWin::PrintSetupClick() { emit printerSetupRequested(); }
+void TMapWin::PrintSetupClick() { RunPrinterSetupBox(); }
 
 void TMapWin::MMinimiseClick() { emit minimiseRequested(); }
 

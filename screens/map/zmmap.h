@@ -96,8 +96,6 @@ class TMapWin : public QWidget {
     bool FlashDark = false;  // the flashing dot is in its dark colour
     int LastHintPlace = -5000;
     bool TilesAllocated = false;
-    bool PrintDialogOpen = false;
-    bool PrinterSetupOpen = false;
     bool ClickBusy = false;
     int DownX = 0;
     int DownY = 0;
@@ -119,8 +117,6 @@ class TMapWin : public QWidget {
     void minimiseRequested();
     void aboutRequested();
     void helpToggleRequested();
-    void printMapRequested();
-    void printerSetupRequested();
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -1,6 +1,6 @@
 # Shared by the tests of the installed program (sourced): a scratch directory, a virtual X
 # server, and a short walk through the program as a user makes it: the title window, a click
-# that ends the title sequence, the control screen, a click on the Corvanic Fernvales on its
+# that ends the title sequence, F1 on the help window a new user gets, the control screen, a click on the Corvanic Fernvales on its
 # map, the explore screen, the first view's photograph, the logo back to the control screen,
 # its Exit button, the exit dialog, Enter. Windows are found by their class, the program's
 # file name; places on the screen are those of the 1024 x 768 screen the tests use.
@@ -120,6 +120,20 @@ fern_walk() {
         sleep 0.1
     done
     [ -n "$stage" ] || fern_fail "the control screen did not follow the title window"
+    # A new user gets the help window over the control screen; F1 puts it away.
+    local id help=""
+    for id in $stage; do
+        xdotool getwindowgeometry "$id" | grep -q 'Geometry: 1024x768' || help=$id
+    done
+    if [ -n "$help" ]; then
+        echo "help: $(fern_window_sizes)" >> "$log"
+        xdotool windowfocus --sync "$help" key F1
+        for step in $(seq 100); do
+            fern_visible_windows | grep -qx "$help" || break
+            sleep 0.1
+        done
+        stage=$(fern_visible_windows)
+    fi
     [ "$(wc -l <<< "$stage")" = 1 ] || fern_fail "more than the control screen is left: $stage"
     echo "control screen: $(fern_window_sizes)" >> "$log"
 
