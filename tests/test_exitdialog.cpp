@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "app/statebits.h"
 #include "platform/prefstore.h"
 #include "screens/exit/exitinfodlg.h"
+#include "screens/home/showpage.h"
 #include "screens/home/zmhome.h"
 #include "tests/support/minimaps.h"
 #include "tests/support/music.h"
@@ -103,7 +105,7 @@ TEST_F(ExitDialogTest, ControlScreenExitRunsTheDialog) {
     EXPECT_TRUE(home.isVisible());
 
     // Exit: the shutdown runs and the options are stored.
-    home.Options.MusicOn = false;
+    home.ShowSheet->MusicOn->setChecked(false);
     QTimer::singleShot(0, &dialog, [&] { dialog.ExitBtn->click(); });
     home.CloseBtnClick();
     EXPECT_TRUE(Startup().Quitting);

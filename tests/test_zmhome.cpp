@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -28,6 +29,7 @@
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
 #include "screens/home/homelayout.h"
+#include "screens/home/showpage.h"
 #include "screens/home/simplecombo.h"
 #include "screens/home/zmhome.h"
 #include "screens/show/showstate.h"
@@ -152,9 +154,12 @@ TEST_F(HomeTest, SlideshowPageChoosesTheStartOfTheShow) {
     TZMHomeWin home;
     home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Slideshow));
     int shows = 0;
-    Windows().showSlideshow = [&] { ++shows; };
+    QObject::connect(&home, &TZMHomeWin::slideshowRequested, [&] { ++shows; });
+    home.show();
     clickMap(home, pixelOf(place(3)));
+    EXPECT_FALSE(home.isVisible());
     EXPECT_EQ(Content().ShowKind, 0);  // the standard show when none was chosen
+    EXPECT_EQ(home.ShowSheet->SelectedShow, 0);
     const QPoint map = MiniMapToMap(pixelOf(place(3)).x(), pixelOf(place(3)).y(), W(), H());
     EXPECT_EQ(ShowWindowState().ShowPlace, NearestShowPlace(map.x(), map.y()));
     EXPECT_EQ(shows, 1);
@@ -306,8 +311,8 @@ TEST_F(HomeTest, StartPlaceGoesTheTypedWay) {
 TEST_F(HomeTest, ExitRunsTheShutdownUnlessCancelled) {
     writeStateBits(kStateScrollingTitles | kStateCaptions);
     TZMHomeWin home;
-    EXPECT_EQ(home.Options.TextMode, ShowTextMode::Captions);
-    EXPECT_TRUE(home.Options.MusicOn);
+    EXPECT_EQ(home.ShowSheet->Options().TextMode, ShowTextMode::Captions);
+    EXPECT_TRUE(home.ShowSheet->Options().MusicOn);
 
     bool dialogSawDisabled = false;
     Windows().runExitDialog = [&] {
@@ -319,8 +324,8 @@ TEST_F(HomeTest, ExitRunsTheShutdownUnlessCancelled) {
     EXPECT_TRUE(home.isEnabled());
     EXPECT_FALSE(Startup().Quitting);
 
-    home.Options.MusicOn = false;
-    home.Options.TextMode = ShowTextMode::ScrollingTitles;
+    home.ShowSheet->MusicOn->setChecked(false);
+    home.ShowSheet->RadioButton2->setChecked(true);
     Windows().runExitDialog = [] { return true; };
     home.CloseBtnClick();
     EXPECT_TRUE(Startup().Quitting);

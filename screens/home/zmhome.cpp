@@ -9,7 +9,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <algorithm>
 
 #include "app/messages.h"
 #include "app/screenset.h"
@@ -27,6 +26,8 @@
 #include "screens/common/shellart.h"
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
+#include "screens/home/showoptions.h"
+#include "screens/home/showpage.h"
 #include "screens/home/simplecombo.h"
 
 namespace {
@@ -40,7 +41,7 @@ QLabel* pageLabel(QWidget* page, const char* text) {
     return label;
 }
 
-// The hint lines of the Search, Timeline, Tour and Slideshow pages, where their layouts put them.
+// The hint lines of the Search, Timeline and Tour pages, where their layouts put them.
 void placePageHints(const TZMHomeWin& home, QSize sheet, int W, int H) {
     QLabel* label3 = pageLabel(home.SearchSheet, "Click map to explore found set...");
     label3->move(sheet.width() / 2 - label3->width() / 2,
@@ -57,13 +58,6 @@ void placePageHints(const TZMHomeWin& home, QSize sheet, int W, int H) {
     QLabel* label7 = pageLabel(home.TourSheet, "Then click map to start it...");
     label6->move(W * 24 / 800, p);
     label7->move(W * 24 / 800, sheet.height() - p - label7->height());
-
-    constexpr int kShowPanelWidth = 2 * 150 + 2;
-    const int showLeft = std::min(80, (sheet.width() - kShowPanelWidth) / 2);
-    QLabel* label8 = pageLabel(home.ShowSheet, "Choose a show");
-    QLabel* label9 = pageLabel(home.ShowSheet, "Then click place to start on map...");
-    label8->move(showLeft, p);
-    label9->move(showLeft, sheet.height() - p - label9->height());
 }
 
 }  // namespace
@@ -122,6 +116,7 @@ void TZMHomeWin::ArrangeControls() {
     createGoToPage();
     arrangeGoToPage();
     placePageHints(*this, layout.sheet, W, H);
+    ShowSheet->Arrange(H, layout.sheet);
 
     IconImage->setGeometry(layout.iconImage);
     LeftBBar->setGeometry(layout.leftBBar);
@@ -129,7 +124,7 @@ void TZMHomeWin::ArrangeControls() {
     RightBBar->setGeometry(layout.rightBBar);
     RightBBar->setPixmap(QPixmap::fromImage(PaintSilverBar(layout.rightBBar.size())));
 
-    Options = ReadShowOptions();
+    ShowSheet->SetOptions(ReadShowOptions());
 
     LoadContent(Startup().DataDir);
     if (Startup().Quitting) {
@@ -156,13 +151,16 @@ void TZMHomeWin::createControls() {
         QWidget** sheet;
         const char* caption;
     };
-    for (const Page& page :
-         {Page{&GoToSheet, "Go To"}, Page{&SearchSheet, "Search"}, Page{&TimeSheet, "Timeline"},
-          Page{&TourSheet, "Tour"}, Page{&ShowSheet, "Slideshow"}}) {
+    for (const Page& page : {Page{&GoToSheet, "Go To"}, Page{&SearchSheet, "Search"},
+                             Page{&TimeSheet, "Timeline"}, Page{&TourSheet, "Tour"}}) {
         *page.sheet = new QWidget;
         (*page.sheet)->setAutoFillBackground(true);
         HomeTabs->addTab(*page.sheet, QString::fromLatin1(page.caption));
     }
+    ShowSheet = new ShowPage;
+    HomeTabs->addTab(ShowSheet, QStringLiteral("Slideshow"));
+    connect(ShowSheet, &ShowPage::flashRequested, this, &TZMHomeWin::StartFlash);
+    connect(ShowSheet, &ShowPage::restoreMapRequested, this, &TZMHomeWin::RestoreMiniMap);
     IconImage = new ImageControl(this);
     iconArt_ = PaintIconImage();
     IconImage->setImage(&iconArt_);
@@ -182,7 +180,7 @@ void TZMHomeWin::createControls() {
     connect(MMFlashTimer, &QTimer::timeout, this, &TZMHomeWin::MMFlashTimerTimer);
 
     ShellWindows& w = Windows();
-    w.writePreferenceBits = [this] { WriteShowOptions(Options); };
+    w.writePreferenceBits = [this] { WriteShowOptions(ShowSheet->Options()); };
     w.releaseHome = [this] { canvas_.release(); };
     w.requestExit = [this](ExitRequester asker) { CloseBtnClick(asker); };
     w.finishSetUp = [this] { FinishSetUp(); };

@@ -12,7 +12,6 @@
 #include "app/shellwindows.h"
 #include "screens/home/exploreinset.h"
 #include "screens/home/minimapcanvas.h"
-#include "screens/home/showoptions.h"
 
 class ImageControl;
 class QCheckBox;
@@ -21,6 +20,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class ShowPage;
 class SimpleComboBox;
 
 class TZMHomeWin : public QWidget, public KeyPreviewScreen {
@@ -38,7 +38,7 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     QWidget* SearchSheet = nullptr;
     QWidget* TimeSheet = nullptr;
     QWidget* TourSheet = nullptr;
-    QWidget* ShowSheet = nullptr;
+    ShowPage* ShowSheet = nullptr;
     ImageControl* IconImage = nullptr;
     QLabel* LeftBBar = nullptr;
     QLabel* RightBBar = nullptr;
@@ -90,7 +90,10 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     bool FlashWasRunning = false;
     int MarkedPlace = -1;
     HomePagesState Pages;
-    ShowOptions Options;
+
+  signals:
+    // A click on the Slideshow page's map chose the start of a show.
+    void slideshowRequested();
 
   protected:
     void showEvent(QShowEvent* event) override;

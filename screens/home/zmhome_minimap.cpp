@@ -6,12 +6,11 @@
 #include "content/datatables.h"
 #include "content/foundset.h"
 #include "content/nearestplace.h"
-#include "content/showlist.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
 #include "screens/home/homelayout.h"
+#include "screens/home/showpage.h"
 #include "screens/home/zmhome.h"
-#include "screens/show/showstate.h"
 
 namespace {
 
@@ -59,12 +58,9 @@ void TZMHomeWin::MiniMapClick() {
         MiniMapToMap(MapClickX, MapClickY, Startup().ScreenWidth, Startup().ScreenHeight);
 
     if (activePage() == HomePage::Slideshow) {
-        if (!HasShowList()) BuildShowList(0);
-        ShowWindowState().ShowPlace = NearestShowPlace(map.x(), map.y());
-        if (Windows().showSlideshow) {
-            Windows().showSlideshow();
-            hide();
-        }
+        ShowSheet->PrepareShowAt(map);
+        emit slideshowRequested();
+        hide();
         return;
     }
     e.CurrentPlace = nearest(map.x(), map.y(), e.ExploreInSet);

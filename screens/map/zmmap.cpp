@@ -268,6 +268,7 @@ void TMapWin::MoveMapToPlace(int place) {
         }
         canvasOrigin_ = QPoint(H(), V());
         RepaintMap();
+        emit scrolledTo(canvasOrigin_);
     }
 }
 

@@ -77,6 +77,8 @@ class TMapWin : public QWidget {
     void UpdateLondonPictures();
     // Erases the London inset's flash marker when it is drawn.
     void EraseLondonMarker();
+    // One step of the slideshow's explosion on the canvas, shown at once.
+    void DrawExplosionStep(const QRect& previous, const QRect& frame);
 
     int H() const;
     int V() const;
@@ -98,6 +100,10 @@ class TMapWin : public QWidget {
     int DownY = 0;
     int LondonMinH = 0;
     int LondonMinV = 0;
+
+  signals:
+    // The scroll position (H, V) changed; the slideshow aims its explosion from it.
+    void scrolledTo(QPoint position);
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
