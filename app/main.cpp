@@ -47,8 +47,8 @@ int runProgram(QApplication& app) {
 
     // Connections of the slideshow
     QObject::connect(&homeWin, &TZMHomeWin::slideshowRequested, &showWin, [&showWin] {
+        showWin.raise();  // under the map, which raises itself when the show asks for it
         showWin.show();
-        showWin.raise();
     });
     QObject::connect(&showWin, &TZMShowWin::mapMoveRequested, &mapWin, &TMapWin::MoveMapToPlace);
     QObject::connect(&showWin, &TZMShowWin::mapShowRequested, &mapWin, &TMapWin::ShowMapWindow);

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/messages.h"
 #include "content/datatables.h"
@@ -160,17 +161,21 @@ void ShowPage::createMusicMenu() {
 
 void ShowPage::Arrange(int H, QSize sheet) {
     const int row = fontMetrics().height() + 6;
-    const int column = kPanelWidth;
     const int top = row;
-    RadioButton1->setGeometry(8, top, column - 8, row);
-    RadioButton2->setGeometry(8, top + row, column - 8, row);
-    RadioButton3->setGeometry(8, top + 2 * row, column - 8, row);
-    SpinLabel->setGeometry(column, top, ShowPanel->width() - column - 4, row);
-    CSpinEdit1->setGeometry(column, top + row,
-                            fontMetrics().horizontalAdvance(QStringLiteral("20")) + 40, row);
-    MusicOn->setGeometry(column, top + 2 * row, 80, row);
-    SpeedButton1->setGeometry(ShowPanel->width() - row - 8, top + 2 * row, row, row);
-    OptionBox->resize(ShowPanel->width(), top + 3 * row + 6);
+    int radioWidth = 0;
+    for (QRadioButton* radio : {RadioButton1, RadioButton2, RadioButton3})
+        radioWidth = std::max(radioWidth, radio->sizeHint().width());
+    const int column = 8 + radioWidth + 8;
+    const int labelWidth = SpinLabel->sizeHint().width();
+    const int width = std::max(ShowPanel->width(), column + labelWidth + 8);
+    RadioButton1->setGeometry(8, top, radioWidth, row);
+    RadioButton2->setGeometry(8, top + row, radioWidth, row);
+    RadioButton3->setGeometry(8, top + 2 * row, radioWidth, row);
+    SpinLabel->setGeometry(column, top, labelWidth, row);
+    CSpinEdit1->setGeometry(column, top + row, CSpinEdit1->sizeHint().width(), row);
+    MusicOn->setGeometry(column, top + 2 * row, MusicOn->sizeHint().width(), row);
+    SpeedButton1->setGeometry(width - row - 8, top + 2 * row, row, row);
+    OptionBox->resize(width, top + 3 * row + 6);
     Label8->adjustSize();
     Label9->adjustSize();
 

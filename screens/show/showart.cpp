@@ -106,3 +106,39 @@ QImage PaintSideTitle(QSize size) {
     p.drawText(band, Qt::AlignCenter, QStringLiteral("Vantora Fernvales"));
     return image;
 }
+
+QImage PaintShowLogo(QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = size.width();
+    const double h = size.height();
+    p.setPen(QPen(kGold, 1.5));
+    p.setBrush(kInk);
+    p.drawRoundedRect(QRectF(0.75, 0.75, w - 1.5, h - 1.5), w * 0.3, w * 0.3);
+    // The stem curls over at the top; leaflets pair off along it, smaller towards the tip.
+    const QColor leaf(120, 188, 96);
+    p.setPen(QPen(leaf.darker(130), 1.2));
+    QPainterPath stem;
+    stem.moveTo(w * 0.5, h * 0.92);
+    stem.cubicTo(w * 0.52, h * 0.6, w * 0.46, h * 0.3, w * 0.62, h * 0.12);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(stem);
+    p.setPen(Qt::NoPen);
+    p.setBrush(leaf);
+    constexpr int kPairs = 7;
+    for (int i = 0; i < kPairs; ++i) {
+        const double t = 0.12 + 0.8 * i / kPairs;
+        const QPointF at = stem.pointAtPercent(1.0 - t);
+        const double length = w * (0.1 + 0.26 * t);
+        for (int side : {-1, 1}) {
+            p.save();
+            p.translate(at);
+            p.rotate(side * 62);
+            p.drawEllipse(QPointF(0, -length / 2), length * 0.22, length / 2);
+            p.restore();
+        }
+    }
+    return image;
+}

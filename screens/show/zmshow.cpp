@@ -1,6 +1,7 @@
 #include "screens/show/zmshow.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
@@ -20,7 +21,6 @@
 #include "platform/animationclock.h"
 #include "platform/fontsetup.h"
 #include "screens/common/colours.h"
-#include "screens/common/shellart.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
 #include "screens/show/producttext.h"
@@ -182,7 +182,7 @@ void TZMShowWin::arrangeControls() {
     MusicButton->setGeometry(l.musicButton);
     TitlePanel->setGeometry(l.titlePanel);
     LogoImage->setGeometry(l.logoImage);
-    logoArt_ = PaintLogo(l.logoImage.size());
+    logoArt_ = PaintShowLogo(l.logoImage.size());
     LogoImage->setPixmap(QPixmap::fromImage(logoArt_));
     SideTitle->setGeometry(l.sideTitle);
     sideTitleArt_ = PaintSideTitle(l.sideTitle.size());
@@ -192,7 +192,12 @@ void TZMShowWin::arrangeControls() {
     TextScrollBox->setGeometry(l.textScrollBox);
     QFont scrollFont(QString::fromLatin1(kBookmanFace));
     scrollFont.setBold(true);
-    scrollFont.setPixelSize(l.textScrollBox.height());
+    // The box's height, less what the descenders need to stay inside it.
+    const int room = l.textScrollBox.height() - l.textOffsetY;
+    for (int size = l.textScrollBox.height(); size > 8; --size) {
+        scrollFont.setPixelSize(size);
+        if (QFontMetrics(scrollFont).height() <= room) break;
+    }
     TextPaintBox->setFont(scrollFont);
     TextPaintBox->setTextOffsetY(l.textOffsetY);
     TextPaintBox->setGeometry(0, 0, 0, l.textScrollBox.height());
