@@ -10,7 +10,6 @@ class TextStrip : public QWidget {
     explicit TextStrip(QWidget* parent = nullptr);
     void setText(const QString& text);
     void setTextOffsetY(int offset) { offsetY_ = offset; }
-    const QString& text() const { return text_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

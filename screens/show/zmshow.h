@@ -79,7 +79,6 @@ class TZMShowWin : public QWidget, public KeyPreviewScreen {
     const TextScrollRun& scrollRun() const { return scroll_; }
     const QString& scrollText() const { return scrollText_; }
     bool scrollClockRunning() const { return clockOwned_; }
-    int explosionFrame() const { return frame_; }
     const ShowMusicPlayer& music() const { return *music_; }
 
   public slots:
