@@ -9,6 +9,7 @@
 #include "app/startupstate.h"
 #include "app/wiring.h"
 #include "content/datatables.h"
+#include "content/pictures.h"
 #include "edition/editiontour.h"
 #include "platform/fontsetup.h"
 #include "screens/about/state.h"
@@ -20,6 +21,7 @@
 #include "screens/home/zmhome.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
+#include "screens/show/zmshow.h"
 #include "screens/title/zmanim.h"
 #include "screens/title/zmstart.h"
 
@@ -37,6 +39,7 @@ int runProgram(QApplication& app) {
     TMapWin mapWin(stage.area());
     TMapKey mapKey(stage.area());
     TZMLondon london(stage.area());
+    TZMShowWin showWin(stage.area());
     TExitInfoDlg exitDialog;
     TZMAnimWin animWin;
     TZMHelpWin helpWin(&stage);
@@ -44,7 +47,7 @@ int runProgram(QApplication& app) {
     TUpgradeBox upgradeBox(&stage);
 
     WireWindows(ProgramWindows{&stage, &startWin, &homeWin, &explore, &mapWin, &mapKey, &london,
-                               &exitDialog, &animWin, &helpWin, &aboutBox, &upgradeBox});
+                               &showWin, &exitDialog, &animWin, &helpWin, &aboutBox, &upgradeBox});
 
     if (!Startup().Quitting) {
         homeWin.hide();

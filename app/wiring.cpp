@@ -7,6 +7,7 @@
 #include "app/shutdown.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
+#include "content/pictures.h"
 #include "screens/about/state.h"
 #include "screens/about/zmrandom.h"
 #include "screens/common/imagecontrol.h"
@@ -15,22 +16,31 @@
 #include "screens/explore/zmexplor.h"
 #include "screens/explore/zmlon.h"
 #include "screens/help/zmhelp.h"
+#include "screens/home/showpage.h"
 #include "screens/home/zmhome.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
+#include "screens/show/zmshow.h"
 #include "screens/title/zmanim.h"
 #include "screens/title/zmstart.h"
 
 namespace {
 
-// The companion windows take no keys of their own: they go to the screen underneath.
+// The companion windows take no keys of their own: they go to the slideshow window while it
+// runs (key presses only), else to the explore screen.
 template <typename Companion>
-void passKeysOn(Companion* companion, TZMExplore* explore) {
-    if (!companion || !explore) return;
-    QObject::connect(companion, &Companion::keyPressed, explore,
-                     [explore](QKeyEvent* event) { explore->FormKeyDown(event); });
-    QObject::connect(companion, &Companion::keyReleased, explore, [explore](QKeyEvent* event) {
-        if (!SlideshowVisible()) explore->FormKeyUp(event);
+void passKeysOn(Companion* companion, const ProgramWindows& w) {
+    if (!companion) return;
+    TZMExplore* explore = w.explore;
+    TZMShowWin* show = w.show;
+    QObject::connect(companion, &Companion::keyPressed, companion, [explore, show](QKeyEvent* e) {
+        if (show && SlideshowVisible())
+            show->FormKeyDown(e);
+        else if (explore)
+            explore->FormKeyDown(e);
+    });
+    QObject::connect(companion, &Companion::keyReleased, companion, [explore](QKeyEvent* e) {
+        if (explore && !SlideshowVisible()) explore->FormKeyUp(e);
     });
 }
 
@@ -90,11 +100,11 @@ void wireExploreAndMap(const ProgramWindows& w) {
         QObject::connect(map, &TMapWin::nextViewRequested, explore, &TZMExplore::NextPButtonClick);
         QObject::connect(explore, &TZMExplore::printMapRequested, map, &TMapWin::PrintMapClick);
     }
-    passKeysOn(map, explore);
+    passKeysOn(map, w);
     if (TMapKey* key = w.mapKey) {
         QObject::connect(map, &TMapWin::nowAt, key, &TMapKey::ShowPlacename);
         QObject::connect(key, &TMapKey::menuRequested, map, &TMapWin::PopupMenuAt);
-        passKeysOn(key, explore);
+        passKeysOn(key, w);
     }
     if (TZMLondon* london = w.london) {
         QObject::connect(map, &TMapWin::londonInsetChanged, london->LonImage,
@@ -104,7 +114,7 @@ void wireExploreAndMap(const ProgramWindows& w) {
         QObject::connect(london, &TZMLondon::mapDoubleClicked, map, &TMapWin::FormDblClick);
         QObject::connect(london, &TZMLondon::menuRequested, map, &TMapWin::PopupMenuAt);
         QObject::connect(london, &TZMLondon::closed, map, &TMapWin::EraseLondonMarker);
-        passKeysOn(london, explore);
+        passKeysOn(london, w);
     }
 }
 
@@ -149,6 +159,40 @@ void wireBoxes(const ProgramWindows& w) {
     }
 }
 
+// The slideshow drives the detailed map and hands over to the explore screen when stopped.
+void wireShow(const ProgramWindows& w) {
+    TZMShowWin* show = w.show;
+    if (!show) return;
+    SetSlideshowVisibleQuery(SlideshowVisible);
+    if (TZMHomeWin* home = w.home) {
+        QObject::connect(home, &TZMHomeWin::slideshowRequested, show, [show] {
+            show->raise();  // under the map, which raises itself when the show asks for it
+            show->show();
+        });
+        QObject::connect(show, &TZMShowWin::exitRequested, home, &TZMHomeWin::CloseBtnClick);
+        QObject::connect(show, &TZMShowWin::musicSwitched, home->ShowSheet, &ShowPage::SetMusicOn);
+    }
+    if (w.explore)
+        QObject::connect(show, &TZMShowWin::exploreRequested, w.explore,
+                         &TZMExplore::ArriveAtCurrentPlace);
+    if (w.help)
+        QObject::connect(show, &TZMShowWin::helpToggleRequested, w.help, &TZMHelpWin::ToggleHelp);
+    TMapWin* map = w.map;
+    if (!map) return;
+    QObject::connect(show, &TZMShowWin::mapMoveRequested, map, &TMapWin::MoveMapToPlace);
+    QObject::connect(show, &TZMShowWin::mapShowRequested, map, &TMapWin::ShowMapWindow);
+    QObject::connect(show, &TZMShowWin::mapHideRequested, map, &TMapWin::HideMapWindow);
+    QObject::connect(show, &TZMShowWin::mapFlashStopRequested, map, &TMapWin::StopFlash);
+    QObject::connect(show, &TZMShowWin::mapRepaintRequested, map, &TMapWin::RepaintMap);
+    QObject::connect(show, &TZMShowWin::mapInputEnabled, map, &QWidget::setEnabled);
+    if (w.london)
+        QObject::connect(show, &TZMShowWin::mapInputEnabled, w.london, &QWidget::setEnabled);
+    QObject::connect(show, &TZMShowWin::explosionStepRequested, map, &TMapWin::DrawExplosionStep);
+    QObject::connect(map, &TMapWin::scrolledTo, show, &TZMShowWin::MapScrolledTo);
+    QObject::connect(show, &TZMShowWin::londonInsetPrepareRequested, map,
+                     &TMapWin::UpdateLondonPictures);
+}
+
 }  // namespace
 
 void WireWindows(const ProgramWindows& windows) {
@@ -156,6 +200,7 @@ void WireWindows(const ProgramWindows& windows) {
     wireHome(windows);
     wireExploreAndMap(windows);
     wireBoxes(windows);
+    wireShow(windows);
 }
 
 void RunOneTimeSetUp(const ProgramWindows& w) {

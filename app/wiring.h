@@ -13,6 +13,7 @@ class TZMAnimWin;
 class TZMExplore;
 class TZMHomeWin;
 class TZMLondon;
+class TZMShowWin;
 class TZMStartWin;
 
 // The windows the entry created; a window that does not exist is null.
@@ -24,6 +25,7 @@ struct ProgramWindows {
     TMapWin* map = nullptr;
     TMapKey* mapKey = nullptr;
     TZMLondon* london = nullptr;
+    TZMShowWin* show = nullptr;
     TExitInfoDlg* exitDialog = nullptr;
     TZMAnimWin* anim = nullptr;
     TZMHelpWin* help = nullptr;

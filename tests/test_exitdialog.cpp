@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "app/wiring.h"
 #include "platform/prefstore.h"
 #include "screens/exit/exitinfodlg.h"
+#include "screens/home/showpage.h"
 #include "screens/home/zmhome.h"
 #include "tests/support/minimaps.h"
 #include "tests/support/music.h"
@@ -108,7 +110,7 @@ TEST_F(ExitDialogTest, ControlScreenExitRunsTheDialog) {
     EXPECT_TRUE(home.isVisible());
 
     // Exit: the shutdown runs and the options are stored.
-    home.Options.MusicOn = false;
+    home.ShowSheet->MusicOn->setChecked(false);
     QTimer::singleShot(0, &dialog, [&] { dialog.ExitBtn->click(); });
     home.CloseBtnClick();
     EXPECT_TRUE(Startup().Quitting);

@@ -53,6 +53,21 @@ TEST(HomeLayout, GoToPageFollowsItsMeasures) {
     EXPECT_EQ(large.label2.top(), 180 - 8 - 16);
 }
 
+TEST(HomeLayout, SlideshowPageSharesOutItsSpareHeight) {
+    const ShowPageMeasures m{QSize(90, 16), QSize(302, 282), QSize(302, 90), QSize(200, 16)};
+    const ShowPageLayout small = ArrangeShowPage(600, QSize(327, 430), m);
+    EXPECT_EQ(small.label8, QRect(12, 6, 90, 16));
+    EXPECT_EQ(small.showPanel, QRect(12, 28, 302, 282));
+    EXPECT_EQ(small.optionBox, QRect(12, 312, 302, 90));
+    EXPECT_EQ(small.label9, QRect(12, 408, 200, 16));
+
+    // A wide page keeps the panels 80 pixels from its left.
+    const ShowPageLayout large = ArrangeShowPage(768, QSize(517, 558), m);
+    EXPECT_EQ(large.showPanel, QRect(80, 88, 302, 282));
+    EXPECT_EQ(large.optionBox.top(), 88 + 282 + 38 - 28);
+    EXPECT_EQ(large.label9.top(), 558 - 36 - 16);
+}
+
 TEST(HomeLayout, MiniMapConversions) {
     // The mini map spans the map's 3072 columns.
     EXPECT_EQ(MapToMiniMap(3072, 4840, 800, 600), QPoint(384, 600));

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -31,6 +32,7 @@
 #include "screens/explore/explorestate.h"
 #include "screens/home/gotopage.h"
 #include "screens/home/homelayout.h"
+#include "screens/home/showpage.h"
 #include "screens/home/simplecombo.h"
 #include "screens/home/zmhome.h"
 #include "screens/show/showstate.h"
@@ -156,8 +158,11 @@ TEST_F(HomeTest, SlideshowPageChoosesTheStartOfTheShow) {
     home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Slideshow));
     int shows = 0;
     QObject::connect(&home, &TZMHomeWin::slideshowRequested, [&] { ++shows; });
+    home.show();
     clickMap(home, pixelOf(place(3)));
+    EXPECT_FALSE(home.isVisible());
     EXPECT_EQ(Content().ShowKind, 0);  // the standard show when none was chosen
+    EXPECT_EQ(home.ShowSheet->SelectedShow, 0);
     const QPoint map = MiniMapToMap(pixelOf(place(3)).x(), pixelOf(place(3)).y(), W(), H());
     EXPECT_EQ(ShowWindowState().ShowPlace, NearestShowPlace(map.x(), map.y()));
     EXPECT_EQ(shows, 1);
@@ -309,8 +314,8 @@ TEST_F(HomeTest, StartPlaceGoesTheTypedWay) {
 TEST_F(HomeTest, ExitRunsTheShutdownUnlessCancelled) {
     writeStateBits(kStateScrollingTitles | kStateCaptions);
     TZMHomeWin home;
-    EXPECT_EQ(home.Options.TextMode, ShowTextMode::Captions);
-    EXPECT_TRUE(home.Options.MusicOn);
+    EXPECT_EQ(home.ShowSheet->Options().TextMode, ShowTextMode::Captions);
+    EXPECT_TRUE(home.ShowSheet->Options().MusicOn);
 
     WireWindows(ProgramWindows{nullptr, nullptr, &home});
     bool dialogSawDisabled = false;
@@ -328,8 +333,8 @@ TEST_F(HomeTest, ExitRunsTheShutdownUnlessCancelled) {
     EXPECT_TRUE(home.isEnabled());
     EXPECT_FALSE(Startup().Quitting);
 
-    home.Options.MusicOn = false;
-    home.Options.TextMode = ShowTextMode::ScrollingTitles;
+    home.ShowSheet->MusicOn->setChecked(false);
+    home.ShowSheet->RadioButton2->setChecked(true);
     exiting = true;
     home.CloseBtnClick();
     EXPECT_TRUE(Startup().Quitting);

@@ -250,6 +250,13 @@ void TZMExplore::FormShow() {
     }
 }
 
+void TZMExplore::ArriveAtCurrentPlace() {
+    if (!isVisible()) return show();
+    if (TStage* stage = Stage()) stage->setCurrentScreen(this);
+    if (LaidOut) LeavePlace(false, Explore().CurrentPlace);
+    FormShow();
+}
+
 void TZMExplore::FormHide() {
     if (!LaidOut || Explore().CurrentPlace < 0) return;
     LeavePlace(false, Explore().CurrentPlace);

@@ -68,6 +68,8 @@ class TZMExplore : public QWidget, public KeyPreviewScreen {
     void CloseBtnClick();
     void FormShow();
     void FormHide();
+    // Brings the screen up at CurrentPlace; when it already shows, it arrives there anew.
+    void ArriveAtCurrentPlace();
     bool FormKeyDown(QKeyEvent* event) override;
     bool FormKeyUp(QKeyEvent* event) override;
     void WithinSetClick();

@@ -63,3 +63,17 @@ QPoint MapToMiniMap(int x, int y, int W, int H) {
 QPoint MiniMapToMap(int px, int py, int W, int H) {
     return QPoint(px * 6400 / W, py * 4800 / H + 40);
 }
+
+ShowPageLayout ArrangeShowPage(int H, QSize sheet, const ShowPageMeasures& m) {
+    const int x = std::min(80, (sheet.width() - m.showPanel.width()) / 2);
+    const int spacing = H * 30 / 600;
+    const int g = (sheet.height() + 28 - m.label8.height() - m.showPanel.height() -
+                   m.optionBox.height() - m.label9.height() - spacing) /
+                  4;
+    ShowPageLayout l;
+    l.label8 = QRect(QPoint(x, g), m.label8);
+    l.showPanel = QRect(QPoint(x, l.label8.bottom() + 1 + g), m.showPanel);
+    l.optionBox = QRect(QPoint(x, l.showPanel.bottom() + 1 + spacing - 28), m.optionBox);
+    l.label9 = QRect(QPoint(x, sheet.height() - g - m.label9.height()), m.label9);
+    return l;
+}

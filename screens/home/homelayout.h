@@ -43,3 +43,20 @@ GoToLayout ArrangeGoToPage(int W, int H, QSize sheet, const GoToMeasures& measur
 // Mini-map pixels and map units.
 QPoint MapToMiniMap(int x, int y, int W, int H);
 QPoint MiniMapToMap(int px, int py, int W, int H);
+
+// Natural sizes of the Slideshow page's parts, measured by the caller.
+struct ShowPageMeasures {
+    QSize label8;
+    QSize showPanel;
+    QSize optionBox;
+    QSize label9;
+};
+
+struct ShowPageLayout {
+    QRect label8;
+    QRect showPanel;
+    QRect optionBox;
+    QRect label9;
+};
+
+ShowPageLayout ArrangeShowPage(int H, QSize sheet, const ShowPageMeasures& measures);

@@ -9,7 +9,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <algorithm>
 
 #include "app/messages.h"
 #include "app/screenset.h"
@@ -33,6 +32,8 @@
 #include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
 #include "screens/home/searchpage.h"
+#include "screens/home/showoptions.h"
+#include "screens/home/showpage.h"
 #include "screens/home/timelinepage.h"
 #include "screens/home/tourpage.h"
 #include "screens/show/showstate.h"
@@ -41,23 +42,6 @@ namespace {
 
 const QColor kBackdrop = QColor::fromRgb(kScreenBackdrop);
 const QColor kSheetColour(236, 236, 236);
-
-QLabel* pageLabel(QWidget* page, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text), page);
-    label->adjustSize();
-    return label;
-}
-
-// The hint lines of the Slideshow page, where their layouts put them.
-void placePageHints(const TZMHomeWin& home, QSize sheet, int H) {
-    const int p = H * 6 / 600;
-    constexpr int kShowPanelWidth = 2 * 150 + 2;
-    const int showLeft = std::min(80, (sheet.width() - kShowPanelWidth) / 2);
-    QLabel* label8 = pageLabel(home.ShowSheet, "Choose a show");
-    QLabel* label9 = pageLabel(home.ShowSheet, "Then click place to start on map...");
-    label8->move(showLeft, p);
-    label9->move(showLeft, sheet.height() - p - label9->height());
-}
 
 // Where the logo button lands when no place has been visited yet.
 constexpr int kStartX = 1476;
@@ -138,9 +122,9 @@ void TZMHomeWin::ArrangeControls() {
     HomeTabs->setStyleSheet(
         QStringLiteral("QTabBar::tab { width: %1px; padding: 3px 0px; }").arg(layout.tabWidth - 2));
     GoToSheet->Arrange(W, H, layout.sheet);
-    placePageHints(*this, layout.sheet, H);
     for (int tab = 0; tab < HomeTabs->count(); ++tab)
         if (FoundSetPage* page = foundSetPage(tab)) page->arrange(W, H, layout.sheet);
+    ShowSheet->Arrange(H, layout.sheet);
 
     IconImage->setGeometry(layout.iconImage);
     LeftBBar->setGeometry(layout.leftBBar);
@@ -148,7 +132,7 @@ void TZMHomeWin::ArrangeControls() {
     RightBBar->setGeometry(layout.rightBBar);
     RightBBar->setPixmap(QPixmap::fromImage(PaintSilverBar(layout.rightBBar.size())));
 
-    Options = ReadShowOptions();
+    ShowSheet->SetOptions(ReadShowOptions());
 
     LoadContent(Startup().DataDir);
     if (Startup().Quitting) {
@@ -175,7 +159,7 @@ void TZMHomeWin::createControls() {
     SearchSheet = new SearchPage(Pages);
     TimeSheet = new TimelinePage(Pages);
     TourSheet = new TourPage(Pages);
-    ShowSheet = new QWidget;
+    ShowSheet = new ShowPage;
     struct Page {
         QWidget* sheet;
         const char* caption;
@@ -191,6 +175,8 @@ void TZMHomeWin::createControls() {
         }
     }
     connectGoToPage();
+    connect(ShowSheet, &ShowPage::flashRequested, this, &TZMHomeWin::StartFlash);
+    connect(ShowSheet, &ShowPage::restoreMapRequested, this, &TZMHomeWin::RestoreMiniMap);
     IconImage = new ImageControl(this);
     iconArt_ = PaintIconImage();
     IconImage->setImage(&iconArt_);
@@ -323,7 +309,7 @@ void TZMHomeWin::HomeHelpClick() { emit helpToggleRequested(); }
 
 void TZMHomeWin::HomePrintSetupClick() { emit printerSetupRequested(); }
 
-void TZMHomeWin::WritePreferenceBits() { WriteShowOptions(Options); }
+void TZMHomeWin::WritePreferenceBits() { WriteShowOptions(ShowSheet->Options()); }
 
 void TZMHomeWin::ReleaseMiniMap() { canvas_.release(); }
 
@@ -365,8 +351,7 @@ void TZMHomeWin::MiniMapClick() {
         MiniMapToMap(MapClickX, MapClickY, Startup().ScreenWidth, Startup().ScreenHeight);
 
     if (activePage() == HomePage::Slideshow) {
-        if (!HasShowList()) BuildShowList(0);
-        ShowWindowState().ShowPlace = NearestShowPlace(map.x(), map.y());
+        ShowSheet->PrepareShowAt(map);
         if (answered(&TZMHomeWin::slideshowRequested)) {
             emit slideshowRequested();
             hide();

@@ -12,7 +12,6 @@
 #include "app/shellwindows.h"
 #include "screens/home/exploreinset.h"
 #include "screens/home/minimapcanvas.h"
-#include "screens/home/showoptions.h"
 
 class FoundSetPage;
 class ImageControl;
@@ -23,6 +22,7 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 class SearchPage;
+class ShowPage;
 class TimelinePage;
 class TourPage;
 
@@ -41,7 +41,7 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     SearchPage* SearchSheet = nullptr;
     TimelinePage* TimeSheet = nullptr;
     TourPage* TourSheet = nullptr;
-    QWidget* ShowSheet = nullptr;
+    ShowPage* ShowSheet = nullptr;
     ImageControl* IconImage = nullptr;
     QLabel* LeftBBar = nullptr;
     QLabel* RightBBar = nullptr;
@@ -82,7 +82,6 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     bool FlashShowList = false;
     bool FlashWasRunning = false;
     HomePagesState Pages;
-    ShowOptions Options;
 
   signals:
     // The explore screen takes over at CurrentPlace.

@@ -255,6 +255,7 @@ void TMapWin::MoveMapToPlace(int place) {
         }
         canvasOrigin_ = QPoint(H(), V());
         RepaintMap();
+        emit scrolledTo(canvasOrigin_);
     }
 }
 

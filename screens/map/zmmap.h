@@ -82,6 +82,8 @@ class TMapWin : public QWidget {
     void UpdateLondonPictures();
     // Erases the London inset's flash marker when it is drawn.
     void EraseLondonMarker();
+    // One step of the slideshow's explosion on the canvas, shown at once.
+    void DrawExplosionStep(const QRect& previous, const QRect& frame);
 
     int H() const;
     int V() const;
@@ -117,6 +119,8 @@ class TMapWin : public QWidget {
     void minimiseRequested();
     void aboutRequested();
     void helpToggleRequested();
+    // The scroll position (H, V) changed; the slideshow aims its explosion from it.
+    void scrolledTo(QPoint position);
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -13,6 +13,7 @@
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/explorestate.h"
 #include "screens/map/canvasfills.h"
+#include "screens/map/explosiontrail.h"
 #include "screens/map/greydots.h"
 #include "screens/map/mapcolours.h"
 #include "screens/map/zmmap.h"
@@ -68,6 +69,12 @@ void TMapWin::scrolled() {
     canvasOrigin_ = now;
     for (const QRect& strip : shiftCanvas(canvas_, by)) FormPaint(strip);
     Client->update();
+    emit scrolledTo(now);
+}
+
+void TMapWin::DrawExplosionStep(const QRect& previous, const QRect& frame) {
+    PaintExplosionStep(canvas_, previous, frame);
+    if (Client->isVisible()) Client->repaint();
 }
 
 void TMapWin::FormPaint(const QRect& clientClip) {

@@ -1,8 +1,8 @@
-// A fixture for the screens' tests: a sandbox for the preference key and the instance lock,
-// every process-wide state reset, message boxes recorded (and answered OK), the shell as the
-// content host, and the start-up checks run on the configured offscreen screen with a machine
-// that passes them, the data read from a folder of the test's own, and the MIDI players kept
-// silent. The content store is released afterwards.
+// A fixture for the screens' tests: a sandbox for the preference key, the user's data and the
+// instance lock, every process-wide state reset, message boxes recorded (and answered OK), the
+// shell as the content host, and the start-up checks run on the configured offscreen screen with
+// a machine that passes them, the data read from a folder of the test's own, and the MIDI
+// players kept silent. The content store is released afterwards.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,5 +28,6 @@ class ScreenTest : public ::testing::Test {
   private:
     QTemporaryDir runtime_;
     QTemporaryDir config_;
+    QTemporaryDir userData_;
     ShellHost host_;
 };
