@@ -172,3 +172,41 @@ QImage PaintSilverBar(QSize size) {
     p.drawLine(0, 0, size.width(), 0);
     return image;
 }
+
+QImage PaintIconImage() {
+    QImage image(QSize(68, 36), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF medallion(1.5, 1.5, 65, 33);
+    QLinearGradient ground(0, 0, 0, 36);
+    ground.setColorAt(0, QColor(32, 78, 118));
+    ground.setColorAt(1, QColor(8, 34, 60));
+    p.setBrush(ground);
+    p.setPen(QPen(QColor(214, 184, 96), 2));
+    p.drawRoundedRect(medallion, 16, 16);
+    // A fern frond arching across the medallion: a curved stem with tapering leaflets.
+    QPainterPath stem;
+    stem.moveTo(12, 27);
+    stem.cubicTo(24, 10, 42, 6, 58, 12);
+    p.setPen(QPen(QColor(150, 206, 110), 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(stem);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 190, 90));
+    const int leaflets = 11;
+    for (int i = 1; i <= leaflets; ++i) {
+        const double t = static_cast<double>(i) / (leaflets + 1);
+        const QPointF at = stem.pointAtPercent(t);
+        const double angle = stem.angleAtPercent(t);
+        const double size = 7.5 * (1.0 - 0.6 * t);
+        for (int side : {-1, 1}) {
+            p.save();
+            p.translate(at);
+            p.rotate(-angle + side * 62);
+            p.drawEllipse(QRectF(0, -size * 0.18, size, size * 0.36));
+            p.restore();
+        }
+    }
+    return image;
+}

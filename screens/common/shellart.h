@@ -8,3 +8,5 @@
 QImage PaintLogo(QSize size);
 // A brushed-silver bar.
 QImage PaintSilverBar(QSize size);
+// The logo button of the control and explore screens: a fern frond in a medallion (68 x 36).
+QImage PaintIconImage();

@@ -23,6 +23,7 @@
 #include "platform/fontsetup.h"
 #include "screens/common/colours.h"
 #include "screens/common/imagecontrol.h"
+#include "screens/common/shellart.h"
 #include "screens/explore/buttonart.h"
 #include "screens/explore/captionlinks.h"
 #include "screens/explore/explorecaption.h"
@@ -31,7 +32,6 @@
 #include "screens/explore/localslideshow.h"
 #include "screens/explore/steppanel.h"
 #include "screens/explore/viewtabcolumn.h"
-#include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
 
 namespace {

@@ -29,7 +29,6 @@
 #include "screens/common/shellart.h"
 #include "screens/explore/explorestate.h"
 #include "screens/home/gotopage.h"
-#include "screens/home/homeart.h"
 #include "screens/home/homelayout.h"
 #include "screens/home/searchpage.h"
 #include "screens/home/showoptions.h"
