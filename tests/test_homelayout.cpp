@@ -135,7 +135,7 @@ TEST(HomeLayout, TimelinePageCentresTheStrip) {
     const TimelineLayout small = ArrangeTimelinePage(800, QSize(327, 430), m);
     EXPECT_EQ(small.label4.topLeft(), QPoint(24, 15));
     EXPECT_EQ(small.label5.topLeft(), QPoint(24, 399));
-    EXPECT_EQ(small.timeScrollBox, QRect(2, 46, 323, 281));
+    EXPECT_EQ(small.timeScrollBox, QRect(2, 46, 323, 249));
     EXPECT_EQ(small.eraOffset, 61);
     EXPECT_EQ(small.stripWidth, 2123);
     EXPECT_EQ(small.fromToPanel, QRect(2, 295, 323, 60));

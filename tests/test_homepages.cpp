@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <set>
 
 #include "app/startupstate.h"

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <memory>
 
 #include "app/startupstate.h"

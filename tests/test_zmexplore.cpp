@@ -20,6 +20,7 @@
 #include <QTextEdit>
 #include <QThread>
 #include <QTimer>
+#include <QToolButton>
 #include <cstring>
 
 #include "app/shellwindows.h"

@@ -7,8 +7,9 @@
 
 #include "screens/explore/backhistory.h"
 
+class QAbstractButton;
 class QCheckBox;
-class QPushButton;
+class QToolButton;
 struct StepPanelLayout;
 
 class ExploreStepPanel : public QFrame {
@@ -17,13 +18,13 @@ class ExploreStepPanel : public QFrame {
     ExploreStepPanel(const StepPanelLayout& layout, QWidget* parent);
 
     // Controls
-    QPushButton* NorthButton = nullptr;
-    QPushButton* SouthButton = nullptr;
-    QPushButton* EastButton = nullptr;
-    QPushButton* WestButton = nullptr;
-    QPushButton* BackButton = nullptr;
-    QPushButton* ClockButton = nullptr;
-    QPushButton* AClockButton = nullptr;
+    QToolButton* NorthButton = nullptr;
+    QToolButton* SouthButton = nullptr;
+    QToolButton* EastButton = nullptr;
+    QToolButton* WestButton = nullptr;
+    QToolButton* BackButton = nullptr;
+    QToolButton* ClockButton = nullptr;
+    QToolButton* AClockButton = nullptr;
     QCheckBox* WithinSet = nullptr;
 
     // The buttons for the place the user has arrived at.
@@ -36,7 +37,7 @@ class ExploreStepPanel : public QFrame {
     bool StepKeyDown(int key);
 
     // Handlers
-    void StepClick(QPushButton* button, int (*query)(int place, bool withinFoundSet));
+    void StepClick(QAbstractButton* button, int (*query)(int place, bool withinFoundSet));
     void TourStepClick(int (*query)(int place));
     void BackButtonClick();
 
@@ -51,7 +52,8 @@ class ExploreStepPanel : public QFrame {
 
   private:
     void createButtons(const StepPanelLayout& layout);
+    void createWithinSet(const StepPanelLayout& layout);
     // A step key acts only when its button is shown and enabled.
-    void clickIfShown(QPushButton* button);
+    void clickIfShown(QAbstractButton* button);
     bool coastTourShown() const;
 };

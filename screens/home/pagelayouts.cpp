@@ -21,11 +21,14 @@ TimelineLayout ArrangeTimelinePage(int W, QSize sheet, const TimelineMeasures& m
     l.label4 = QRect(QPoint(hintLeft, (c - m.label4.height()) / 2), m.label4);
     l.label5 = QRect(QPoint(hintLeft, sheet.height() - (c + m.label5.height()) / 2), m.label5);
     const int stripLeft = W * 2 / 800;
-    l.timeScrollBox = QRect(stripLeft, c, sheet.width() - 2 * stripLeft, m.stripHeight);
+    // The from-to panel covers the box's last 32 pixels, where nothing of the strip shows: the
+    // box ends where the panel begins.
+    l.timeScrollBox =
+        QRect(stripLeft, c, sheet.width() - 2 * stripLeft, m.stripHeight - kFromToOverlap);
     l.eraOffset = (l.timeScrollBox.width() - kEraWidth) / 2;
     l.stripWidth = kLastPosition + l.timeScrollBox.width();
-    l.fromToPanel = QRect(stripLeft, l.timeScrollBox.bottom() + 1 - 32, l.timeScrollBox.width(),
-                          m.fromToHeight);
+    l.fromToPanel =
+        QRect(stripLeft, l.timeScrollBox.bottom() + 1, l.timeScrollBox.width(), m.fromToHeight);
     l.timeScrollBar = QRect(stripLeft, l.fromToPanel.bottom() + 1 + 12, l.timeScrollBox.width(),
                             m.scrollBarHeight);
     return l;

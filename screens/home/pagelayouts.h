@@ -31,6 +31,8 @@ struct TimelineLayout {
     QRect timeScrollBar;
 };
 
+// How far the from-to panel reaches up into the strip's box in the design.
+constexpr int kFromToOverlap = 32;
 // The design height of the strip, the from-to panel and the scroll bar together.
 constexpr int kTimelineDesignHeight = 338;
 

@@ -1,5 +1,7 @@
 #include "screens/home/searchlayout.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kLookWidth = 97;
@@ -32,12 +34,14 @@ SearchLayout ArrangeSearchPage(int W, int H, QSize sheet, const SearchMeasures& 
 
     const int mid = l.sWhereBox.width() / 2;
     const int boxHeight = l.sTextBox.height();
-    const int margin = boxHeight - 2 * m.textHeight - m.caseCheckBox.height() - 32;
+    // The gaps grow with the captions' fonts so that AND and OR never touch the boxes.
+    const int rowGap = std::max(32, m.andText.height() + 8);
+    const int margin = boxHeight - 2 * m.textHeight - m.caseCheckBox.height() - rowGap;
     const int row1 = margin / 2;
-    const int row2 = row1 + m.textHeight + 32;
+    const int row2 = row1 + m.textHeight + rowGap;
     const int o = W * 163 / 800;
     const int x0 = e * 3 / 2;
-    const int altLeft = x0 + o + 31;
+    const int altLeft = x0 + o + std::max(31, m.orText.width() + 6);
     const int altWidth = l.sTextBox.width() - altLeft - x0;
     l.fText[0] = QRect(x0, row1, o, m.textHeight);
     l.fText[1] = QRect(altLeft, row1, altWidth, m.textHeight);
@@ -53,7 +57,9 @@ SearchLayout ArrangeSearchPage(int W, int H, QSize sheet, const SearchMeasures& 
     const int whereHeight = l.sWhereBox.height();
     const int w = whereHeight - m.allTextButton.height() - m.fSetCheckBox.height();
     l.allTextButton = QRect(QPoint(mid - 135, (w + 1) / 2), m.allTextButton);
-    l.titleOnlyButton = QRect(QPoint(mid + 41, (w + 1) / 2), m.titleOnlyButton);
+    l.titleOnlyButton =
+        QRect(QPoint(std::max(mid + 41, l.allTextButton.right() + 1 + e), (w + 1) / 2),
+              m.titleOnlyButton);
     l.fSetCheckBox = QRect(QPoint(mid - m.fSetCheckBox.width() / 2,
                                   whereHeight - m.fSetCheckBox.height() - (w + 1) / 4),
                            m.fSetCheckBox);

@@ -78,7 +78,8 @@ TZMHomeWin::TZMHomeWin(QWidget* parent) : QWidget(parent) {
     ArrangeControls();
 }
 
-TZMHomeWin::~TZMHomeWin() = default;
+// Hidden while its members live: the pages tell this screen when they are hidden.
+TZMHomeWin::~TZMHomeWin() { hide(); }
 
 // Whether a window is there to answer a request.
 template <typename Signal>
