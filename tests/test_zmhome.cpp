@@ -6,11 +6,15 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <fstream>
 
 #include "app/shellhost.h"
@@ -284,6 +288,46 @@ TEST_F(HomeTest, GoBeepsOnNoMatchAndOtherwiseChoosesThePlace) {
     EXPECT_EQ(beeps, 4);
     EXPECT_EQ(Explore().CurrentPlace, place(1));
     EXPECT_FALSE(Explore().ExploreInSet);
+}
+
+TEST_F(HomeTest, GoToPageKeysMoveThroughTheListAndEnterGoes) {
+    TZMHomeWin home;
+    int handOvers = 0;
+    QObject::connect(&home, &TZMHomeWin::exploreRequested, [&] { ++handOvers; });
+    home.show();
+    GoToPage& page = *home.GoToSheet;
+    const std::vector<std::string>& names = home.placeNames();
+    const auto dunby = std::find(names.begin(), names.end(), "Dunby, Corvan") - names.begin();
+    ASSERT_LT(dunby + 1, static_cast<long>(names.size()));
+
+    // Up and Down in the field move through the list.
+    page.GoToCombo->setText(QStringLiteral("Dunby, Corvan"));
+    QLineEdit* field = page.GoToCombo->edit();
+    QTest::keyClick(field, Qt::Key_Down);
+    EXPECT_EQ(page.GoToCombo->latin1Text(), names[static_cast<size_t>(dunby + 1)]);
+    QTest::keyClick(field, Qt::Key_Up);
+    EXPECT_EQ(page.GoToCombo->latin1Text(), "Dunby, Corvan");
+
+    // Enter in the field goes there, once.
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(handOvers, 1);
+    EXPECT_EQ(Explore().CurrentPlace, place(0));
+
+    // A name picked in the list, then Enter on it.
+    home.show();
+    QListWidget* list = page.GoToCombo->list();
+    list->setCurrentRow(
+        static_cast<int>(std::find(names.begin(), names.end(), "Dunwell, Corvan") - names.begin()));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(handOvers, 2);
+    EXPECT_EQ(Explore().CurrentPlace, place(1));
+
+    // Enter elsewhere on the page presses Go.
+    home.show();
+    page.GoToCombo->setText(QStringLiteral("Dunby, Corvan"));
+    QTest::keyClick(page.MarkCheckBox, Qt::Key_Return);
+    EXPECT_EQ(handOvers, 3);
+    EXPECT_EQ(Explore().CurrentPlace, place(0));
 }
 
 TEST_F(HomeTest, StartPlaceGoesTheTypedWay) {

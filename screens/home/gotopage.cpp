@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -47,6 +48,13 @@ void GoToPage::createControls() {
 bool GoToPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == this && event->type() == QEvent::MouseButtonPress) GoToSheetMouseDown();
     return QWidget::eventFilter(watched, event);
+}
+
+void GoToPage::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        GoButtonClick();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void GoToPage::Arrange(int W, int H, QSize sheet) {

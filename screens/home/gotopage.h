@@ -52,6 +52,8 @@ class GoToPage : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter anywhere on the page presses Go.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void createControls();

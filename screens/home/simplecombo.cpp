@@ -1,6 +1,7 @@
 #include "screens/home/simplecombo.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -15,10 +16,12 @@ SimpleComboBox::SimpleComboBox(QWidget* parent)
     connect(list_, &QListWidget::currentTextChanged, this, [this](const QString& name) {
         if (list_->hasFocus() && !name.isEmpty()) setText(name);
     });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    // Enter on a name, or a double-click.
+    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         setText(item->text());
         emit activated();
     });
+    edit_->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &SimpleComboBox::focusMoved);
 }
 
@@ -40,6 +43,31 @@ std::string SimpleComboBox::latin1Text() const { return edit_->text().toLatin1()
 
 void SimpleComboBox::setText(const QString& text) {
     if (edit_->text() != text) edit_->setText(text);
+}
+
+// Enter has done its work here: it goes no further up.
+void SimpleComboBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// Up and Down in the field move through the list, as in a simple combo box.
+bool SimpleComboBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != edit_ || event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+    const int row = list_->currentRow() + (key == Qt::Key_Down ? 1 : -1);
+    if (row >= 0 && row < list_->count()) {
+        {
+            const QSignalBlocker quiet(list_);
+            list_->setCurrentRow(row);
+        }
+        list_->scrollToItem(list_->item(row));
+        setText(list_->item(row)->text());
+    }
+    return true;
 }
 
 void SimpleComboBox::resizeEvent(QResizeEvent*) {

@@ -26,9 +26,11 @@ class SimpleComboBox : public QWidget {
     void textEdited();  // every change of the text
     void entered();     // focus came in from outside the box
     void exited();      // focus left the box
-    void activated();   // Enter in the field, or a double-click in the list
+    void activated();   // Enter in the field or on a name in the list, or a double-click
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
