@@ -2,10 +2,11 @@
 // setjmp instead of ending the process, and no message is printed (the program has no log).
 #pragma once
 
-#include <jpeglib.h>
-
 #include <csetjmp>
+// clang-format off
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+#include <jpeglib.h>
+// clang-format on
 
 struct JpegErrorTrap {
     jpeg_error_mgr manager;

@@ -2,9 +2,10 @@
 // blocks, several at a time, and unscrambled before the decoder sees it.
 #pragma once
 
+// clang-format off
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <jpeglib.h>
-
-#include <cstdio>
+// clang-format on
 
 #include "content/keyruns.h"
 

@@ -140,7 +140,7 @@ void PaintMoor(SceneContext& scene, SceneRandom& random) {
 
 void PaintLandscape(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x1a5d);
-    if (random.Chance(0.65))
+    if (scene.FormOr(random.Chance(0.65) ? kFarmland : kMoor) == kFarmland)
         PaintFarmland(scene, random);
     else
         PaintMoor(scene, random);
