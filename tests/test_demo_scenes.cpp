@@ -40,7 +40,7 @@ const std::vector<TitleWord>& TitleWords() {
         {"crypt", {S::Interior}},
         {"harbour", {S::Harbour}},
         {"quay", {S::Harbour}},
-        {"pier", {S::Harbour}},
+        {"pier", {S::Beach}},
         {"dockyard", {S::Harbour}},
         {"bridge", {S::RiverBridge}},
         {"viaduct", {S::Railway}},

@@ -39,7 +39,7 @@ const SubjectWord kSubjects[] = {
     {"cliffs-from-beach", S::Cliffs, kCliffsFromBeach, "cliffs from the beach below"},
     {"sea-stacks", S::Cliffs, kCliffsFromBeach, "stacks and arches off the cliffs"},
     {"sea-cave", S::Cliffs, kCliffsFromBeach, "cave in the cliff foot"},
-    {"sea-wall", S::Harbour, -1, "sea wall", true},
+    {"sea-wall", S::Beach, kSeaWall, "sea wall with the waves breaking on it"},
     {"estuary", S::Lake, kEstuary, "estuary mudflats"},
     {"marsh", S::Lake, kMarsh, "marsh creeks and reeds"},
     {"lagoon", S::Lake, kLagoon, "lagoon behind a shingle bar"},
@@ -58,7 +58,7 @@ const SubjectWord kSubjects[] = {
     {"regatta", S::Harbour, -1, "sailing boats racing", true},
     {"dinghies", S::Harbour, -1, "dinghies at their moorings"},
     {"lifeboat-house", S::Harbour, -1, "lifeboat house and slip", true},
-    {"pier", S::Harbour, -1, "pier out over the sea", true},
+    {"pier", S::Beach, kPier, "pier out over the sea"},
     // Animals
     {"seals", S::Animals, kSeals, "seals on rocks"},
     {"swans", S::Animals, kSwans, "swans on the water"},

@@ -92,6 +92,55 @@ void PaintIsland(SceneContext& scene, SceneRandom& random, double horizon) {
                    QPointF(cx + s * 1.2, top - s * 1.2)}));
 }
 
+// A pier striding out over the sea on its iron legs, a pavilion at its end.
+void PaintPier(SceneContext& scene, const Camera& camera, SceneRandom& random) {
+    // It runs out from the beach off to one side, so that its length shows.
+    const double side = random.Chance(0.5) ? -1 : 1;
+    const double x = side * random.Range(12, 20) - (side < 0 ? 8 : 0);
+    const double deck = 7, width = 8, z0 = 20, z1 = random.Range(260, 420);
+    const Material iron{QColor(70, 76, 80), Masonry::Smooth};
+    const Material boards{QColor(150, 120, 90), Masonry::Smooth};
+    // Far end first: the pavilion with its domes, then the legs and deck coming nearer.
+    const Box pavilion{x - 10, z1, 20 + width, 16, 7, deck};
+    PaintBox(scene, camera, pavilion, Material{QColor(236, 232, 222), Masonry::Smooth});
+    PaintRoof(scene, camera, pavilion,
+              RoofDesign{Roof::Hip, 3, Material{QColor(70, 110, 100), Masonry::Smooth},
+                         Material{QColor(236, 232, 222), Masonry::Smooth}});
+    for (double z = z1; z >= z0; z -= 9)
+        for (double lx : {x, x + width})
+            PaintBox(scene, camera, Box{lx - 0.3, z, 0.6, 0.6, deck, 0}, iron);
+    PaintBox(scene, camera, Box{x - 0.5, z0, width + 1, z1 - z0, 0.6, deck}, boards);
+    // Railings along both edges.
+    QPainter& p = scene.painter;
+    p.setPen(QPen(Lit(scene.mood, QColor(230, 230, 226)), std::max(1.0, 1.2 * scene.u)));
+    for (double lx : {x - 0.5, x + width + 0.5})
+        p.drawLine(camera.Project(lx, deck + 1.1, z0), camera.Project(lx, deck + 1.1, z1));
+}
+
+// The sea wall curving away along the foot of the cliffs, the waves breaking against it,
+// bursting into spray in a gale.
+void PaintSeaWall(SceneContext& scene, const Camera& camera, SceneRandom& random, bool left) {
+    const double side = left ? -1 : 1;
+    const Material stone{QColor(170, 160, 146), Masonry::Ashlar};
+    const double x = side * random.Range(6, 12);
+    PaintBox(scene, camera, Box{side < 0 ? x - 6 : x, 6, 6, 600, 6, 0}, stone);
+    const bool gale =
+        scene.mood.weather == Weather::Rain || scene.mood.weather == Weather::Overcast;
+    QPainter& p = scene.painter;
+    p.setPen(Qt::NoPen);
+    for (double z = 30; z < 400; z *= random.Range(1.3, 1.6)) {
+        const QPointF foot = camera.Project(x, 0, z);
+        const double s = camera.Scale(x, z);
+        const double burst =
+            std::min((gale ? random.Range(4, 8) : random.Range(1, 2)) * s, scene.h * 0.12);
+        for (int i = 0; i < 12; ++i) {
+            p.setBrush(WithAlpha(QColor(250, 250, 250), gale ? 110 : 80));
+            p.drawEllipse(foot + QPointF(random.Jitter(burst * 0.5), -random.Range(0, burst)),
+                          burst * 0.3, burst * 0.22);
+        }
+    }
+}
+
 }  // namespace
 
 void PaintBeach(SceneContext& scene) {
@@ -100,7 +149,9 @@ void PaintBeach(SceneContext& scene) {
     const int form = scene.FormOr(random.Int(0, kSandYachts));
     const bool dunes = form == kDunes;
     const double horizon = scene.h * (dunes ? random.Range(0.4, 0.46) : random.Range(0.36, 0.44));
-    const double eye = dunes ? random.Range(5, 8) : random.Range(1.6, 3);
+    const double eye = dunes              ? random.Range(5, 8)
+                       : form == kSeaWall ? random.Range(7.5, 9)
+                                          : random.Range(1.6, 3);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), eye, 0);
     scene.horizonY = horizon;
     PaintSeaView(scene, horizon);
@@ -123,6 +174,8 @@ void PaintBeach(SceneContext& scene) {
         headland(landOnLeft, random.Range(300, 500), 0.3, random.Range(40, 60));
         headland(!landOnLeft, random.Range(120, 180), 0.3, random.Range(35, 55));
         headland(landOnLeft, random.Range(90, 140), 0.22, random.Range(30, 45));
+    } else if (form == kSeaWall) {
+        headland(landOnLeft, random.Range(220, 320), 0.4, random.Range(50, 80));
     } else if (form == kBay) {
         headland(landOnLeft, random.Range(1500, 2500), 0.3, random.Range(50, 90));
         headland(!landOnLeft, random.Range(700, 1200), 0.25, random.Range(40, 70));
@@ -149,6 +202,13 @@ void PaintBeach(SceneContext& scene) {
     const double tilt = random.Jitter(0.05) * scene.h;
     QPainter& p = scene.painter;
     switch (form) {
+        case kPier:
+            PaintSand(scene, random, shoreY, tilt);
+            PaintPier(scene, camera, random);
+            break;
+        case kSeaWall:
+            PaintSeaWall(scene, camera, random, landOnLeft);
+            break;
         case kRocks:
             PaintSand(scene, random, shoreY, tilt);
             PaintRockLedges(scene, random, shoreY + scene.h * 0.02);

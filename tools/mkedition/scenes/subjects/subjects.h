@@ -23,7 +23,9 @@ enum BeachForm {
     kBoatsDrawnUp,
     kIsland,
     kSurf,
-    kSandYachts
+    kSandYachts,
+    kPier,
+    kSeaWall
 };
 enum AnimalsForm {
     kSeals,
