@@ -57,7 +57,7 @@ const SubjectWord kSubjects[] = {
     {"sailing-barges", S::Harbour, -1, "red-sailed barges", true},
     {"regatta", S::Harbour, -1, "sailing boats racing", true},
     {"dinghies", S::Harbour, -1, "dinghies at their moorings"},
-    {"lifeboat-house", S::Harbour, -1, "lifeboat house and slip", true},
+    {"lifeboat-house", S::Beach, kBoathouse, "lifeboat house at the head of its slip"},
     {"pier", S::Beach, kPier, "pier out over the sea"},
     // Animals
     {"seals", S::Animals, kSeals, "seals on rocks"},
@@ -80,7 +80,7 @@ const SubjectWord kSubjects[] = {
     {"town-walls", S::Castle, kCastleRuin, "old town walls"},
     {"town-gate", S::Castle, kCastleWhole, "town gate", true},
     {"gaol", S::Castle, kCastleWhole, "granite gaol on the moor", true},
-    {"earthworks", S::Landscape, kMoor, "grassy ramparts on the hill", true},
+    {"earthworks", S::Landscape, kRamparts, "grassy ramparts round the hill"},
     // Churches
     {"church", S::Church, kVillageChurch, "church"},
     {"chapel", S::Church, kVillageChurch, "small chapel"},
@@ -146,7 +146,7 @@ const SubjectWord kSubjects[] = {
     {"clay-pits", S::Quarry, kClayPits, "white spoil heaps and a flooded pit"},
     {"barn", S::StatelyHome, -1, "great barn", true},
     {"oast-houses", S::Industry, kMill, "oast houses", true},
-    {"hut", S::TownStreet, -1, "hut", true},
+    {"hut", S::Beach, kShoreHut, "hut on the shore"},
     {"army-camp", S::Landscape, kMoor, "camp on the moor", true},
     // Rooms
     {"hall", S::Interior, kHall, "hall with a timber roof"},

@@ -10,6 +10,7 @@
 #include "tools/mkedition/scenes/camera.h"
 #include "tools/mkedition/scenes/coastland.h"
 #include "tools/mkedition/scenes/figures.h"
+#include "tools/mkedition/scenes/houses.h"
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
 #include "tools/mkedition/scenes/scenegeometry.h"
@@ -141,6 +142,38 @@ void PaintSeaWall(SceneContext& scene, const Camera& camera, SceneRandom& random
     }
 }
 
+// Where a building on the shore stands, and how deep it is: the sand reaches behind it.
+double ShoreBuildingDistance(bool boathouse, SceneRandom& random) {
+    return boathouse ? random.Range(27, 34) : random.Range(14, 20);
+}
+double ShoreBuildingDepth(bool boathouse) { return boathouse ? 16 : 4; }
+
+// A building on the shore: the lifeboat's house with the boat behind its great doors, or a
+// tarred hut.
+void PaintShoreBuilding(SceneContext& scene, const Camera& camera, SceneRandom& random,
+                        bool boathouse, double z) {
+    const double width = boathouse ? 9 : 4.5, depth = ShoreBuildingDepth(boathouse);
+    const double x = camera.XAt(scene.w * random.Range(0.35, 0.6), z) - width / 2;
+    House house = RandomHouse(random, boathouse ? HouseStyle::Painted : HouseStyle::Cottage,
+                              Box{x, z, width, depth, boathouse ? 7 : 3, 0});
+    SetStoreys(house, 1);
+    house.box.height = boathouse ? 7 : 2.8;
+    house.roof = Roof::GableEndOn;
+    house.roofRise = boathouse ? 3 : 1.6;
+    if (!boathouse) house.wall = Material{QColor(46, 42, 40), Masonry::Smooth};
+    PaintHouse(scene, camera, house, Frontage::Front);
+    if (boathouse) {
+        // The great doors, the boat's bow showing between them.
+        PaintDecal(scene, camera, {x + 1.5, 0, z - 0.05}, {x + width - 1.5, 0, z - 0.05}, 5,
+                   [](QPainter& p, double w, double h) {
+                       p.fillRect(QRectF(0, 0, w, h), QColor(30, 28, 30));
+                       p.setBrush(QColor(30, 70, 150));
+                       p.drawPolygon(QPolygonF({QPointF(w * 0.3, 0.4), QPointF(w * 0.7, 0.4),
+                                                QPointF(w * 0.5, h * 0.6)}));
+                   });
+    }
+}
+
 }  // namespace
 
 void PaintBeach(SceneContext& scene) {
@@ -209,6 +242,25 @@ void PaintBeach(SceneContext& scene) {
         case kSeaWall:
             PaintSeaWall(scene, camera, random, landOnLeft);
             break;
+        case kBoathouse:
+        case kShoreHut: {
+            const bool boathouse = form == kBoathouse;
+            const double z = ShoreBuildingDistance(boathouse, random);
+            // The water's edge lies behind the building, so that it stands on the shore.
+            const double edge = camera.Project(0, 0, z + ShoreBuildingDepth(boathouse) + 8).y();
+            if (random.Chance(0.5))
+                PaintShingle(scene, random, edge, 0);
+            else
+                PaintSand(scene, random, edge, 0);
+            PaintShoreBuilding(scene, camera, random, boathouse, z);
+            for (int i = 0; i < random.Int(1, 4); ++i) {
+                const double pz = random.Range(8, 16);
+                const double px = camera.XAt(scene.w * random.Range(0.2, 0.8), pz);
+                PaintPerson(scene, random, camera.Project(px, 0, pz), camera.Scale(px, pz) * 1.75,
+                            0);
+            }
+            break;
+        }
         case kRocks:
             PaintSand(scene, random, shoreY, tilt);
             PaintRockLedges(scene, random, shoreY + scene.h * 0.02);

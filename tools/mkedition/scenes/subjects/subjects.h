@@ -10,7 +10,7 @@ enum CastleForm { kCastleWhole, kCastleRuin };
 enum IndustryForm { kMill, kColliery };
 enum RailwayForm { kViaduct, kStation };
 enum MonumentForm { kColumn, kObelisk, kStatue, kMemorialCross };
-enum LandscapeForm { kFarmland, kMoor };
+enum LandscapeForm { kFarmland, kMoor, kRamparts };
 enum StonesForm { kStoneRing, kBurialChamber };
 enum CliffsForm { kCliffsFromTop, kCliffsFromBeach };
 enum BeachForm {
@@ -25,7 +25,9 @@ enum BeachForm {
     kSurf,
     kSandYachts,
     kPier,
-    kSeaWall
+    kSeaWall,
+    kBoathouse,
+    kShoreHut
 };
 enum AnimalsForm {
     kSeals,
