@@ -5,8 +5,10 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
+#include "tools/mkedition/scenes/boats.h"
 #include "tools/mkedition/scenes/camera.h"
 #include "tools/mkedition/scenes/coastland.h"
 #include "tools/mkedition/scenes/figures.h"
@@ -142,6 +144,27 @@ void PaintSeaWall(SceneContext& scene, const Camera& camera, SceneRandom& random
     }
 }
 
+// Sails set and drawing: a mainsail and a jib leaning with the wind.
+void PaintRacingSails(SceneContext& scene, const Camera& camera, SceneRandom& random, Vec3 at,
+                      double length) {
+    static const QColor kSails[] = {QColor(246, 244, 236), QColor(246, 244, 236),
+                                    QColor(190, 70, 40), QColor(240, 200, 80)};
+    QPainter& p = scene.painter;
+    const double s = camera.Scale(at.x, at.z);
+    const QPointF foot = camera.Project(at) - QPointF(0, length * 0.18 * s);
+    const double lean = random.Jitter(0.12) * length * s, mast = length * 1.3 * s;
+    const QColor sail =
+        Distant(scene.mood, Lit(scene.mood, random.Pick(kSails)), DistanceDepth(scene.mood, at.z));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sail);
+    p.drawPolygon(QPolygonF({foot, foot + QPointF(lean, -mast),
+                             foot + QPointF(length * 0.45 * s, -length * 0.05 * s)}));
+    p.setBrush(Scaled(sail, 0.85));
+    p.drawPolygon(QPolygonF({foot + QPointF(-length * 0.05 * s, -length * 0.05 * s),
+                             foot + QPointF(lean * 0.95, -mast * 0.92),
+                             foot + QPointF(-length * 0.4 * s, -length * 0.02 * s)}));
+}
+
 // Where a building on the shore stands, and how deep it is: the sand reaches behind it.
 double ShoreBuildingDistance(bool boathouse, SceneRandom& random) {
     return boathouse ? random.Range(27, 34) : random.Range(14, 20);
@@ -242,6 +265,25 @@ void PaintBeach(SceneContext& scene) {
         case kSeaWall:
             PaintSeaWall(scene, camera, random, landOnLeft);
             break;
+        case kRegatta:
+        case kFishingFleet: {
+            // Boats out on the water, a strip of beach under the viewer's feet.
+            std::vector<double> distances;
+            for (int i = 0; i < random.Int(4, 8); ++i)
+                // The nearest boat close enough to fill the eye, far enough for its sails.
+                distances.push_back(i == 0 ? random.Range(form == kRegatta ? 26 : 14, 32)
+                                           : random.Range(32, 140));
+            std::sort(distances.begin(), distances.end(), std::greater<double>());
+            for (double z : distances) {
+                const Vec3 at{camera.XAt(scene.w * random.Range(0.1, 0.9), z), 0, z};
+                const double length = form == kRegatta ? random.Range(6, 10) : random.Range(9, 14);
+                PaintBoat(scene, camera, random, at, length,
+                          form == kRegatta ? BoatKind::Yacht : BoatKind::Fishing);
+                if (form == kRegatta) PaintRacingSails(scene, camera, random, at, length);
+            }
+            PaintSand(scene, random, scene.h * random.Range(0.84, 0.9), 0);
+            break;
+        }
         case kBoathouse:
         case kShoreHut: {
             const bool boathouse = form == kBoathouse;

@@ -27,7 +27,9 @@ enum BeachForm {
     kPier,
     kSeaWall,
     kBoathouse,
-    kShoreHut
+    kShoreHut,
+    kRegatta,
+    kFishingFleet
 };
 enum AnimalsForm {
     kSeals,
