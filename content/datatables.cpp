@@ -54,6 +54,11 @@ std::string PlaceNameOfView(const ViewRecord& view) {
     return std::string(view.Text, length);
 }
 
+std::string TitleOfView(const ViewRecord& view) {
+    const int length = view.CaptionStart - 2 - view.NameEnd;
+    return length > 0 ? std::string(view.Text + view.NameEnd, length) : std::string();
+}
+
 std::string PlaceName(int place) {
     return PlaceNameOfView(Content().view(Content().firstViewOf(place)));
 }

@@ -97,5 +97,7 @@ void FillPlaceNames(std::vector<std::string>& names);
 
 // The place name of a view's heading (Text[0 .. NameEnd-3]).
 std::string PlaceNameOfView(const ViewRecord& view);
+// The title of a view's heading (Text[NameEnd .. CaptionStart-3]).
+std::string TitleOfView(const ViewRecord& view);
 // The name of a place: that of its first view's heading.
 std::string PlaceName(int place);

@@ -222,6 +222,7 @@ TEST(MkEditionParse, PlacesViewsAndTopics) {
         "  at 2410 3950\n"
         "  show\n"
         "  view The harbour\n"
+        "    scene harbour evening sea\n"
         "    year -55\n"
         "    topics coast beautiful schools\n"
         "    portrait\n"
@@ -244,6 +245,10 @@ TEST(MkEditionParse, PlacesViewsAndTopics) {
     EXPECT_EQ(v.picCode, "1A01");
     EXPECT_EQ(v.caption, "Boats rest below the caf\xE9.");
     EXPECT_EQ(v.line, 5);
+    EXPECT_EQ(v.scene.word, "harbour");
+    EXPECT_EQ(v.scene.subject, SceneSubject::Harbour);
+    EXPECT_EQ(v.scene.light.time, DayTime::Evening);
+    EXPECT_TRUE(v.scene.sea);
 }
 
 // The 215 bytes are Latin-1 bytes of the stored text, whatever the UTF-8 source spends on them,
@@ -252,8 +257,9 @@ TEST(MkEditionParse, CaptionLimitCountsStoredBytesAndNamesTheView) {
     auto build = [](const std::string& tail) {
         std::string accents;
         for (int i = 0; i < 9; ++i) accents += "\xC3\xA9";
-        const std::string text = "place Ab, C\n  at 10 10\n  view T\n    year 1900\n    caption " +
-                                 accents + std::string(100, 'c') + "\n    + " + tail + "\n";
+        const std::string text =
+            "place Ab, C\n  at 10 10\n  view T\n    scene beach\n    caption " + accents +
+            std::string(100, 'c') + "\n    + " + tail + "\n";
         EditionSource source;
         std::string error;
         EXPECT_TRUE(ParsePlacesText(text, source, error)) << error;
@@ -276,6 +282,13 @@ TEST(MkEditionParse, ErrorsNameTheLine) {
         {"place Ab, C\n colour red\n", "line 2: unknown keyword 'colour' in a place"},
         {"place Ab, C\n view T\n  caption \xE2\x80\x94 dash\n",
          "line 3: a character outside Latin-1"},
+        // Every painted view says what it shows, in words the painter knows.
+        {"place Ab, C\n view T\n  caption C\n view U\n  scene bay\n",
+         "line 2: view 'T' has no scene line"},
+        {"place Ab, C\n view T\n  scene spaceship\n", "line 3: unknown scene subject 'spaceship'"},
+        {"place Ab, C\n view T\n  scene castle dawn purple\n",
+         "line 3: unknown scene detail 'purple'"},
+        {"place Ab, C\n view T\n  scene\n", "line 3: a scene needs a subject"},
     };
     for (const auto& c : cases) {
         EditionSource source;

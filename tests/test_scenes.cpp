@@ -1,5 +1,5 @@
 // The photograph painter: the same request gives the same pixels and bytes, every subject
-// paints at both sizes, topics choose the subject, and no two pictures look alike.
+// paints at both sizes, the scene's words reach the picture, and no two pictures look alike.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -11,71 +11,28 @@
 
 #include "tools/mkedition/jpegcodec.h"
 #include "tools/mkedition/scenes/scenepainter.h"
-#include "tools/mkedition/topics.h"
+#include "tools/mkedition/scenes/subjects/subjects.h"
 
 namespace {
 
 SceneRequest Request(const std::string& words, int year, uint32_t seed, bool portrait = false) {
-    TopicBits bits;
-    size_t start = 0;
-    while (start < words.size()) {
-        const size_t end = std::min(words.find(' ', start), words.size());
-        EXPECT_TRUE(LookUpTopic(words.substr(start, end - start), bits)) << words;
-        start = end + 1;
-    }
-    return SceneRequest{portrait, bits.maskA, bits.maskB, year, seed};
+    SceneRequest request{portrait, {}, year, seed};
+    std::string error;
+    EXPECT_TRUE(ParseSceneWords(words, request.scene, error)) << error;
+    return request;
 }
 
-// A request for a subject; the coast and country subjects depend on the seed as well, so
-// seeds are tried until one gives the subject.
-SceneRequest RequestFor(SceneSubject subject) {
-    struct Topic {
-        SceneSubject subject;
-        const char* words;
-        int year;
-    };
-    static const Topic kTopics[] = {
-        {SceneSubject::Cliffs, "coast", 1900},
-        {SceneSubject::Harbour, "coast", 1900},
-        {SceneSubject::Lighthouse, "coast", 1900},
-        {SceneSubject::Castle, "castles", 1300},
-        {SceneSubject::Church, "worship", 1400},
-        {SceneSubject::Garden, "gardens", 1750},
-        {SceneSubject::Maze, "mazes", 1700},
-        {SceneSubject::Industry, "industry", 1880},
-        {SceneSubject::Market, "shops", 1900},
-        {SceneSubject::Railway, "transport", 1930},
-        {SceneSubject::University, "schools", 1600},
-        {SceneSubject::Theatre, "theatres", 1890},
-        {SceneSubject::Zoo, "zoos", 1950},
-        {SceneSubject::Monument, "monuments", 1820},
-        {SceneSubject::StandingStones, "monuments", -2000},
-        {SceneSubject::StatelyHome, "stately-homes", 1760},
-        {SceneSubject::Landscape, "landscape", 1900},
-        {SceneSubject::TownStreet, "historic-towns", 1600},
-        {SceneSubject::RiverBridge, "beautiful", 1800},
-    };
-    for (const Topic& topic : kTopics) {
-        if (topic.subject != subject) continue;
-        for (uint32_t seed = 1; seed < 5000; seed += 97) {
-            const SceneRequest request = Request(topic.words, topic.year, seed);
-            if (ChooseSubject(request) == subject) return request;
-        }
+// One subject word for each painter, the first the vocabulary has for it.
+std::vector<std::string> OneWordPerPainter() {
+    std::vector<std::string> words;
+    std::vector<SceneSubject> seen;
+    for (const std::string& word : SceneSubjectWords()) {
+        const SceneSubject subject = Request(word, 1850, 1).scene.subject;
+        if (std::find(seen.begin(), seen.end(), subject) != seen.end()) continue;
+        seen.push_back(subject);
+        words.push_back(word);
     }
-    ADD_FAILURE() << "no request paints subject " << static_cast<int>(subject);
-    return {};
-}
-
-const std::vector<SceneSubject>& AllSubjects() {
-    static const std::vector<SceneSubject> subjects = {
-        SceneSubject::Cliffs,      SceneSubject::Harbour,    SceneSubject::Lighthouse,
-        SceneSubject::Castle,      SceneSubject::Church,     SceneSubject::Garden,
-        SceneSubject::Maze,        SceneSubject::Industry,   SceneSubject::Market,
-        SceneSubject::Railway,     SceneSubject::University, SceneSubject::Theatre,
-        SceneSubject::Zoo,         SceneSubject::Monument,   SceneSubject::StandingStones,
-        SceneSubject::StatelyHome, SceneSubject::Landscape,  SceneSubject::TownStreet,
-        SceneSubject::RiverBridge};
-    return subjects;
+    return words;
 }
 
 // Mean absolute difference per channel between two pictures of one size, 0..255.
@@ -109,12 +66,10 @@ double GreySpread(const QImage& image) {
 }
 
 TEST(ScenePainter, SameRequestGivesSamePixelsAndSameJpegBytes) {
-    for (SceneSubject subject :
-         {SceneSubject::Harbour, SceneSubject::Church, SceneSubject::RiverBridge}) {
-        SceneRequest request = RequestFor(subject);
-        request.portrait = subject == SceneSubject::Church;
+    for (const char* words : {"harbour", "church", "bridge evening"}) {
+        const SceneRequest request = Request(words, 1850, 77, words[0] == 'c');
         const QImage first = PaintScene(request), second = PaintScene(request);
-        EXPECT_EQ(first, second) << static_cast<int>(subject);
+        EXPECT_EQ(first, second) << words;
         const std::vector<uint8_t> firstJpeg = EncodeJpeg(first), secondJpeg = EncodeJpeg(second);
         ASSERT_FALSE(firstJpeg.empty());
         EXPECT_EQ(firstJpeg, secondJpeg);
@@ -124,62 +79,83 @@ TEST(ScenePainter, SameRequestGivesSamePixelsAndSameJpegBytes) {
 TEST(ScenePainter, PicturesHaveTheirOrientationsSize) {
     EXPECT_EQ(SceneSize(false), QSize(768, 512));
     EXPECT_EQ(SceneSize(true), QSize(400, 600));
-    SceneRequest request = RequestFor(SceneSubject::Castle);
+    SceneRequest request = Request("castle", 1300, 5);
     EXPECT_EQ(PaintScene(request).size(), QSize(768, 512));
     request.portrait = true;
     EXPECT_EQ(PaintScene(request).size(), QSize(400, 600));
 }
 
 TEST(ScenePainter, EverySubjectPaintsAPictureAtBothSizes) {
-    for (SceneSubject subject : AllSubjects()) {
+    for (const std::string& word : OneWordPerPainter()) {
         for (bool portrait : {false, true}) {
-            SceneRequest request = RequestFor(subject);
-            request.portrait = portrait;
-            const QImage picture = PaintScene(request);
+            const QImage picture = PaintScene(Request(word, 1850, 11, portrait));
             EXPECT_EQ(picture.size(), SceneSize(portrait));
             // A picture, not a blank or a wash: light and dark parts of some extent.
-            EXPECT_GT(GreySpread(picture), 12.0)
-                << static_cast<int>(subject) << (portrait ? " portrait" : "");
+            EXPECT_GT(GreySpread(picture), 12.0) << word << (portrait ? " portrait" : "");
         }
     }
 }
 
 TEST(ScenePainter, DifferentSeedsGiveDifferentPictures) {
-    SceneRequest one = RequestFor(SceneSubject::Castle), two = one;
+    SceneRequest one = Request("castle", 1300, 5), two = one;
     two.seed = one.seed + 1;
     EXPECT_GT(MeanDifference(PaintScene(one), PaintScene(two)), 8.0);
 }
 
-TEST(ScenePainter, TopicsChooseTheSubject) {
-    struct Case {
-        const char* words;
-        int year;
-        SceneSubject subject;
-    };
-    const Case cases[] = {
-        {"castles coast", 1300, SceneSubject::Castle},
-        {"military", 1700, SceneSubject::Castle},
-        {"zoos castles", 1900, SceneSubject::Zoo},
-        {"theatres shops", 1900, SceneSubject::Theatre},
-        {"worship", 1200, SceneSubject::Church},
-        {"old-universities", 1500, SceneSubject::University},
-        {"industry transport", 1880, SceneSubject::Industry},
-        {"transport coast", 1900, SceneSubject::Harbour},
-        {"old-transport", 1870, SceneSubject::Railway},
-        {"shops", 1900, SceneSubject::Market},
-        {"royal", 1800, SceneSubject::StatelyHome},
-        {"mazes gardens", 1700, SceneSubject::Maze},
-        {"gardens", 1700, SceneSubject::Garden},
-        {"monuments", 1800, SceneSubject::Monument},
-        {"monuments", 300, SceneSubject::StandingStones},
-        {"coast", -1500, SceneSubject::StandingStones},
-        {"museums", 1900, SceneSubject::TownStreet},
-        {"historic-towns coast", 1600, SceneSubject::Cliffs},
-    };
-    for (const Case& c : cases) {
-        SceneRequest request = Request(c.words, c.year, 0);
-        // Seed 0 gives the first coast form, the cliffs.
-        EXPECT_EQ(ChooseSubject(request), c.subject) << c.words;
+TEST(SceneWords, SubjectWordChoosesPainterAndFormDetailsTheLight) {
+    const SceneRequest abbey = Request("abbey-ruin dusk winter", 1200, 1);
+    EXPECT_EQ(abbey.scene.subject, SceneSubject::Church);
+    EXPECT_EQ(abbey.scene.form, kAbbeyRuin);
+    EXPECT_EQ(abbey.scene.light.time, DayTime::Dusk);
+    EXPECT_EQ(abbey.scene.light.season, Season::Winter);
+    EXPECT_FALSE(abbey.scene.light.weather.has_value());
+    const SceneRequest cliffs = Request("cliffs-from-beach mist", 1900, 1);
+    EXPECT_EQ(cliffs.scene.subject, SceneSubject::Cliffs);
+    EXPECT_EQ(cliffs.scene.form, kCliffsFromBeach);
+    EXPECT_EQ(cliffs.scene.light.weather, Weather::Mist);
+    EXPECT_EQ(DescribeScene(cliffs.scene), "cliffs-from-beach: cliffs from the beach below; mist");
+    // Every word of the vocabulary is known to the parser under its own name.
+    for (const std::string& word : SceneSubjectWords())
+        EXPECT_EQ(Request(word, 1900, 1).scene.word, word);
+}
+
+double MeanGrey(const QImage& image) {
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    double sum = 0;
+    for (int row = 0; row < grey.height(); ++row)
+        for (int col = 0; col < grey.width(); ++col) sum += grey.constScanLine(row)[col];
+    return sum / (double(grey.width()) * grey.height());
+}
+
+// The light the scene asks for is the light painted, whatever the seed would have drawn.
+TEST(ScenePainter, SceneLightOverridesTheSeed) {
+    for (uint32_t seed : {3u, 40u, 500u}) {
+        const double night = MeanGrey(PaintScene(Request("harbour night", 1900, seed)));
+        const double noon = MeanGrey(PaintScene(Request("harbour midday clear", 1900, seed)));
+        EXPECT_LT(night, noon * 0.5) << seed;
+    }
+    const double snow = MeanGrey(PaintScene(Request("fields snow midday", 1900, 9)));
+    const double summer = MeanGrey(PaintScene(Request("fields summer midday", 1900, 9)));
+    EXPECT_GT(snow, summer + 20);
+}
+
+// Words that share a painter ask for different forms of it, and get them: with the same seed
+// the pictures differ as much as two subjects do.
+TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"hall", "crypt"},       {"gallery", "forge"},    {"beach", "cove"},
+        {"seals", "sheep"},      {"swans", "wolves"},     {"lake", "marsh"},
+        {"inn", "hotel"},        {"clock-tower", "mast"}, {"church", "abbey-ruin"},
+        {"quarry", "clay-pits"}, {"dunes", "shingle"}};
+    for (const auto& [one, other] : pairs) {
+        const SceneRequest a = Request(one, 1850, 21), b = Request(other, 1850, 21);
+        EXPECT_EQ(a.scene.subject, b.scene.subject) << one << " " << other;
+        const QSize thumb(48, 32);
+        EXPECT_GT(MeanDifference(
+                      PaintScene(a).scaled(thumb, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                      PaintScene(b).scaled(thumb, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)),
+                  10.0)
+            << one << " and " << other << " look alike";
     }
 }
 
@@ -193,7 +169,7 @@ TEST(ScenePainter, SeedsDifferByPlaceAndTitle) {
 }
 
 TEST(JpegEncoder, WritesAJpegCloseToThePicture) {
-    const QImage picture = PaintScene(RequestFor(SceneSubject::Market));
+    const QImage picture = PaintScene(Request("market", 1900, 3));
     const std::vector<uint8_t> jpeg = EncodeJpeg(picture);
     ASSERT_GT(jpeg.size(), 4u);
     EXPECT_EQ(jpeg[0], 0xFF);
@@ -208,29 +184,36 @@ TEST(JpegEncoder, WritesAJpegCloseToThePicture) {
     EXPECT_LT(EncodeJpeg(picture, 40).size(), jpeg.size());
 }
 
-// Sixty pictures of mixed topics, sizes and seeds: every pair differs clearly, judged on
+// Sixty pictures of mixed subjects, sizes and seeds: every pair differs clearly, judged on
 // small thumbnails so that grain alone cannot make two alike pictures differ.
 TEST(ScenePainter, NoTwoPicturesAlike) {
-    const char* topics[] = {"coast",     "castles",        "worship",   "gardens",
-                            "industry",  "shops",          "transport", "schools",
-                            "theatres",  "zoos",           "monuments", "stately-homes",
-                            "landscape", "historic-towns", "beautiful"};
+    const std::vector<std::string> words = OneWordPerPainter();
     std::vector<QImage> landscapes, portraits;
+    std::vector<std::string> landscapeWords, portraitWords;
     for (uint32_t i = 0; i < 60; ++i) {
         const bool portrait = i % 5 == 4;
         const SceneRequest request =
-            Request(topics[i % 15], 1850, SceneSeed("Place", std::to_string(i)), portrait);
+            Request(words[i % words.size()], 1850, SceneSeed("Place", std::to_string(i)), portrait);
         const QImage thumbnail =
             PaintScene(request).scaled(portrait ? QSize(20, 30) : QSize(48, 32),
                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         (portrait ? portraits : landscapes).push_back(thumbnail);
+        (portrait ? portraitWords : landscapeWords)
+            .push_back(words[i % words.size()] + " " + std::to_string(i));
     }
     double closest = 255;
-    for (const std::vector<QImage>* group : {&landscapes, &portraits})
+    std::string pair;
+    for (const auto& [group, names] :
+         {std::make_pair(&landscapes, &landscapeWords), std::make_pair(&portraits, &portraitWords)})
         for (size_t a = 0; a < group->size(); ++a)
-            for (size_t b = a + 1; b < group->size(); ++b)
-                closest = std::min(closest, MeanDifference((*group)[a], (*group)[b]));
-    EXPECT_GT(closest, 10.0);
+            for (size_t b = a + 1; b < group->size(); ++b) {
+                const double difference = MeanDifference((*group)[a], (*group)[b]);
+                if (difference < closest) {
+                    closest = difference;
+                    pair = (*names)[a] + " and " + (*names)[b];
+                }
+            }
+    EXPECT_GT(closest, 10.0) << pair;
 }
 
 }  // namespace

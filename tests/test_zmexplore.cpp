@@ -37,6 +37,7 @@
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/captionlinks.h"
 #include "screens/explore/captionprintlayout.h"
+#include "screens/explore/digitkeys.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/exploremenu.h"
 #include "screens/explore/explorestate.h"
@@ -443,6 +444,61 @@ TEST_F(ExploreTest, RightButtonReleasedOverTheMapButtonEndsThePeek) {
                         Qt::RightButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(explore_->MapButton, &release);
     EXPECT_EQ(explore_->CurrentView, 2);
+}
+
+// Digit keys go by the key's place on the keyboard: Shift held for a peek, another layout's
+// top row or the keypad still choose the tab; a program's key event keeps its character.
+TEST_F(ExploreTest, DigitKeysChooseTabsByTheKeyPressed) {
+    arrive(0);
+    const auto key = [this](int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode) {
+        QKeyEvent event(QEvent::KeyPress, qtKey, modifiers, scanCode, 0, 0);
+        explore_->FormKeyDown(&event);
+        return explore_->CurrentView;
+    };
+    EXPECT_EQ(key(Qt::Key_NumberSign, Qt::ShiftModifier, 12), 3);  // Shift+3 on a UK keyboard
+    EXPECT_EQ(key(Qt::Key_QuoteDbl, Qt::NoModifier, 12), 3);       // 3 on an AZERTY keyboard
+    EXPECT_EQ(key(Qt::Key_5, Qt::KeypadModifier, 84), 5);          // keypad 5
+    EXPECT_EQ(key(Qt::Key_4, Qt::NoModifier, 0), 4);
+    EXPECT_EQ(key(Qt::Key_Agrave, Qt::NoModifier, 19), 0);     // 0 on an AZERTY keyboard: the map
+    EXPECT_EQ(key(Qt::Key_NumberSign, Qt::NoModifier, 0), 1);  // any other key: next view
+    EXPECT_EQ(DigitOfKey(Qt::Key_A, Qt::NoModifier, 38), -1);
+}
+
+TEST_F(ExploreTest, TheMapAndEyeButtonsAnswerAnyButtonButTheRightOnPress) {
+    arrive(0);
+    const auto pressOn = [](QWidget* button, Qt::MouseButton which) {
+        const QPointF at(3, 3);
+        QMouseEvent press(QEvent::MouseButtonPress, at, button->mapToGlobal(at), which, which,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(button, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, button->mapToGlobal(at), which,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(button, &release);
+    };
+    explore_->ShowView(2);
+    pressOn(explore_->MapButton, Qt::RightButton);
+    EXPECT_EQ(explore_->CurrentView, 2);
+    pressOn(explore_->MapButton, Qt::MiddleButton);
+    EXPECT_EQ(explore_->CurrentView, 0);
+
+    const int first = explore_->PicTabPanel->Tabs.first;
+    pressOn(explore_->PicTabPanel->EyeDownButton, Qt::RightButton);
+    EXPECT_EQ(explore_->PicTabPanel->Tabs.first, first);
+    pressOn(explore_->PicTabPanel->EyeDownButton, Qt::MiddleButton);
+    EXPECT_EQ(explore_->PicTabPanel->Tabs.first, first + 1);
+    EXPECT_FALSE(explore_->PicTabPanel->DownTimer->isActive());  // released: no repeat
+}
+
+TEST_F(ExploreTest, ShownInFoundSetModeWithoutAFoundSetExploresEverywhere) {
+    ASSERT_FALSE(HasFoundSet());
+    Explore().ExploreInSet = true;
+    Explore().CurrentPlace = place(1);
+    explore_->FormShow();
+    EXPECT_FALSE(Explore().ExploreInSet);
+    EXPECT_FALSE(explore_->StepPanel->WithinSet->isChecked());
+    const uint8_t bits = Content().place(place(1)).PlaceFlags2;
+    EXPECT_EQ(explore_->StepPanel->NorthButton->isEnabled(), (bits & kPlaceHasNorth) != 0);
+    EXPECT_EQ(explore_->StepPanel->SouthButton->isEnabled(), (bits & kPlaceHasSouth) != 0);
 }
 
 TEST_F(ExploreTest, CtrlHeldOverTwoStepsShowsTheNewPlacesFirstView) {

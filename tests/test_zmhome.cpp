@@ -157,6 +157,22 @@ TEST_F(HomeTest, ExploreInSetFollowsThePageThatBuiltTheSet) {
     EXPECT_FALSE(DecideExploreInSet(HomePage::GoTo, home.Pages, true, Content().FoundGeneration));
 }
 
+// Found-set mode needs a found set: once a query leaves none, the map and the logo explore
+// everywhere again.
+TEST_F(HomeTest, NoFoundSetNoFoundSetMode) {
+    TZMHomeWin home;
+    QObject::connect(&home, &TZMHomeWin::exploreRequested, [] {});
+    ASSERT_FALSE(HasFoundSet());
+    Explore().ExploreInSet = true;
+    home.IconImageClick();
+    EXPECT_FALSE(Explore().ExploreInSet);
+
+    home.Pages.LastSearchCount = 3;  // a search found places, then a later query found none
+    home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Search));
+    clickMap(home, pixelOf(place(5)));
+    EXPECT_FALSE(Explore().ExploreInSet);
+}
+
 TEST_F(HomeTest, SlideshowPageChoosesTheStartOfTheShow) {
     TZMHomeWin home;
     home.HomeTabs->setCurrentIndex(static_cast<int>(HomePage::Slideshow));

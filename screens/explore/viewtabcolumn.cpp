@@ -1,5 +1,6 @@
 #include "screens/explore/viewtabcolumn.h"
 
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -27,12 +28,26 @@ ViewTabColumn::ViewTabColumn(QWidget* parent) : QWidget(parent) {
     Stripe->setEnabled(false);
     UpTimer = new QTimer(this);
     DownTimer = new QTimer(this);
-    connect(EyeUpButton, &QPushButton::pressed, this, &ViewTabColumn::EyeUpButtonMouseDown);
-    connect(EyeDownButton, &QPushButton::pressed, this, &ViewTabColumn::EyeDownButtonMouseDown);
-    connect(EyeUpButton, &QPushButton::released, this, &ViewTabColumn::EyeButtonMouseUp);
-    connect(EyeDownButton, &QPushButton::released, this, &ViewTabColumn::EyeButtonMouseUp);
+    EyeUpButton->installEventFilter(this);
+    EyeDownButton->installEventFilter(this);
     connect(UpTimer, &QTimer::timeout, this, &ViewTabColumn::UpTimerTimer);
     connect(DownTimer, &QTimer::timeout, this, &ViewTabColumn::DownTimerTimer);
+}
+
+// The eyes answer any mouse button but the right one, from the moment it goes down.
+bool ViewTabColumn::eventFilter(QObject* watched, QEvent* event) {
+    const bool eye = watched == EyeUpButton || watched == EyeDownButton;
+    const QEvent::Type type = event->type();
+    if (!eye || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease))
+        return QWidget::eventFilter(watched, event);
+    if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) return true;
+    if (type == QEvent::MouseButtonRelease)
+        EyeButtonMouseUp();
+    else if (watched == EyeUpButton)
+        EyeUpButtonMouseDown();
+    else
+        EyeDownButtonMouseDown();
+    return true;
 }
 
 void ViewTabColumn::Arrange(const ExploreLayout& l, const QFont& screenFont) {

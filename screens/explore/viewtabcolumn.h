@@ -44,6 +44,9 @@ class ViewTabColumn : public QWidget {
   signals:
     void tabClicked(int n);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void placeTabs();
     void drawMark(int n, bool marked);

@@ -26,6 +26,7 @@
 #include "screens/common/shellart.h"
 #include "screens/explore/buttonart.h"
 #include "screens/explore/captionlinks.h"
+#include "screens/explore/digitkeys.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/exploremenu.h"
 #include "screens/explore/explorestate.h"
@@ -236,6 +237,8 @@ void TZMExplore::hideEvent(QHideEvent*) { FormHide(); }
 void TZMExplore::FormShow() {
     if (!LaidOut) ArrangeControls();
     ExploreState& e = Explore();
+    // Found-set mode needs a found set: a search that found nothing ends it.
+    if (!HasFoundSet()) e.ExploreInSet = false;
     if (Startup().Quitting || e.CurrentPlace < 0) return;
     const int mode = e.ArrivalMode;
     const bool peeking = mode == kArrivePeekDuringSlideshow || mode == kArrivePeekDuringView;
@@ -304,9 +307,13 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
     if (event->modifiers() & Qt::AltModifier)
         return event->key() == Qt::Key_Alt ? false : altKeyDown(event->key());
     const int key = event->key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_9) {
-        const int tab = key - Qt::Key_0;
-        if (PicTabPanel->Tabs.visible(tab)) TabBtnClick(tab);
+    const int digit = DigitOfKey(key, event->modifiers(), event->nativeScanCode());
+    if (digit == 0) {
+        if (MapButton->isEnabled()) MapButtonClick();
+        return true;
+    }
+    if (digit > 0) {
+        if (PicTabPanel->Tabs.visible(digit)) TabBtnClick(digit);
         return true;
     }
     if (StepPanel->StepKeyDown(key)) return true;
@@ -319,9 +326,6 @@ bool TZMExplore::FormKeyDown(QKeyEvent* event) {
             return true;
         case Qt::Key_Home:
             IconImageClick();
-            return true;
-        case Qt::Key_0:
-            if (MapButton->isEnabled()) MapButtonClick();
             return true;
         case Qt::Key_Shift:
         case Qt::Key_Control:
@@ -574,9 +578,16 @@ void TZMExplore::FocusTimerTimer() {
 bool TZMExplore::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && (watched == LanCap || watched == PortCap))
         FocusTimer->start(kFocusHold);
-    // The right button released over the map button ends a map peek.
-    if (event->type() == QEvent::MouseButtonRelease && watched == MapButton &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
-        EndPeek();
+    if (watched == MapButton && (event->type() == QEvent::MouseButtonPress ||
+                                 event->type() == QEvent::MouseButtonRelease)) {
+        const bool right = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+        // Any button but the right one shows the map as it goes down; the right button
+        // released over the button ends a map peek.
+        if (event->type() == QEvent::MouseButtonPress && !right) {
+            if (MapButton->isEnabled()) MapButtonClick();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease && right) EndPeek();
+    }
     return QWidget::eventFilter(watched, event);
 }

@@ -4,7 +4,7 @@ bool DecideExploreInSet(HomePage page, const HomePagesState& pages, bool hasFoun
                         int foundGeneration) {
     switch (page) {
         case HomePage::Search:
-            return pages.LastSearchCount > 0;
+            return hasFoundSet && pages.LastSearchCount > 0;
         case HomePage::Timeline:
             return hasFoundSet && foundGeneration == pages.TimelineGeneration;
         case HomePage::Tour:

@@ -365,6 +365,7 @@ void TZMHomeWin::MiniMapClick() {
 void TZMHomeWin::IconImageClick() {
     if (Startup().Quitting || !Content().loaded()) return;
     ExploreState& e = Explore();
+    if (!HasFoundSet()) e.ExploreInSet = false;  // nothing left to explore within
     if (e.CurrentPlace == -1) {
         e.CurrentPlace = nearest(kStartX, kStartY, e.ExploreInSet);
         e.ArrivalMode = kArriveFromElsewhere;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/mkedition/scenes/scenespec.h"
+
 struct SourceView {
     std::string title;    // Latin-1
     std::string caption;  // Latin-1
@@ -14,7 +16,9 @@ struct SourceView {
     bool portrait = false;
     std::string picCode;  // four letters or digits; empty = assigned by the builder
     std::string photo;    // a JPEG file relative to the source folder; empty = none
-    int line = 0;         // where it stands in the source, for messages
+    SceneSpec scene;      // what its painted photograph shows
+    bool hasScene = false;
+    int line = 0;  // where it stands in the source, for messages
 };
 
 struct SourcePlace {

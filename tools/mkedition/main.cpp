@@ -1,5 +1,6 @@
 // mkedition: builds a data directory from an edition source folder.
 //   mkedition SOURCE_DIR OUTPUT_DIR [--tour-source FILE] [--resource-dir DIR]
+//   mkedition --scenes SOURCE_DIR   lists each view's picture code, title and painted subject
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "tools/mkedition/outputfiles.h"
 #include "tools/mkedition/paintedphotographs.h"
 #include "tools/mkedition/photographs.h"
+#include "tools/mkedition/sceneslisting.h"
 #include "tools/mkedition/sourceparser.h"
 #include "tools/mkedition/tablebuilder.h"
 
@@ -19,7 +21,8 @@ namespace {
 int usage() {
     std::fprintf(
         stderr,
-        "usage: mkedition SOURCE_DIR OUTPUT_DIR [--tour-source FILE] [--resource-dir DIR]\n");
+        "usage: mkedition SOURCE_DIR OUTPUT_DIR [--tour-source FILE] [--resource-dir DIR]\n"
+        "       mkedition --scenes SOURCE_DIR    what each painted photograph shows\n");
     return 2;
 }
 
@@ -35,6 +38,14 @@ int main(int argc, char** argv) {
     // the same platform, whose fonts render the same wherever the edition is built.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    if (argc == 3 && std::string(argv[1]) == "--scenes") {
+        const ParseOutcome parsed = ParseEditionFolder(argv[2]);
+        if (!parsed.ok) return failure(std::string(argv[2]) + "/" + parsed.error);
+        const BuildOutcome built = BuildTables(parsed.source);
+        if (!built.ok) return failure(std::string(argv[2]) + "/" + built.error);
+        std::fputs(ScenesListing(built.edition).c_str(), stdout);
+        return 0;
+    }
     if (argc < 3 || argc % 2 == 0) return usage();
     const std::string sourceDir = argv[1];
     const std::string outDir = argv[2];

@@ -18,17 +18,20 @@ struct PaintedFile {
     std::vector<uint8_t> scrambled;
 };
 
-SceneRequest requestFor(const ViewRecord& view) {
-    const std::string name = PlaceNameOfView(view);
-    const int titleLength = view.CaptionStart - 2 - view.NameEnd;
-    const std::string title(view.Text + view.NameEnd, titleLength > 0 ? titleLength : 0);
-    return SceneRequest{view.isPortrait(), view.TopicMaskA, view.TopicMaskB, view.Year,
-                        SceneSeed(name, title)};
+struct ViewToPaint {
+    ViewRecord view;
+    SceneSpec scene;
+};
+
+SceneRequest requestFor(const ViewToPaint& each) {
+    const ViewRecord& view = each.view;
+    return SceneRequest{view.isPortrait(), each.scene, view.Year,
+                        SceneSeed(PlaceNameOfView(view), TitleOfView(view))};
 }
 
-PaintedFile paint(const ViewRecord& view) {
-    const std::string relative = PictureFileNameOfCode(view.PicCode);
-    return PaintedFile{relative, ScramblePhotograph(EncodeJpeg(PaintScene(requestFor(view))),
+PaintedFile paint(const ViewToPaint& each) {
+    const std::string relative = PictureFileNameOfCode(each.view.PicCode);
+    return PaintedFile{relative, ScramblePhotograph(EncodeJpeg(PaintScene(requestFor(each))),
                                                     BarePictureName(relative))};
 }
 
@@ -38,9 +41,11 @@ bool WritePaintedPhotographs(const BuiltEdition& edition, const std::string& out
                              std::string& error) {
     std::set<int> fromFiles;
     for (const ViewPhoto& photo : edition.photos) fromFiles.insert(photo.view);
-    std::vector<ViewRecord> toPaint;
+    std::vector<ViewToPaint> toPaint;
     for (size_t v = 0; v < edition.image.views.size(); ++v) {
-        if (!fromFiles.count(static_cast<int>(v))) toPaint.push_back(edition.image.views[v]);
+        if (!fromFiles.count(static_cast<int>(v)))
+            toPaint.push_back({edition.image.views[v],
+                               v < edition.scenes.size() ? edition.scenes[v] : SceneSpec{}});
     }
     // Painting is most of an edition's build time; the pictures are independent of each other.
     const QList<PaintedFile> painted =

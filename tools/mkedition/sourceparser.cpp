@@ -31,6 +31,15 @@ bool parseViewLine(const SourceLine& line, SourceView& view, std::string& error)
         view.caption += view.caption.empty() ? line.rest : " " + line.rest;
         return true;
     }
+    if (k == "scene") {
+        std::string why;
+        if (!ParseSceneWords(line.rest, view.scene, why)) {
+            error = AtLine(line, why);
+            return false;
+        }
+        view.hasScene = true;
+        return true;
+    }
     if (k == "topics") {
         std::istringstream words(line.rest);
         std::string word;
@@ -109,6 +118,14 @@ bool ParsePlacesText(const std::string& text, EditionSource& source, std::string
             return false;
         }
     }
+    // A painted photograph shows what its view is of, so every view must say what that is.
+    for (const SourcePlace& each : source.places)
+        for (const SourceView& v : each.views)
+            if (!v.hasScene && v.photo.empty()) {
+                error =
+                    "line " + std::to_string(v.line) + ": view '" + v.title + "' has no scene line";
+                return false;
+            }
     return true;
 }
 

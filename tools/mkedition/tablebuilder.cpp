@@ -178,6 +178,7 @@ class Builder {
                     built_.photos.push_back(
                         ViewPhoto{static_cast<int>(views.size()), sv.photo, sv.line});
                 views.push_back(rec);
+                built_.scenes.push_back(sv.scene);
                 if (views.size() > static_cast<size_t>(btab::kMaxCount))
                     return fail(lineError(sv.line, "more than 32000 views"));
             }

@@ -4,6 +4,7 @@
 
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenerandom.h"
+#include "tools/mkedition/scenes/scenespec.h"
 
 namespace {
 
@@ -21,6 +22,11 @@ const SkyLight kClearSkies[] = {
      QColor(122, 130, 168)},
     {QColor(58, 72, 128), QColor(246, 170, 96), QColor(255, 196, 120), QColor(255, 206, 150),
      QColor(110, 100, 150)},
+    // Dusk: the sun gone, a last glow low in the west; night: moonlight and lamps.
+    {QColor(34, 44, 92), QColor(214, 140, 110), QColor(230, 150, 120), QColor(170, 150, 170),
+     QColor(70, 70, 110)},
+    {QColor(8, 12, 30), QColor(36, 46, 78), QColor(60, 70, 100), QColor(96, 106, 140),
+     QColor(36, 40, 66)},
 };
 
 // Overcast, rain and mist: a grey sky, soft light and thicker air.
@@ -74,7 +80,7 @@ void ChooseSeasonColours(Mood& mood, SceneRandom& random) {
 
 }  // namespace
 
-Mood ChooseMood(SceneRandom& random) {
+Mood ChooseMood(SceneRandom& random, const LightWish& wish) {
     Mood mood;
     static constexpr DayTime kTimes[] = {DayTime::Morning,   DayTime::Midday,    DayTime::Midday,
                                          DayTime::Afternoon, DayTime::Afternoon, DayTime::Evening};
@@ -86,21 +92,27 @@ Mood ChooseMood(SceneRandom& random) {
     mood.time = random.Pick(kTimes);
     mood.weather = random.Pick(kWeathers);
     mood.season = random.Pick(kSeasons);
-    if (mood.time == DayTime::Evening &&
+    mood.time = wish.time.value_or(mood.time);
+    mood.weather = wish.weather.value_or(mood.weather);
+    mood.season = wish.season.value_or(mood.season);
+    const bool dark = mood.time == DayTime::Dusk || mood.time == DayTime::Night;
+    if (!wish.weather && (mood.time == DayTime::Evening || dark) &&
         (mood.weather == Weather::Rain || mood.weather == Weather::Mist))
         mood.weather = Weather::Fair;
     mood.sunFromLeft = random.Chance(0.5);
     mood.sunX = mood.sunFromLeft ? random.Range(0.08, 0.34) : random.Range(0.66, 0.92);
-    mood.sunY = mood.time == DayTime::Evening  ? random.Range(0.26, 0.36)
-                : mood.time == DayTime::Midday ? random.Range(0.04, 0.12)
-                                               : random.Range(0.1, 0.22);
+    mood.sunY = wish.sunLow                     ? random.Range(0.34, 0.4)
+                : mood.time == DayTime::Evening ? random.Range(0.26, 0.36)
+                : mood.time == DayTime::Midday  ? random.Range(0.04, 0.12)
+                                                : random.Range(0.1, 0.22);
 
     SkyLight sky = kClearSkies[static_cast<int>(mood.time)];
     mood.contrast = 1.0;
     mood.hazeStrength = random.Range(0.45, 0.6);
     mood.sunVisible = mood.weather == Weather::Clear ||
                       (mood.weather == Weather::Fair && random.Chance(0.5)) ||
-                      mood.time == DayTime::Evening;
+                      mood.time == DayTime::Evening || wish.sunLow;
+    if (dark) mood.sunVisible = false;
     if (mood.weather != Weather::Clear && mood.weather != Weather::Fair) {
         const GreyWeather& grey =
             kGreyWeathers[static_cast<int>(mood.weather) - static_cast<int>(Weather::Overcast)];
@@ -117,9 +129,23 @@ Mood ChooseMood(SceneRandom& random) {
     mood.light = sky.light;
     mood.shade = sky.shade;
     mood.haze = Mix(sky.horizon, sky.top, 0.25);
-    mood.windowsLit = mood.time == DayTime::Evening;
+    mood.windowsLit = mood.time == DayTime::Evening || dark;
+    if (dark) mood.contrast = 0.3;
 
     ChooseSeasonColours(mood, random);
+    if (wish.snow && !mood.snow) {
+        mood.snow = true;
+        mood.grass = QColor(236, 240, 246);
+        mood.grassDark = Scaled(mood.grass, 0.62);
+        mood.earth = QColor(220, 226, 234);
+    }
+    if (dark) {
+        const double night = mood.time == DayTime::Night ? 0.7 : 0.45;
+        mood.grass = Mix(mood.grass, QColor(20, 26, 44), night);
+        mood.grassDark = Mix(mood.grassDark, QColor(10, 14, 26), night);
+        mood.earth = Mix(mood.earth, QColor(20, 26, 44), night);
+        for (QColor& f : mood.foliage) f = Mix(f, QColor(14, 20, 34), night);
+    }
     if (mood.time == DayTime::Evening) {
         mood.grass = Mix(mood.grass, QColor(150, 110, 70), 0.25);
         for (QColor& f : mood.foliage) f = Mix(f, QColor(90, 60, 50), 0.2);

@@ -6,7 +6,7 @@
 
 class SceneRandom;
 
-enum class DayTime { Morning, Midday, Afternoon, Evening };
+enum class DayTime { Morning, Midday, Afternoon, Evening, Dusk, Night };
 enum class Weather { Clear, Fair, Overcast, Rain, Mist };
 enum class Season { Spring, Summer, Autumn, Winter };
 
@@ -32,7 +32,9 @@ struct Mood {
     QColor water;
 };
 
-Mood ChooseMood(SceneRandom& random);
+struct LightWish;
+// The light a scene asks for; what it leaves open is drawn at random.
+Mood ChooseMood(SceneRandom& random, const LightWish& wish);
 
 QColor Lit(const Mood& mood, const QColor& base);
 QColor Shaded(const Mood& mood, const QColor& base);

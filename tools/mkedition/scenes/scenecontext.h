@@ -20,7 +20,11 @@ struct SceneContext {
     bool coastal;         // the sea may stand in for hills behind the subject
     double horizonY = 0;  // eye level on the canvas, set by the subject's painter
 
+    int form = -1;  // the form the scene's subject word asks for; -1: the painter's choice
+
     bool Portrait() const { return h > w; }
+    // The form asked for, else the painter's own choice.
+    int FormOr(int chosen) const { return form >= 0 ? form : chosen; }
     // An upright picture is narrower: a narrower lens keeps the subject filling it.
     double FieldOfView(double landscape) const { return Portrait() ? landscape * 0.7 : landscape; }
 };

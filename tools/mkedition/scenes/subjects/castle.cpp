@@ -184,7 +184,8 @@ void PaintCastle(SceneContext& scene) {
     PaintBackdrop(scene, horizon, BackdropStyle{scene.coastal, random.Range(15, 45), true});
 
     CastlePlan plan;
-    plan.ruined = scene.year < 1600 ? random.Chance(0.5) : random.Chance(0.2);
+    plan.ruined =
+        scene.FormOr(scene.year < 1600 ? random.Chance(0.5) : random.Chance(0.2)) == kCastleRuin;
     const QColor stones[] = {QColor(176, 168, 150), QColor(150, 142, 128), QColor(184, 160, 128),
                              QColor(128, 124, 118)};
     plan.stone = {random.Pick(stones), plan.ruined ? Masonry::Rubble : Masonry::Ashlar};

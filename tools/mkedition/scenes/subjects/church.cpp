@@ -249,10 +249,11 @@ void PaintAbbeyRuin(SceneContext& scene, const Camera& camera, SceneRandom& rand
 
 void PaintChurch(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0xc4c4);
-    const int form = scene.year < 1540 && random.Chance(0.35) ? 2
-                     : random.Chance(0.25)                    ? 1
-                     : random.Chance(0.12)                    ? 2
-                                                              : 0;
+    const int chosen = scene.year < 1540 && random.Chance(0.35) ? 2
+                       : random.Chance(0.25)                    ? 1
+                       : random.Chance(0.12)                    ? 2
+                                                                : 0;
+    const int form = scene.FormOr(chosen);
     const double horizon = scene.h * random.Range(0.58, 0.66);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(1.5, 1.8),
                         random.Jitter(0.3));

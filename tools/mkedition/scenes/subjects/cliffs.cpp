@@ -78,7 +78,7 @@ void PaintClifftop(SceneContext& scene, bool landOnLeft, SceneRandom& random) {
 void PaintCliffs(SceneContext& scene) {
     ClearSnow(scene.mood);
     SceneRandom random = scene.random.Fork(0xc11f);
-    const bool fromBeach = random.Chance(0.45);
+    const bool fromBeach = scene.FormOr(random.Chance(0.45)) == kCliffsFromBeach;
     const double horizon =
         scene.h * (fromBeach ? random.Range(0.42, 0.52) : random.Range(0.36, 0.46));
     const double eye = fromBeach ? random.Range(1.6, 12) : random.Range(40, 70);

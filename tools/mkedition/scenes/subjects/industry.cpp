@@ -161,7 +161,7 @@ void PaintIndustry(SceneContext& scene) {
     // Industrial air is hazier.
     scene.mood.hazeStrength = std::min(0.9, scene.mood.hazeStrength + 0.12);
     PaintBackdrop(scene, horizon, BackdropStyle{false, random.Range(20, 50), false});
-    if (random.Chance(0.6))
+    if (scene.FormOr(random.Chance(0.6) ? kMill : kColliery) == kMill)
         PaintMill(scene, camera, random);
     else
         PaintColliery(scene, camera, random);

@@ -138,9 +138,46 @@ void PaintMoor(SceneContext& scene, SceneRandom& random) {
 
 }  // namespace
 
+// A hill ringed by the grassy banks and ditches of an ancient fort, the low sun picking out
+// each rampart.
+void PaintRamparts(SceneContext& scene, SceneRandom& random) {
+    const double horizon = scene.h * random.Range(0.45, 0.55);
+    PaintSky(scene, horizon);
+    PaintDistantHills(scene, horizon, random.Range(10, 25) * scene.u, 2);
+    const double cx = scene.w * random.Range(0.4, 0.6),
+                 top = horizon - scene.h * random.Range(0.16, 0.24);
+    const double half = scene.w * random.Range(0.45, 0.7);
+    QPainter& p = scene.painter;
+    QPainterPath hill(QPointF(cx - half * 1.6, horizon + 4));
+    hill.cubicTo(cx - half * 0.6, top, cx + half * 0.6, top, cx + half * 1.6, horizon + 4);
+    hill.lineTo(scene.w + 5, scene.h + 5);
+    hill.lineTo(-5, scene.h + 5);
+    hill.closeSubpath();
+    p.fillPath(hill, Distant(scene.mood, scene.mood.grass, 0.3));
+    // The banks: each an arc round the hill, lit on its crest, the ditch below in shade.
+    const int banks = random.Int(2, 3);
+    for (int i = 0; i < banks; ++i) {
+        const double f = (i + 1.0) / (banks + 1);
+        const double y = top + (horizon - top) * 0.25 + scene.h * 0.16 * f;
+        const double w = half * (0.45 + 0.6 * f);
+        QPainterPath crest(QPointF(cx - w, y + scene.h * 0.08));
+        crest.quadTo(cx, y - scene.h * 0.05, cx + w, y + scene.h * 0.08);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Scaled(scene.mood.grass, 0.5), (14 + 10 * f) * scene.u));
+        p.drawPath(crest.translated(0, (10 + 8 * f) * scene.u));
+        p.setPen(QPen(Lit(scene.mood, Scaled(scene.mood.grass, 1.3)), (9 + 7 * f) * scene.u));
+        p.drawPath(crest);
+    }
+    PaintMeadow(scene, scene.h * 0.82, scene.h);
+    PaintGrassBlades(scene, scene.h * 0.82, scene.h, 400);
+}
+
 void PaintLandscape(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x1a5d);
-    if (random.Chance(0.65))
+    const int form = scene.FormOr(random.Chance(0.65) ? kFarmland : kMoor);
+    if (form == kRamparts)
+        PaintRamparts(scene, random);
+    else if (form == kFarmland)
         PaintFarmland(scene, random);
     else
         PaintMoor(scene, random);

@@ -101,8 +101,13 @@ void PaintLighthouse(SceneContext& scene) {
         if (random.Chance(0.7)) PaintHeadland(scene, camera, far);
     }
     Headland point;
-    point.distance = random.Range(90, 150);
     point.height = random.Range(15, 35);
+    const double towerHeight = random.Range(18, 30);
+    // Near enough that the tower stands tall in the picture, far enough that its lantern and
+    // vane stay clear of the frame's top.
+    const double lanternTop = point.height + towerHeight + 6;
+    point.distance = camera.DistanceToFit(lanternTop, scene.h * random.Range(0.1, 0.18)) *
+                     random.Range(1.0, 1.15);
     point.tip = random.Range(0.55, 0.75);
     point.landOnLeft = landOnLeft;
     point.rock = rock;
@@ -120,7 +125,6 @@ void PaintLighthouse(SceneContext& scene) {
     const double behind = edgeY + (camera.HorizonY() > edgeY ? 2 : -2);
     const double depth = camera.Focal() * (point.height - eye) / (camera.HorizonY() - behind);
     const Vec3 ground = camera.GroundAt(screenX, std::max(point.distance, depth));
-    const double towerHeight = random.Range(18, 30);
     const Round base{ground.x, ground.z, random.Range(2.6, 3.6)};
     // Keepers' cottages on the landward side.
     const double landward = landOnLeft ? -1 : 1;

@@ -108,7 +108,7 @@ void PaintMemorialCross(SceneContext& scene, const Camera& camera, double z, dou
 
 void PaintMonument(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x3043);
-    const int form = random.Int(0, 3);
+    const int form = scene.FormOr(random.Int(0, 3));
     const bool tall = form == 0 || form == 1;
     const double horizon = scene.h * (tall ? random.Range(0.68, 0.78) : random.Range(0.55, 0.65));
     const Camera camera(scene.w, horizon, scene.FieldOfView(tall ? 0.9 : 0.8), 1.6,

@@ -201,7 +201,7 @@ void PaintRailway(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x7a11);
     const TrainKind kind =
         scene.year < 1960 || random.Chance(0.3) ? TrainKind::Steam : TrainKind::Diesel;
-    if (random.Chance(0.5))
+    if (scene.FormOr(random.Chance(0.5) ? kViaduct : kStation) == kViaduct)
         PaintViaduct(scene, random, kind);
     else
         PaintStation(scene, random, kind);

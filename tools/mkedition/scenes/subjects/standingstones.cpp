@@ -122,7 +122,7 @@ void PaintStandingStones(SceneContext& scene) {
     // Moorland grass is paler and browner than a meadow's.
     scene.mood.grass = Mix(scene.mood.grass, QColor(150, 130, 90), scene.mood.snow ? 0.0 : 0.35);
     PaintBackdrop(scene, horizon, BackdropStyle{scene.coastal, random.Range(15, 40), false});
-    if (random.Chance(0.7))
+    if (scene.FormOr(random.Chance(0.7) ? kStoneRing : kBurialChamber) == kStoneRing)
         PaintCircle(scene, camera, random);
     else
         PaintDolmen(scene, camera, random);

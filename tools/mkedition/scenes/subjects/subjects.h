@@ -4,6 +4,67 @@
 
 struct SceneContext;
 
+// The forms of the painters that have several; a scene's subject word may ask for one.
+enum ChurchForm { kVillageChurch, kCathedral, kAbbeyRuin };
+enum CastleForm { kCastleWhole, kCastleRuin };
+enum IndustryForm { kMill, kColliery };
+enum RailwayForm { kViaduct, kStation };
+enum MonumentForm { kColumn, kObelisk, kStatue, kMemorialCross };
+enum LandscapeForm { kFarmland, kMoor, kRamparts };
+enum StonesForm { kStoneRing, kBurialChamber };
+enum CliffsForm { kCliffsFromTop, kCliffsFromBeach };
+enum BeachForm {
+    kSands,
+    kBay,
+    kCove,
+    kDunes,
+    kRocks,
+    kShingle,
+    kBoatsDrawnUp,
+    kIsland,
+    kSurf,
+    kSandYachts,
+    kPier,
+    kSeaWall,
+    kBoathouse,
+    kShoreHut,
+    kRegatta,
+    kFishingFleet
+};
+enum AnimalsForm {
+    kSeals,
+    kSwans,
+    kSeabirds,
+    kSheepFlock,
+    kHorses,
+    kDeerPark,
+    kWolfPack,
+    kDonkeys,
+    kHerons,
+    kOtters
+};
+enum LakeForm { kLake, kTarn, kPond, kMarsh, kEstuary, kLagoon };
+enum InnForm { kInnFront, kHotelFront };
+enum TowerForm { kClockTower, kRoundTower, kDovecote, kLookout, kMast };
+enum QuarryForm { kQuarryFace, kFloodedQuarry, kClayPits };
+enum RowsForm { kOrchard, kVineyard, kHopGarden, kWillowBeds };
+enum InteriorForm {
+    kHall,
+    kChamber,
+    kGallery,
+    kMuseum,
+    kNave,
+    kCrypt,
+    kShop,
+    kWorkshop,
+    kForge,
+    kAuditorium,
+    kBallroom,
+    kAquarium,
+    kCoveredMarket,
+    kLibrary
+};
+
 void PaintCliffs(SceneContext& scene);
 void PaintHarbour(SceneContext& scene);
 void PaintLighthouse(SceneContext& scene);
@@ -23,3 +84,13 @@ void PaintStatelyHome(SceneContext& scene);
 void PaintLandscape(SceneContext& scene);
 void PaintTownStreet(SceneContext& scene);
 void PaintRiverBridge(SceneContext& scene);
+void PaintInterior(SceneContext& scene);
+void PaintBeach(SceneContext& scene);
+void PaintAnimals(SceneContext& scene);
+void PaintLake(SceneContext& scene);
+void PaintInn(SceneContext& scene);
+void PaintClockTower(SceneContext& scene);
+void PaintQuarry(SceneContext& scene);
+void PaintGolfLinks(SceneContext& scene);
+void PaintLane(SceneContext& scene);
+void PaintOrchard(SceneContext& scene);

@@ -1,0 +1,322 @@
+#include "tools/mkedition/scenes/scenespec.h"
+
+#include <iterator>
+#include <sstream>
+
+#include "tools/mkedition/scenes/subjects/subjects.h"
+
+namespace {
+
+struct SubjectWord {
+    const char* word;
+    SceneSubject subject;
+    int form;
+    const char* painted;   // what the subject is, for the scenes list
+    bool nearest = false;  // no painter draws it yet: the picture is the painter's nearest
+};
+
+using S = SceneSubject;
+
+// Every subject the edition's views are of, and the painter that draws it.
+const SubjectWord kSubjects[] = {
+    // The shore
+    {"beach", S::Beach, kSands, "beach of sand"},
+    {"bay", S::Beach, kBay, "bay of sand between headlands"},
+    {"cove", S::Beach, kCove, "small cove between cliffs"},
+    {"dunes", S::Beach, kDunes, "dunes and marram grass"},
+    {"rocky-shore", S::Beach, kRocks, "rock ledges at low tide"},
+    {"rock-pools", S::Beach, kRocks, "rock pools at low tide"},
+    {"shingle", S::Beach, kShingle, "shingle beach"},
+    {"sand-spit", S::Beach, kShingle, "shingle spit"},
+    {"surf", S::Beach, kSurf, "surf rolling onto the sand"},
+    {"sand-yachts", S::Beach, kSandYachts, "sand yachts on the strand"},
+    {"boats-on-beach", S::Beach, kBoatsDrawnUp, "boats drawn up on the beach"},
+    {"slipway", S::Beach, kBoatsDrawnUp, "boats drawn up above the tide"},
+    {"tidal-island", S::Beach, kIsland, "island beyond the sands"},
+    {"causeway", S::Beach, kIsland, "causeway over the sands to the island"},
+    {"cliffs", S::Cliffs, kCliffsFromTop, "cliffs from the cliff top"},
+    {"coast-path", S::Cliffs, kCliffsFromTop, "cliff-top path"},
+    {"cliffs-from-beach", S::Cliffs, kCliffsFromBeach, "cliffs from the beach below"},
+    {"sea-stacks", S::Cliffs, kCliffsFromBeach, "stacks and arches off the cliffs"},
+    {"sea-cave", S::Cliffs, kCliffsFromBeach, "cave in the cliff foot"},
+    {"sea-wall", S::Beach, kSeaWall, "sea wall with the waves breaking on it"},
+    {"estuary", S::Lake, kEstuary, "estuary mudflats"},
+    {"marsh", S::Lake, kMarsh, "marsh creeks and reeds"},
+    {"lagoon", S::Lake, kLagoon, "lagoon behind a shingle bar"},
+    {"lighthouse", S::Lighthouse, -1, "lighthouse on its headland"},
+    // Harbours and boats
+    {"harbour", S::Harbour, -1, "harbour with boats and the town behind"},
+    {"quay", S::Harbour, -1, "quay with boats alongside"},
+    {"jetty", S::Harbour, -1, "timber jetty"},
+    {"docks", S::Harbour, -1, "dock basin and warehouses"},
+    {"dockyard", S::Harbour, -1, "dockyard with a ship", true},
+    {"warship", S::Harbour, -1, "old warship in dock", true},
+    {"boatyard", S::Harbour, -1, "boatyard with a hull on the stocks", true},
+    {"boat", S::Harbour, -1, "boat at her mooring"},
+    {"fishing-boats", S::Beach, kFishingFleet, "fishing boats at sea"},
+    {"sailing-barges", S::Beach, kRegatta, "sailing barges off the shore", true},
+    {"regatta", S::Beach, kRegatta, "sailing boats racing"},
+    {"dinghies", S::Harbour, -1, "dinghies at their moorings"},
+    {"lifeboat-house", S::Beach, kBoathouse, "lifeboat house at the head of its slip"},
+    {"pier", S::Beach, kPier, "pier out over the sea"},
+    // Animals
+    {"seals", S::Animals, kSeals, "seals on rocks"},
+    {"swans", S::Animals, kSwans, "swans on the water"},
+    {"seabirds", S::Animals, kSeabirds, "seabirds on cliff ledges"},
+    {"sheep", S::Animals, kSheepFlock, "sheep on the grass"},
+    {"horses", S::Animals, kHorses, "horses"},
+    {"deer", S::Animals, kDeerPark, "deer in parkland"},
+    {"wolves", S::Animals, kWolfPack, "wolves in a wooded enclosure"},
+    {"donkeys", S::Animals, kDonkeys, "donkeys on the sand"},
+    {"herons", S::Animals, kHerons, "herons in the shallows"},
+    {"otters", S::Animals, kOtters, "otters in the dyke"},
+    {"zoo", S::Zoo, -1, "zoo animals in their paddock"},
+    {"penguins", S::Zoo, -1, "penguins at their pool"},
+    // Castles and forts
+    {"castle", S::Castle, kCastleWhole, "castle"},
+    {"castle-ruin", S::Castle, kCastleRuin, "ruined castle"},
+    {"gatehouse", S::Castle, kCastleWhole, "castle gatehouse"},
+    {"fort", S::Castle, kCastleRuin, "fort"},
+    {"town-walls", S::Castle, kCastleRuin, "old town walls"},
+    {"town-gate", S::Castle, kCastleWhole, "town gate", true},
+    {"gaol", S::Castle, kCastleWhole, "granite gaol on the moor", true},
+    {"earthworks", S::Landscape, kRamparts, "grassy ramparts round the hill"},
+    // Churches
+    {"church", S::Church, kVillageChurch, "church"},
+    {"chapel", S::Church, kVillageChurch, "small chapel"},
+    {"cathedral", S::Church, kCathedral, "cathedral over the roofs"},
+    {"dome", S::Church, kCathedral, "domed cathedral over the city"},
+    {"abbey-ruin", S::Church, kAbbeyRuin, "roofless abbey"},
+    {"church-tower", S::Church, kVillageChurch, "church and its tower"},
+    // Houses and streets
+    {"mansion", S::StatelyHome, -1, "country house in its park"},
+    {"manor", S::StatelyHome, -1, "manor house"},
+    {"palace", S::StatelyHome, -1, "palace"},
+    {"public-building", S::Theatre, -1, "grand public building"},
+    {"parliament", S::Theatre, -1, "parliament by the river", true},
+    {"street", S::TownStreet, -1, "town street"},
+    {"village", S::TownStreet, -1, "village street"},
+    {"village-green", S::TownStreet, -1, "village green", true},
+    {"cottages", S::TownStreet, -1, "row of cottages"},
+    {"cottage", S::TownStreet, -1, "cottage"},
+    {"house", S::TownStreet, -1, "house"},
+    {"seafront", S::TownStreet, -1, "seafront terrace", true},
+    {"net-lofts", S::TownStreet, -1, "tall net lofts", true},
+    {"market", S::Market, -1, "market stalls"},
+    {"market-hall", S::Market, -1, "market hall on pillars", true},
+    {"festival-tents", S::Market, -1, "festival tents", true},
+    {"holiday-camp", S::TownStreet, -1, "holiday camp chalets", true},
+    {"inn", S::Inn, kInnFront, "inn with its sign"},
+    {"hotel", S::Inn, kHotelFront, "hotel front"},
+    {"theatre", S::Theatre, -1, "theatre front"},
+    {"cinema", S::Theatre, -1, "cinema front"},
+    {"stadium", S::Theatre, -1, "stadium", true},
+    {"college", S::University, -1, "college quadrangle"},
+    {"school", S::University, -1, "school building", true},
+    {"observatory", S::University, -1, "observatory dome", true},
+    // Towers and monuments
+    {"clock-tower", S::ClockTower, kClockTower, "clock tower"},
+    {"tower", S::ClockTower, kRoundTower, "squat round tower"},
+    {"lookout", S::ClockTower, kLookout, "lookout on the headland"},
+    {"dovecote", S::ClockTower, kDovecote, "round dovecote"},
+    {"mast", S::ClockTower, kMast, "tall mast"},
+    {"column", S::Monument, kColumn, "column with its statue"},
+    {"obelisk", S::Monument, kObelisk, "obelisk"},
+    {"statue", S::Monument, kStatue, "statue on its pedestal"},
+    {"cross", S::Monument, kMemorialCross, "stone cross"},
+    {"arch", S::Monument, kColumn, "arch over the road", true},
+    {"temple", S::Monument, kColumn, "little domed temple", true},
+    {"beacon", S::Monument, kMemorialCross, "beacon fire basket", true},
+    {"standing-stones", S::StandingStones, kStoneRing, "standing stones"},
+    {"burial-chamber", S::StandingStones, kBurialChamber, "burial chamber of great slabs"},
+    {"cairns", S::StandingStones, kStoneRing, "cairns on the moor", true},
+    {"hill-figure", S::Landscape, kFarmland, "figure cut in the chalk", true},
+    // Work
+    {"mill", S::Industry, kMill, "mill with its chimney"},
+    {"watermill", S::Industry, kMill, "watermill by its pond", true},
+    {"windmill", S::Industry, kMill, "windmill", true},
+    {"works", S::Industry, kMill, "works and chimney"},
+    {"chimney", S::Industry, kMill, "tall chimney"},
+    {"kiln", S::Industry, kMill, "brick kiln cone", true},
+    {"warehouses", S::Industry, kMill, "warehouses", true},
+    {"hangar", S::Industry, kMill, "great shed", true},
+    {"mine", S::Industry, kColliery, "engine house and spoil heaps"},
+    {"quarry", S::Quarry, kQuarryFace, "terraced quarry face"},
+    {"flooded-quarry", S::Quarry, kFloodedQuarry, "quarry drowned in a green lake"},
+    {"clay-pits", S::Quarry, kClayPits, "white spoil heaps and a flooded pit"},
+    {"barn", S::StatelyHome, -1, "great barn", true},
+    {"oast-houses", S::Industry, kMill, "oast houses", true},
+    {"hut", S::Beach, kShoreHut, "hut on the shore"},
+    {"army-camp", S::Landscape, kMoor, "camp on the moor", true},
+    // Rooms
+    {"hall", S::Interior, kHall, "hall with a timber roof"},
+    {"chamber", S::Interior, kChamber, "council chamber with benches"},
+    {"gallery", S::Interior, kGallery, "gallery of paintings"},
+    {"painting", S::Interior, kGallery, "gallery of paintings"},
+    {"painted-ceiling", S::Interior, kHall, "great hall under a decorated roof"},
+    {"museum", S::Interior, kMuseum, "museum gallery with cases"},
+    {"reading-room", S::Interior, kLibrary, "reading room"},
+    {"church-interior", S::Interior, kNave, "church nave inside"},
+    {"crypt", S::Interior, kCrypt, "vaulted crypt"},
+    {"shop", S::Interior, kShop, "shop counter and shelves"},
+    {"workshop", S::Interior, kWorkshop, "workshop bench"},
+    {"forge", S::Interior, kForge, "forge with anvil and fire"},
+    {"tea-room", S::Interior, kShop, "tea room counter"},
+    {"ballroom", S::Interior, kBallroom, "ballroom"},
+    {"theatre-interior", S::Interior, kAuditorium, "auditorium and stage"},
+    {"covered-market", S::Interior, kCoveredMarket, "covered market under glass"},
+    {"aquarium", S::Interior, kAquarium, "aquarium tanks"},
+    {"mosaic", S::Interior, kMuseum, "museum gallery round a mosaic"},
+    {"underground-station", S::Interior, kCrypt, "vaulted underground platform", true},
+    // Transport
+    {"viaduct", S::Railway, kViaduct, "train on a viaduct"},
+    {"station", S::Railway, kStation, "station platform"},
+    {"steam-train", S::Railway, kViaduct, "steam train"},
+    {"cliff-railway", S::Railway, kStation, "cliff railway", true},
+    {"bridge", S::RiverBridge, -1, "bridge over the river"},
+    {"swing-bridge", S::RiverBridge, -1, "iron swing bridge", true},
+    {"flood-barrier", S::RiverBridge, -1, "flood barrier across the river", true},
+    {"lock", S::RiverBridge, -1, "canal lock", true},
+    {"river-stairs", S::RiverBridge, -1, "river stairs", true},
+    {"airship", S::Landscape, kFarmland, "airship over the estuary", true},
+    // The country
+    {"fields", S::Landscape, kFarmland, "fields and hedgerows"},
+    {"valley", S::Landscape, kFarmland, "valley"},
+    {"moor", S::Landscape, kMoor, "open moor"},
+    {"heath", S::Landscape, kMoor, "heath of gorse and heather"},
+    {"city-view", S::Landscape, kFarmland, "city spread out below", true},
+    {"river", S::RiverBridge, -1, "river"},
+    {"stream", S::RiverBridge, -1, "stream under a footbridge"},
+    {"lake", S::Lake, kLake, "lake"},
+    {"tarn", S::Lake, kTarn, "moorland tarn"},
+    {"pond", S::Lake, kPond, "pond"},
+    {"waterfall", S::Landscape, kMoor, "waterfall", true},
+    {"gully", S::Landscape, kMoor, "ferny gully", true},
+    {"wet-wood", S::Landscape, kFarmland, "alders in black water", true},
+    {"orchard", S::Orchard, kOrchard, "orchard of old fruit trees"},
+    {"vineyard", S::Orchard, kVineyard, "rows of vines on the slope"},
+    {"hop-garden", S::Orchard, kHopGarden, "hop poles in rows"},
+    {"willow-beds", S::Orchard, kWillowBeds, "osier willows in rows"},
+    {"watercress-beds", S::Landscape, kFarmland, "watercress beds", true},
+    {"terraces", S::Landscape, kFarmland, "grassy terraces on the hill", true},
+    {"peat-banks", S::Landscape, kMoor, "peat banks on the moor", true},
+    {"roman-road", S::Landscape, kMoor, "straight road over the moor", true},
+    {"lane", S::Lane, -1, "lane between hedges"},
+    {"great-tree", S::Landscape, kFarmland, "great old tree", true},
+    {"garden", S::Garden, -1, "formal garden"},
+    {"tropical-garden", S::Garden, -1, "palms and tree ferns", true},
+    {"park", S::Lake, kPond, "park lawns and trees round a lake"},
+    {"bandstand", S::Garden, -1, "bandstand in the gardens", true},
+    {"maze", S::Maze, -1, "hedge maze"},
+    {"golf-links", S::GolfLinks, -1, "golf links in the dunes"},
+    {"racecourse", S::Landscape, kFarmland, "racecourse on the downs", true},
+    {"cricket-ground", S::Landscape, kFarmland, "cricket ground and pavilion", true},
+};
+
+struct DetailWord {
+    const char* word;
+    void (*apply)(SceneSpec&);
+};
+
+const DetailWord kDetails[] = {
+    {"dawn",
+     [](SceneSpec& s) {
+         s.light.time = DayTime::Morning;
+         s.light.sunLow = true;
+     }},
+    {"morning", [](SceneSpec& s) { s.light.time = DayTime::Morning; }},
+    {"midday", [](SceneSpec& s) { s.light.time = DayTime::Midday; }},
+    {"afternoon", [](SceneSpec& s) { s.light.time = DayTime::Afternoon; }},
+    {"evening", [](SceneSpec& s) { s.light.time = DayTime::Evening; }},
+    {"sunset",
+     [](SceneSpec& s) {
+         s.light.time = DayTime::Evening;
+         s.light.sunLow = true;
+         s.light.weather = Weather::Clear;
+     }},
+    {"dusk", [](SceneSpec& s) { s.light.time = DayTime::Dusk; }},
+    {"night", [](SceneSpec& s) { s.light.time = DayTime::Night; }},
+    {"clear", [](SceneSpec& s) { s.light.weather = Weather::Clear; }},
+    {"fair", [](SceneSpec& s) { s.light.weather = Weather::Fair; }},
+    {"overcast", [](SceneSpec& s) { s.light.weather = Weather::Overcast; }},
+    {"rain", [](SceneSpec& s) { s.light.weather = Weather::Rain; }},
+    {"mist", [](SceneSpec& s) { s.light.weather = Weather::Mist; }},
+    {"gale", [](SceneSpec& s) { s.light.weather = Weather::Rain; }},
+    {"spring", [](SceneSpec& s) { s.light.season = Season::Spring; }},
+    {"summer", [](SceneSpec& s) { s.light.season = Season::Summer; }},
+    {"autumn", [](SceneSpec& s) { s.light.season = Season::Autumn; }},
+    {"winter", [](SceneSpec& s) { s.light.season = Season::Winter; }},
+    {"snow",
+     [](SceneSpec& s) {
+         s.light.season = Season::Winter;
+         s.light.snow = true;
+     }},
+    {"sea", [](SceneSpec& s) { s.sea = true; }},
+};
+
+const SubjectWord* FindSubject(const std::string& word) {
+    for (const SubjectWord& entry : kSubjects)
+        if (word == entry.word) return &entry;
+    return nullptr;
+}
+
+}  // namespace
+
+bool ParseSceneWords(std::string_view words, SceneSpec& scene, std::string& error) {
+    std::istringstream in{std::string(words)};
+    std::string word;
+    if (!(in >> word)) {
+        error = "a scene needs a subject";
+        return false;
+    }
+    const SubjectWord* subject = FindSubject(word);
+    if (!subject) {
+        error = "unknown scene subject '" + word + "'";
+        return false;
+    }
+    SceneSpec parsed;
+    parsed.word = word;
+    parsed.subject = subject->subject;
+    parsed.form = subject->form;
+    while (in >> word) {
+        const DetailWord* found = nullptr;
+        for (const DetailWord& detail : kDetails)
+            if (word == detail.word) found = &detail;
+        if (!found) {
+            error = "unknown scene detail '" + word + "'";
+            return false;
+        }
+        found->apply(parsed);
+        parsed.details.push_back(word);
+    }
+    scene = parsed;
+    return true;
+}
+
+const char* PainterName(SceneSubject subject) {
+    static const char* const kNames[] = {
+        "cliffs",       "harbour",  "lighthouse",      "castle",        "church",    "garden",
+        "maze",         "industry", "market",          "railway",       "college",   "theatre",
+        "zoo",          "monument", "standing stones", "country house", "landscape", "town street",
+        "river bridge", "beach",    "animals",         "interior",      "lake",      "inn",
+        "tower",        "quarry",   "golf links",      "lane",          "orchard"};
+    const size_t index = static_cast<size_t>(subject);
+    return index < std::size(kNames) ? kNames[index] : "?";
+}
+
+std::string DescribeScene(const SceneSpec& scene) {
+    const SubjectWord* subject = FindSubject(scene.word);
+    std::string text = scene.word + ": " + (subject ? subject->painted : "?");
+    if (subject && subject->nearest)
+        text += " (for now the " + std::string(PainterName(subject->subject)) +
+                " painter's nearest picture)";
+    for (size_t i = 0; i < scene.details.size(); ++i)
+        text += (i == 0 ? "; " : " ") + scene.details[i];
+    return text;
+}
+
+std::vector<std::string> SceneSubjectWords() {
+    std::vector<std::string> words;
+    for (const SubjectWord& entry : kSubjects) words.push_back(entry.word);
+    return words;
+}
