@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/colours.h"
 #include "app/keypreview.h"
 #include "app/shellwindows.h"
 #include "app/shutdown.h"
 #include "app/startupstate.h"
-#include "screens/common/colours.h"
 
 namespace {
 

@@ -33,5 +33,6 @@ struct StartupState {
 StartupState& Startup();
 void ResetStartupState();
 
-// Paths in the design are written with backslashes ("000\J0.dat"): DataDir joined with one.
+// Data paths are written with backslashes ("000\J0.dat"), as the edition names them: DataDir
+// joined with one.
 std::string DataPath(const std::string& relative);

@@ -1,4 +1,5 @@
-// The design's type faces mapped onto fonts a Debian desktop has.
+// The program's type faces (MS Sans Serif, Bookman Old Style) mapped onto fonts a Debian
+// desktop has.
 #pragma once
 
 extern const char kSansFace[];     // "MS Sans Serif"

@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <cstring>
 
+#include "app/colours.h"
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "content/compass.h"
@@ -33,7 +34,6 @@
 #include "content/pictures.h"
 #include "platform/printbox.h"
 #include "platform/printstrips.h"
-#include "screens/common/colours.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/captionlinks.h"
 #include "screens/explore/captionprintlayout.h"

@@ -9,9 +9,9 @@
 #include <QScreen>
 #include <QSignalSpy>
 
+#include "app/colours.h"
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
-#include "screens/common/colours.h"
 #include "screens/map/maplayout.h"
 #include "screens/map/milescale.h"
 #include "screens/map/zmmapkey.h"

@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/colours.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
 #include "platform/fontsetup.h"
 #include "screens/about/programicon.h"
-#include "screens/common/colours.h"
 
 namespace {
 

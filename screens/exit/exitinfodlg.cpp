@@ -8,12 +8,12 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include "app/colours.h"
 #include "app/screenset.h"
 #include "app/shellwindows.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
 #include "platform/fontsetup.h"
-#include "screens/common/colours.h"
 #include "screens/common/shellart.h"
 #include "screens/exit/creditstext.h"
 

@@ -9,9 +9,9 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include "app/colours.h"
 #include "app/screenset.h"
 #include "content/datatables.h"
-#include "screens/common/colours.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/common/pictureprinting.h"
 #include "screens/explore/captionprintlayout.h"

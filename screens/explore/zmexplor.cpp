@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/colours.h"
 #include "app/shellwindows.h"
 #include "app/stage.h"
 #include "app/startupchecks.h"
@@ -21,7 +22,6 @@
 #include "content/nearestplace.h"
 #include "content/pictures.h"
 #include "platform/fontsetup.h"
-#include "screens/common/colours.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/common/shellart.h"
 #include "screens/explore/buttonart.h"

@@ -11,13 +11,13 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "app/colours.h"
 #include "app/screenset.h"
 #include "app/shellwindows.h"
 #include "app/stage.h"
 #include "app/statebits.h"
 #include "platform/fontsetup.h"
 #include "platform/printbox.h"
-#include "screens/common/colours.h"
 #include "screens/help/helpprinting.h"
 #include "screens/help/helptext.h"
 

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QSize>
 
-#include "screens/common/colours.h"
+#include "app/colours.h"
 
 constexpr QRgb kDotGreen = 0xFF008000;  // 0x00008000
 

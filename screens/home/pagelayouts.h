@@ -31,9 +31,9 @@ struct TimelineLayout {
     QRect timeScrollBar;
 };
 
-// How far the from-to panel reaches up into the strip's box in the design.
+// How far the from-to panel would reach up into the strip's box at full height.
 constexpr int kFromToOverlap = 32;
-// The design height of the strip, the from-to panel and the scroll bar together.
+// The height of the strip, the from-to panel and the scroll bar together at 800 x 600.
 constexpr int kTimelineDesignHeight = 338;
 
 TimelineLayout ArrangeTimelinePage(int W, QSize sheet, const TimelineMeasures& measures);

@@ -49,8 +49,8 @@ const char kCopyFailed[] =
     "write-protected, then try again.\n";
 const char kMusicErrorCaption[] = "Vantora Verdanis Error";
 
-// The design's checkerboard, and the chosen panel's colour 0x2424 darker in its green and
-// red (the design writes colours blue-green-red).
+// The panels' checkerboard, and the chosen panel's colour 0x2424 darker in its green and
+// red (written as 0x00BBGGRR values).
 QColor panelColour(int index, bool chosen) {
     const int grey = index == 0 || index == 3 ? 0xEC : 0xCE;
     const int reduced = chosen ? grey - 0x24 : grey;

@@ -12,7 +12,7 @@ namespace {
 constexpr int kBevel = 4;
 const QColor kEvenPanel(0xEC, 0xEC, 0xEC);
 const QColor kOddPanel(0xCE, 0xCE, 0xCE);
-// The chosen panel's colour is 0x2424 less in the design's blue-green-red order: red and green
+// The chosen panel's colour is 0x2424 less in 0x00BBGGRR terms: red and green
 // lose 0x24 each, blue keeps its value.
 constexpr int kChosenShade = 0x24;
 const QColor kGrey(0x80, 0x80, 0x80);

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "app/colours.h"
 #include "app/messages.h"
 #include "app/screenset.h"
 #include "app/shutdown.h"
@@ -24,7 +25,6 @@
 #include "content/nearestplace.h"
 #include "content/showlist.h"
 #include "platform/fontsetup.h"
-#include "screens/common/colours.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/common/shellart.h"
 #include "screens/explore/explorestate.h"

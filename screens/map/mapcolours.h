@@ -1,9 +1,9 @@
-// The detailed map's own colours, as QRgb (the design writes colours 0x00BBGGRR).
+// The detailed map's own colours, as QRgb (the comments give them as 0x00BBGGRR too).
 #pragma once
 
 #include <QColor>
 
-#include "screens/common/colours.h"
+#include "app/colours.h"
 
 constexpr QRgb kMapBackground = 0xFFAFD8CE;  // 0x00CED8AF, where no tile is
 constexpr QRgb kFlashDark = 0xFF000010;      // 0x00100000, the flashing dot's dark phase

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "screens/common/colours.h"
+#include "app/colours.h"
 
 namespace {
 

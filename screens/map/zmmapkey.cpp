@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QTextLayout>
 
+#include "app/colours.h"
 #include "app/shellwindows.h"
 #include "app/startupstate.h"
 #include "platform/fontsetup.h"
-#include "screens/common/colours.h"
 #include "screens/map/maplayout.h"
 #include "screens/map/milescale.h"
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/colours.h"
 #include "app/messages.h"
 #include "app/shutdown.h"
 #include "app/stage.h"
@@ -20,7 +21,6 @@
 #include "content/showlist.h"
 #include "platform/animationclock.h"
 #include "platform/fontsetup.h"
-#include "screens/common/colours.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
 #include "screens/show/producttext.h"

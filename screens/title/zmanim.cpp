@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/colours.h"
 #include "app/shellwindows.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
 #include "platform/animationclock.h"
 #include "platform/fontsetup.h"
-#include "screens/common/colours.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QImage>
 
+#include "app/colours.h"
 #include "content/maptilefiles.h"
 #include "content/picturepaths.h"
-#include "screens/common/colours.h"
 #include "tools/mkedition/bitmapwriter.h"
 #include "tools/mkedition/outputfiles.h"
 

@@ -1,4 +1,4 @@
-// Colours more than one screen uses, as QRgb (the design writes colours 0x00BBGGRR).
+// Colours more than one screen uses, as QRgb (the comments give them as 0x00BBGGRR too).
 #pragma once
 
 #include <QColor>
