@@ -532,7 +532,7 @@ TEST(ExploreCaption, LandscapeHeadingIsOneLinePortraitSplitsIt) {
     EXPECT_TRUE(lan.title.isEmpty());
     EXPECT_EQ(lan.body, "Deep water.");
     const CaptionText port = CaptionOf(v, false);
-    EXPECT_EQ(port.heading, "Tarnwick, Fernmoor");
+    EXPECT_EQ(port.heading, "Tarnwick, Fernmoor:");  // keeps the character ending the line
     EXPECT_EQ(port.title, "The tarn");
     EXPECT_EQ(port.body, "Deep water.");
 }
