@@ -74,6 +74,10 @@ void sizeForView(QImage& bitmap, int view) {
         bitmap = QImage(size, QImage::Format_RGB888);
 }
 
+// Views come from tables and handlers; one outside the view table would be read past its end
+// or, as -1, waited for as an empty slot for ever.
+bool isKnownView(int view) { return view >= 0 && view < Content().ViewCount; }
+
 // A new worker for the path and bitmap of the fill buffer. The previous one has ended or is
 // cancelled: joining it first keeps the bitmaps to one writer.
 void startWorker(PictureState& s) {
@@ -115,6 +119,7 @@ void SetSlideshowVisibleQuery(std::function<bool()> query) {
 }
 
 void StartPictureLoad(int view) {
+    if (!isKnownView(view)) return;
     PictureState& s = Pictures();
     createOnFirstUse(s);
     if (bufferHolding(s, view) >= 0) return;
@@ -134,6 +139,7 @@ void StartPictureLoad(int view) {
 }
 
 const QImage* GetPicture(int view) {
+    if (!isKnownView(view)) return nullptr;
     PictureState& s = Pictures();
     HourglassCursor hourglass;
     StartPictureLoad(view);
@@ -194,13 +200,16 @@ void PictureLoadEnded(int worker) {
     if (status == kPictureLoaded) return;
     const bool cancel = Host().askRetryCancel(status == kPictureNotOpened ? kFileNotFoundQuestion
                                                                           : kFileNotReadQuestion);
-    // Handlers run while the question was open may have moved on.
-    if (loadAbandoned(s, worker) || s.LoadingView.load() == -1) return;
+    // Handlers run while the question was open may have moved on; Cancel ends the program
+    // all the same, as the question says.
+    const bool moved = loadAbandoned(s, worker) || s.LoadingView.load() == -1;
     if (cancel) {
-        CancelPictureLoad(false);
-        s.LoadingView.store(-1);
-        Host().shutdown();
+        if (!moved) {
+            CancelPictureLoad(false);
+            s.LoadingView.store(-1);
+        }
+        if (!Host().quitting()) Host().shutdown();
         return;
     }
-    startWorker(s);
+    if (!moved) startWorker(s);
 }

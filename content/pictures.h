@@ -41,11 +41,12 @@ void SetSlideshowVisibleQuery(std::function<bool()> query);
 
 // Begins decoding the view's photograph into the buffer not displayed, unless a buffer already
 // holds the view; returns at once. A load of another view still running is abandoned first.
+// A view outside the view table is ignored.
 void StartPictureLoad(int view);
 
 // The bitmap holding the view, loaded first if need be, under the hourglass cursor; marks it
-// displayed. Null when the load was abandoned while waiting (the program is ending, or a
-// handler run during a question cancelled it).
+// displayed. Null for a view outside the view table, or when the load was abandoned while
+// waiting (the program is ending, or a handler run during a question cancelled it).
 const QImage* GetPicture(int view);
 
 // Abandons the current decode: empties the fill buffer's slot and gives the fill role to the

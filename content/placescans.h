@@ -34,8 +34,10 @@ inline bool IsFoundMember(const ContentStore& c, int place) {
 }
 
 // `NearestPlace`: from the place RowIndex names for row y, scan northwards and then southwards
-// while the scanned place's squared y-difference is below the best distance. The row used to
-// index RowIndex is clamped into the table; the distances use the point as given.
+// while the scanned place's squared y-difference is not greater than the best distance. That
+// holds for any start the table may name: on the way towards row y the y-differences only
+// shrink, and beyond it they only grow. The row used to index RowIndex is clamped into the
+// table; the distances use the point as given.
 template <typename Examine>
 int NearestPlace(const ContentStore& c, int x, int y, int radius, Examine&& examine) {
     if (c.PlaceCount <= 0 || c.RowCount <= 0) return -1;
@@ -51,7 +53,7 @@ int NearestPlace(const ContentStore& c, int x, int y, int radius, Examine&& exam
     auto consider = [&](int i) {
         examine();
         const SquaredDistance dy2 = Squared(py - places[i].y);
-        if (dy2 >= best) return false;
+        if (dy2 > best) return false;
         const SquaredDistance d = dy2 + Squared(px - places[i].x);
         if (d < best) {
             best = d;

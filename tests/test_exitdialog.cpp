@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -38,12 +40,32 @@ void pressOn(QWidget* target) {
     QApplication::sendEvent(target, &press);
 }
 
-TEST_F(ExitDialogTest, CreditsHaveTheirFiveHeadings) {
+// The look of the character at position: a heading's is bold, larger than the text's and in a
+// colour of its own.
+bool hasHeadingLook(const TExitInfoDlg& dialog, int position) {
+    QTextCursor at(dialog.TextDisplay->document());
+    at.setPosition(position + 1);  // the format of the character before the cursor
+    const QTextCharFormat format = at.charFormat();
+    const QColor text = dialog.TextDisplay->palette().color(QPalette::Text);
+    return format.fontWeight() >= QFont::Bold &&
+           format.intProperty(QTextFormat::FontPixelSize) >
+               dialog.TextDisplay->font().pixelSize() &&
+           format.foreground().style() != Qt::NoBrush && format.foreground().color() != text;
+}
+
+TEST_F(ExitDialogTest, CreditsHaveTheirFiveHeadingsFormatted) {
     TExitInfoDlg dialog;
     dialog.SetUp();
-    const QString text = dialog.TextDisplay->toPlainText();
-    for (const char* heading : {"   Upgrade", "   Visits", "   Landowners", "   Disclaimer"})
-        EXPECT_TRUE(text.contains(QString::fromLatin1(heading))) << heading;
+    QTextDocument* document = dialog.TextDisplay->document();
+    for (const char* name : {"Upgrade", "Visits", "Copyright", "Landowners", "Disclaimer"}) {
+        const QString heading = QStringLiteral("   ") + QString::fromLatin1(name);
+        const QTextCursor found = document->find(heading);
+        ASSERT_FALSE(found.isNull()) << name;
+        EXPECT_EQ(found.block().text(), heading) << "a line of its own";
+        for (int p = found.selectionStart(); p < found.selectionEnd(); ++p)
+            EXPECT_TRUE(hasHeadingLook(dialog, p)) << name << " at " << p - found.selectionStart();
+        EXPECT_FALSE(hasHeadingLook(dialog, found.block().next().position())) << name << "'s text";
+    }
     EXPECT_EQ(dialog.TextDisplay->textCursor().position(), 0);
     EXPECT_EQ(dialog.geometry().size(), QSize(Startup().ScreenWidth, Startup().ScreenHeight));
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "content/datatables.h"
 #include "content/textcase.h"
 #include "tests/support/editions.h"
 #include "tools/mkedition/sourceparser.h"
@@ -120,9 +121,12 @@ TEST(MkEditionBuild, NeighbourBitsMatchTheCones) {
 }
 
 TEST(MkEditionBuild, TourAndLondonFlags) {
-    EditionSource source = SimpleEdition(60, 1);
+    EditionSource source = SimpleEdition(100, 1);
     source.londonBox = MapBox{0, 0, 3071, 4863};
-    EXPECT_FALSE(BuildTables(source).ok);  // more than 20 London places
+    const BuildOutcome crowded = BuildTables(source);
+    EXPECT_FALSE(crowded.ok);
+    EXPECT_NE(crowded.error.find("more than 20 places inside the London box"), std::string::npos)
+        << crowded.error;
     source.londonBox = MapBox{};
     const BuiltEdition plain = Build(source);
     const int north = static_cast<int>(
@@ -137,6 +141,27 @@ TEST(MkEditionBuild, TourAndLondonFlags) {
     const BuildOutcome wrongStart = BuildTables(source);
     EXPECT_FALSE(wrongStart.ok);
     EXPECT_NE(wrongStart.error.find("coast.txt: line 2"), std::string::npos) << wrongStart.error;
+}
+
+// What mkedition writes, the program loads: the smallest edition it takes is the smallest the
+// program takes, and one place or one view fewer is refused with the rule named.
+TEST(MkEditionBuild, RefusesEditionsSmallerThanTheProgramLoads) {
+    const EditionSource smallest = SimpleEdition(50, 2);
+    const BuildOutcome fits = BuildTables(smallest);
+    ASSERT_TRUE(fits.ok) << fits.error;
+    EXPECT_TRUE(LoadImage(fits.edition.image));
+    ReleaseContent();
+
+    const BuildOutcome places49 = BuildTables(SimpleEdition(49, 3));
+    EXPECT_FALSE(places49.ok);
+    EXPECT_NE(places49.error.find("fewer than 50 places"), std::string::npos) << places49.error;
+
+    EditionSource views99 = smallest;
+    views99.places[7].views.pop_back();
+    const BuildOutcome refused = BuildTables(views99);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.error.find("fewer than 100 views"), std::string::npos) << refused.error;
+    EXPECT_FALSE(BuildTables(EditionSource{}).ok);
 }
 
 TEST(MkEditionBuild, BuildsAreDeterministic) {
@@ -258,9 +283,9 @@ TEST(MkEditionParse, CaptionLimitCountsStoredBytesAndNamesTheView) {
         std::string accents;
         for (int i = 0; i < 9; ++i) accents += "\xC3\xA9";
         const std::string text =
-            "place Ab, C\n  at 10 10\n  view T\n    scene beach\n    caption " + accents +
-            std::string(100, 'c') + "\n    + " + tail + "\n";
-        EditionSource source;
+            "place Ab, C\n  at 10 10\n  view T\n    year 1900\n    scene beach\n    caption " +
+            accents + std::string(100, 'c') + "\n    + " + tail + "\n";
+        EditionSource source = SimpleEdition(50, 2);  // an edition big enough to build
         std::string error;
         EXPECT_TRUE(ParsePlacesText(text, source, error)) << error;
         return BuildTables(source);

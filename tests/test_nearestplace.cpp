@@ -23,25 +23,40 @@ int firstNearestMember(int x, int y, const std::vector<bool>& members) {
     return -1;
 }
 
+// The nearest place and every radius against the oracle, over the loaded edition.
+void expectNearestMatchesTheOracle(uint32_t seed) {
+    for (const MapPoint& pt : QueryPoints(3000, seed)) {
+        const SquaredDistance best = OracleNearestDistance(pt.x, pt.y);
+        const int p = NearestPlace(pt.x, pt.y, kAnyDistance);
+        ASSERT_NE(p, -1);
+        ASSERT_EQ(DistanceToPlace(p, pt.x, pt.y), best)
+            << "seed " << seed << " point " << pt.x << "," << pt.y;
+        for (int radius : {0, 1, 20, 28, 29, 150}) {
+            const int r = NearestPlace(pt.x, pt.y, radius);
+            if (Squared(radius) >= best) {
+                ASSERT_NE(r, -1);
+                ASSERT_EQ(DistanceToPlace(r, pt.x, pt.y), best);
+            } else {
+                ASSERT_EQ(r, -1) << "radius " << radius << " point " << pt.x << "," << pt.y;
+            }
+        }
+    }
+}
+
 TEST_F(NearestPlaceTest, RandomEditionsMatchTheOracle) {
     for (uint32_t seed = 1; seed <= 4; ++seed) {
         ASSERT_NO_FATAL_FAILURE(load(ScatteredEdition(300 + 60 * static_cast<int>(seed), 1, seed)));
-        for (const MapPoint& pt : QueryPoints(3000, seed)) {
-            const SquaredDistance best = OracleNearestDistance(pt.x, pt.y);
-            const int p = NearestPlace(pt.x, pt.y, kAnyDistance);
-            ASSERT_NE(p, -1);
-            ASSERT_EQ(DistanceToPlace(p, pt.x, pt.y), best)
-                << "seed " << seed << " point " << pt.x << "," << pt.y;
-            for (int radius : {0, 1, 20, 28, 29, 150}) {
-                const int r = NearestPlace(pt.x, pt.y, radius);
-                if (Squared(radius) >= best) {
-                    ASSERT_NE(r, -1);
-                    ASSERT_EQ(DistanceToPlace(r, pt.x, pt.y), best);
-                } else {
-                    ASSERT_EQ(r, -1) << "radius " << radius << " point " << pt.x << "," << pt.y;
-                }
-            }
-        }
+        ASSERT_NO_FATAL_FAILURE(expectNearestMatchesTheOracle(seed));
+        ReleaseContent();
+    }
+}
+
+// The loader takes any place as a row's start, not only the one mkedition picks.
+TEST_F(NearestPlaceTest, AnyRowIndexStartsMatchTheOracle) {
+    for (uint32_t seed = 1; seed <= 4; ++seed) {
+        ASSERT_NO_FATAL_FAILURE(load(ScatteredEdition(300 + 60 * static_cast<int>(seed), 1, seed)));
+        RandomRowIndexStarts(seed);
+        ASSERT_NO_FATAL_FAILURE(expectNearestMatchesTheOracle(seed));
         ReleaseContent();
     }
 }

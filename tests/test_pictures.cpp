@@ -241,6 +241,45 @@ TEST_F(PictureStoreTest, CancelShutsDown) {
     EXPECT_NE(Pictures().BufferViews[1], view(2));
 }
 
+// The question is modal, but handlers still run under it: one may move the store on to
+// another view before the user answers.
+TEST_F(PictureStoreTest, CancelShutsDownEvenWhenTheLoadMovedOnDuringTheQuestion) {
+    std::remove(pathOf(2).c_str());
+    StartPictureLoad(view(2));
+    host_.whileAsking = [this] {
+        CancelPictureLoad(true);
+        StartPictureLoad(view(0));
+    };
+    host_.cancelAnswers = {true};
+    ASSERT_TRUE(eventually([this] {
+        QCoreApplication::processEvents();
+        return !host_.questions.empty();
+    }));
+    EXPECT_EQ(host_.questions, std::vector<std::string>{kFileNotFoundQuestion});
+    EXPECT_EQ(host_.shutdowns, 1);
+}
+
+TEST_F(PictureStoreTest, ViewsOutsideTheViewTableAreRefused) {
+    const int before = decodes();
+    for (const int bad : {-1, -2, Content().ViewCount, Content().ViewCount + 1000}) {
+        StartPictureLoad(bad);
+        EXPECT_EQ(GetPicture(bad), nullptr) << bad;
+    }
+    EXPECT_EQ(decodes(), before);
+    EXPECT_EQ(Pictures().LoadingView.load(), -1);
+    EXPECT_EQ(Pictures().BufferViews[0], -1);
+    EXPECT_EQ(Pictures().BufferViews[1], -1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(host_.exitCodes.empty());
+
+    // A refused view leaves the store as it was.
+    const QImage* picture = GetPicture(view(0));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(GetPicture(-1), nullptr);
+    EXPECT_EQ(GetPicture(view(0)), picture);
+    EXPECT_EQ(decodes(), before + 1);
+}
+
 TEST_F(PictureStoreTest, UnreadableFilesAskToReplaceTheCd) {
     writeFile(0, ScramblePhotograph(std::vector<uint8_t>(5000, 0x42), "P0"));
     writeFile(2, scrambled(1));  // a portrait photograph for a landscape view

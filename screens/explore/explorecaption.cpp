@@ -24,7 +24,8 @@ CaptionText CaptionOf(const ViewRecord& view, bool landscape) {
     if (landscape) {
         caption.heading = textRange(view, 0, headingEnd);
     } else {
-        caption.heading = textRange(view, 0, view.NameEnd - 2);  // the separator is ": "
+        // The name and the character that ends the first line; the separator after it goes.
+        caption.heading = textRange(view, 0, view.NameEnd - 1);
         caption.title = textRange(view, view.NameEnd, headingEnd);
     }
     const int start = std::min<int>(view.CaptionStart, kViewTextSize);

@@ -8,8 +8,8 @@ struct ViewRecord;
 class QTextEdit;
 
 struct CaptionText {
-    QString heading;  // landscape: name, separator and title; portrait: the name alone
-    QString title;    // portrait only
+    QString heading;  // landscape: name, separator and title; portrait: the first line
+    QString title;    // portrait only: the second line
     QString body;
 };
 

@@ -85,6 +85,14 @@ std::vector<MapPoint> QueryPoints(int count, uint32_t seed) {
     return points;
 }
 
+void RandomRowIndexStarts(uint32_t seed) {
+    ContentStore& c = Content();
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> places(0, c.PlaceCount - 1);
+    for (int row = 0; row < c.RowCount; ++row)
+        c.RowIndex[row] = static_cast<int16_t>(places(random));
+}
+
 SquaredDistance DistanceToPlace(int place, int x, int y) {
     return Squared(int64_t{x} - placeAt(place).x) + Squared(int64_t{y} - placeAt(place).y);
 }

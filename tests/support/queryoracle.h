@@ -28,6 +28,10 @@ EditionSource PlacesAt(const std::vector<MapPoint>& points);
 // between them, and exactly on places.
 std::vector<MapPoint> QueryPoints(int count, uint32_t seed);
 
+// Gives every row of the loaded RowIndex a random place to start from: any table the loader
+// accepts, where mkedition would name the first place of the nearest row.
+void RandomRowIndexStarts(uint32_t seed);
+
 SquaredDistance DistanceToPlace(int place, int x, int y);
 SquaredDistance DistanceBetween(int a, int b);
 

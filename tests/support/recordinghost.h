@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ class RecordingHost final : public ContentHost {
     void showError(const std::string& text) override { errors.push_back(text); }
     bool askRetryCancel(const std::string& text) override {
         questions.push_back(text);
+        if (whileAsking) whileAsking();
         if (cancelAnswers.empty()) return true;
         const bool cancel = cancelAnswers.front();
         cancelAnswers.pop_front();
@@ -31,7 +33,8 @@ class RecordingHost final : public ContentHost {
 
     std::vector<std::string> errors;
     std::vector<std::string> questions;
-    std::deque<bool> cancelAnswers;  // true = Cancel; empty = Cancel
+    std::deque<bool> cancelAnswers;     // true = Cancel; empty = Cancel
+    std::function<void()> whileAsking;  // what other handlers do while a question is open
     std::vector<int> exitCodes;
     bool stoppedStartup = false;
     bool isQuitting = false;

@@ -78,10 +78,10 @@ class Builder {
         if (src_.rowCount < btab::kMinRows || src_.rowCount > btab::kMaxCount ||
             src_.columnCount < btab::kMinColumns || src_.columnCount > btab::kMaxCount)
             return fail("rows and columns must lie between 1000 and 32000");
-        if (src_.places.empty()) return fail("the edition has no places");
         if (src_.places.size() > static_cast<size_t>(btab::kMaxCount))
             return fail("more than 32000 places");
         std::map<std::string, int> seen;
+        size_t views = 0;
         for (const SourcePlace& p : src_.places) {
             if (p.name.size() < 2 || !isLetter(p.name[0]) || !isLetter(p.name[1]))
                 return fail(lineError(p.line, "a place name must start with two letters"));
@@ -90,7 +90,15 @@ class Builder {
             if (p.views.empty()) return fail(lineError(p.line, "place has no views"));
             if (!seen.emplace(upper(p.name), p.line).second)
                 return fail(lineError(p.line, "place name used twice: " + p.name));
+            views += p.views.size();
         }
+        // The program refuses smaller editions as not understood.
+        if (src_.places.size() < static_cast<size_t>(btab::kMinPlaces))
+            return fail("fewer than " + std::to_string(btab::kMinPlaces) +
+                        " places: an edition needs at least that many");
+        if (views < static_cast<size_t>(btab::kMinViews))
+            return fail("fewer than " + std::to_string(btab::kMinViews) +
+                        " views: an edition needs at least that many");
         return true;
     }
 
