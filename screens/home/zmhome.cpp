@@ -73,6 +73,7 @@ int nearest(int x, int y, bool inFoundSet) {
 
 TZMHomeWin::TZMHomeWin(QWidget* parent) : QWidget(parent) {
     Windows().ZMHomeWin = this;
+    if (Startup().Quitting) return;  // the checks have already failed and said so
     if (Startup().ScreenHeight == 0) RunStartupChecks();
     if (Startup().Quitting) return;
     ArrangeControls();
