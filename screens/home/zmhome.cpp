@@ -133,6 +133,7 @@ void TZMHomeWin::ArrangeControls() {
     RightBBar->setPixmap(QPixmap::fromImage(PaintSilverBar(layout.rightBBar.size())));
 
     ShowSheet->SetOptions(ReadShowOptions());
+    showOptionsRead_ = true;
 
     LoadContent(Startup().DataDir);
     if (Startup().Quitting) {
@@ -309,7 +310,9 @@ void TZMHomeWin::HomeHelpClick() { emit helpToggleRequested(); }
 
 void TZMHomeWin::HomePrintSetupClick() { emit printerSetupRequested(); }
 
-void TZMHomeWin::WritePreferenceBits() { WriteShowOptions(ShowSheet->Options()); }
+void TZMHomeWin::WritePreferenceBits() {
+    if (showOptionsRead_) WriteShowOptions(ShowSheet->Options());
+}
 
 void TZMHomeWin::ReleaseMiniMap() { canvas_.release(); }
 
