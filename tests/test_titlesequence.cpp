@@ -86,6 +86,23 @@ TEST_F(TitleSequenceTest, AClickGoesStraightToTheControlScreen) {
     EXPECT_FALSE(AnimationClock::running());
 }
 
+TEST_F(TitleSequenceTest, MinimisingAndRestoringDoesNotStartItAgain) {
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    start.show();
+    start.InitTimerTimer();
+    ASSERT_TRUE(start.JinglePlayer.notifies());
+    start.setWindowState(Qt::WindowMinimized);
+    start.setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(start.InitTimer.isActive());  // no second set-up
+    EXPECT_EQ(setUps, 1);
+    EXPECT_TRUE(start.StartAnimTimer.isActive());
+    EXPECT_TRUE(start.isEnabled());
+    // The jingle plays on, and its end still brings up the control screen.
+    EXPECT_TRUE(start.JinglePlayer.isPlaying());
+    EXPECT_TRUE(start.JinglePlayer.notifies());
+}
+
 TEST_F(TitleSequenceTest, NoHelpWindowWhenSwitchedOff) {
     writeStateBits(kStateNoHelpAtStart);
     std::unique_ptr<TZMStartWin> title = titleWindow();
