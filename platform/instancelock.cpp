@@ -2,9 +2,11 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string>
 
 InstanceLock::InstanceLock(std::string name) : name_(std::move(name)) {}
 
@@ -12,15 +14,20 @@ InstanceLock::~InstanceLock() { release(); }
 
 std::string InstanceLock::path() const {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string dir = (runtime && *runtime) ? runtime : "/tmp";
-    return dir + "/" + name_ + ".lock";
+    if (runtime && *runtime) return std::string(runtime) + "/" + name_ + ".lock";
+    // The shared /tmp: one file per user, so that another user's copy is not taken for ours.
+    return "/tmp/" + name_ + "-" + std::to_string(::geteuid()) + ".lock";
 }
 
 bool InstanceLock::acquire() {
     if (fd_ >= 0) return true;
-    const int fd = ::open(path().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Never through a planted link, and only a plain file of our own (not a pipe or a device).
+    const int fd =
+        ::open(path().c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0) return false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    struct stat file {};
+    if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode) || file.st_uid != ::geteuid() ||
+        ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return false;
     }

@@ -1,5 +1,6 @@
 // A named marker that one running copy of the program holds: a lock file in the user's runtime
-// directory, locked with flock so the kernel releases it if the program dies.
+// directory (or a per-user file in /tmp without one), locked with flock so the kernel releases
+// it if the program dies.
 #pragma once
 
 #include <string>
@@ -11,7 +12,8 @@ class InstanceLock {
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // False when another holder has it, or the lock file cannot be made.
+    // False when another holder has it, or the lock file cannot be made or is not a plain file
+    // of the user's own.
     bool acquire();
     void release();
     bool held() const { return fd_ >= 0; }

@@ -7,12 +7,15 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
+#include <memory>
 
 #include "app/shellwindows.h"
+#include "app/stage.h"
 #include "app/startupstate.h"
 #include "app/statebits.h"
 #include "app/wiring.h"
@@ -32,6 +35,47 @@ class ExitDialogTest : public ScreenTest {
         ScreenTest::SetUp();
         data.write("000/J0.dat", ShortPiece());
     }
+};
+
+// The program's windows that take part in leaving it, wired as in the program, on the stage.
+class LeavingTest : public ExitDialogTest {
+  protected:
+    void SetUp() override {
+        ExitDialogTest::SetUp();
+        data.writeTable(Build(SimpleEdition(60, 2)).image);
+        WriteMiniMaps(data);
+        writeStateBits(0);
+        stage = std::make_unique<TStage>();
+        home = std::make_unique<TZMHomeWin>(stage->area());
+        dialog = std::make_unique<TExitInfoDlg>();
+        ProgramWindows windows;
+        windows.stage = stage.get();
+        windows.home = home.get();
+        windows.exitDialog = dialog.get();
+        WireWindows(windows);
+        QObject::connect(home.get(), &TZMHomeWin::exitDialogRequested, [this] { ++dialogRuns; });
+        stage->showFullArea();
+        home->show();
+    }
+    void TearDown() override {
+        dialog.reset();
+        home.reset();
+        stage.reset();
+        ExitDialogTest::TearDown();
+    }
+    // Runs the message loop until the program ends, or gives up after a few seconds.
+    bool programEnds() {
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(1); });
+        watchdog.start(4000);
+        return QApplication::exec() == 0 && Startup().Quitting;
+    }
+
+    std::unique_ptr<TStage> stage;
+    std::unique_ptr<TZMHomeWin> home;
+    std::unique_ptr<TExitInfoDlg> dialog;
+    int dialogRuns = 0;
 };
 
 void pressOn(QWidget* target) {
@@ -137,6 +181,24 @@ TEST_F(ExitDialogTest, ControlScreenExitRunsTheDialog) {
     home.CloseBtnClick();
     EXPECT_TRUE(Startup().Quitting);
     EXPECT_TRUE(ReadStateBit(kStateMusicOff));
+}
+
+TEST_F(LeavingTest, OneClickOnExitEndsTheProgram) {
+    QTimer::singleShot(0, [this] { QTest::mouseClick(home->CloseBtn, Qt::LeftButton); });
+    QTimer::singleShot(200, [this] {
+        ASSERT_TRUE(dialog->isVisible());
+        QTest::mouseClick(dialog->ExitBtn, Qt::LeftButton);
+    });
+    EXPECT_TRUE(programEnds());
+    EXPECT_EQ(dialogRuns, 1);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(LeavingTest, TheJinglesEndEndsTheProgramWhenTheDialogIsLeftAlone) {
+    QTimer::singleShot(0, [this] { QTest::mouseClick(home->CloseBtn, Qt::LeftButton); });
+    EXPECT_TRUE(programEnds());  // the half-second jingle ends on its own
+    EXPECT_EQ(dialogRuns, 1);
+    EXPECT_FALSE(dialog->isVisible());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
 #include <memory>
 
 #include "app/shellwindows.h"
@@ -10,12 +12,27 @@
 #include "app/startupstate.h"
 #include "app/statebits.h"
 #include "platform/animationclock.h"
+#include "platform/fontsetup.h"
 #include "screens/title/zmanim.h"
 #include "screens/title/zmstart.h"
 #include "tests/support/music.h"
 #include "tests/support/screenfixture.h"
 
 namespace {
+
+// How many rows hold white ink (the lines' letters on the backdrop).
+int inkRows(const QImage& image) {
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qRed(image.pixel(x, y)) > 160) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
 
 class TitleSequenceTest : public ScreenTest {
   protected:
@@ -86,6 +103,23 @@ TEST_F(TitleSequenceTest, AClickGoesStraightToTheControlScreen) {
     EXPECT_FALSE(AnimationClock::running());
 }
 
+TEST_F(TitleSequenceTest, MinimisingAndRestoringDoesNotStartItAgain) {
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    start.show();
+    start.InitTimerTimer();
+    ASSERT_TRUE(start.JinglePlayer.notifies());
+    start.setWindowState(Qt::WindowMinimized);
+    start.setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(start.InitTimer.isActive());  // no second set-up
+    EXPECT_EQ(setUps, 1);
+    EXPECT_TRUE(start.StartAnimTimer.isActive());
+    EXPECT_TRUE(start.isEnabled());
+    // The jingle plays on, and its end still brings up the control screen.
+    EXPECT_TRUE(start.JinglePlayer.isPlaying());
+    EXPECT_TRUE(start.JinglePlayer.notifies());
+}
+
 TEST_F(TitleSequenceTest, NoHelpWindowWhenSwitchedOff) {
     writeStateBits(kStateNoHelpAtStart);
     std::unique_ptr<TZMStartWin> title = titleWindow();
@@ -138,6 +172,21 @@ TEST_F(TitleSequenceTest, ZoomThenTwoLinesSlideInAndStop) {
         EXPECT_NEAR(anim.lineLeft(line), (W - anim.lineWidth(line)) / 2, 2) << line;
     }
     EXPECT_GT(anim.lineWidth(0), anim.lineWidth(1));
+
+    // Nothing of a letter is cut off: the first line's ink is as tall as the text drawn freely.
+    QFont font(QString::fromLatin1(kBookmanFace));
+    font.setBold(true);
+    font.setPixelSize(H * 33 / 600);
+    QImage free(W, H / 4, QImage::Format_RGB32);
+    free.fill(Qt::black);
+    QPainter painter(&free);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(free.rect(), Qt::AlignCenter,
+                     QStringLiteral("Vantora Software Ltd presents..."));
+    painter.end();
+    const QRect firstLine(0, H * 350 / 600, W, H * 100 / 600);
+    EXPECT_EQ(inkRows(anim.canvas().copy(firstLine)), inkRows(free));
 }
 
 TEST_F(TitleSequenceTest, StoppingHaltsTheZoom) {

@@ -102,13 +102,22 @@ TEST_F(HomeTest, LaidOutForTheScreenWithItsMiniMap) {
     EXPECT_EQ(home.GoToSheet->GoToCombo->geometry().height(), H() * 260 / 600);
 }
 
-TEST_F(HomeTest, MissingMiniMapStopsTheStart) {
+TEST_F(HomeTest, MissingMiniMapStopsTheStartAndKeepsTheStoredOptions) {
+    const uint32_t stored = kStateNoHelpAtStart | kStateMusicOff | kStateUserMusic | kStateCaptions;
+    writeStateBits(stored);
     std::remove((data.path() + (H() == 600 ? "mimimi.bmp" : "mimi.bmp")).c_str());
     TZMHomeWin home;
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "Cannot read data file - is Vantora Fernvales correctly installed?");
     EXPECT_TRUE(Startup().Quitting);
     EXPECT_TRUE(Startup().StopStartup);
+    // A shutdown once the windows are wired still finds the options never read: the stored
+    // ones stay as they were.
+    WireWindows(ProgramWindows{nullptr, nullptr, &home});
+    Shutdown();
+    uint32_t bits = 0;
+    ASSERT_TRUE(PrefStore(kRegistryKeyPath).readValue("StateBits", bits));
+    EXPECT_EQ(bits, stored);
 }
 
 TEST_F(HomeTest, MapClickHandsTheNearestPlaceOver) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -416,6 +417,30 @@ TEST_F(MapWindowTest, HintProviderAnswersOverTheMap) {
     QHelpEvent plain(QEvent::ToolTip, QPoint(1, 1), label.mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(&label, &plain);
     EXPECT_EQ(label.toolTipDuration(), 2000);
+    QToolTip::hideText();
+}
+
+TEST_F(MapWindowTest, AnUnchangedHintStaysUpWhileThePointerRests) {
+    initMap();
+    map->show();
+    scrollTo(kEmptyCorner - QPoint(60, 60));
+    const QPoint at = kEmptyCorner - origin();
+    ASSERT_TRUE(map->Client->rect().contains(at));
+    const QPoint global = map->Client->mapToGlobal(at);
+    QCursor::setPos(global);
+    QHelpEvent help(QEvent::ToolTip, at, global);
+    QApplication::sendEvent(map->Client, &help);
+    ASSERT_EQ(QToolTip::text(), QString::fromLatin1(kUpgradeHint));
+    // Past the first re-show and the hide pause after the first showing: never off meanwhile.
+    QElapsedTimer waited;
+    waited.start();
+    bool alwaysUp = true;
+    while (waited.elapsed() < 2600) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        alwaysUp = alwaysUp && QToolTip::isVisible();
+    }
+    EXPECT_TRUE(alwaysUp);
+    EXPECT_EQ(QToolTip::text(), QString::fromLatin1(kUpgradeHint));
     QToolTip::hideText();
 }
 

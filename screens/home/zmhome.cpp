@@ -73,6 +73,7 @@ int nearest(int x, int y, bool inFoundSet) {
 
 TZMHomeWin::TZMHomeWin(QWidget* parent) : QWidget(parent) {
     Windows().ZMHomeWin = this;
+    if (Startup().Quitting) return;  // the checks have already failed and said so
     if (Startup().ScreenHeight == 0) RunStartupChecks();
     if (Startup().Quitting) return;
     ArrangeControls();
@@ -133,6 +134,7 @@ void TZMHomeWin::ArrangeControls() {
     RightBBar->setPixmap(QPixmap::fromImage(PaintSilverBar(layout.rightBBar.size())));
 
     ShowSheet->SetOptions(ReadShowOptions());
+    showOptionsRead_ = true;
 
     LoadContent(Startup().DataDir);
     if (Startup().Quitting) {
@@ -309,7 +311,9 @@ void TZMHomeWin::HomeHelpClick() { emit helpToggleRequested(); }
 
 void TZMHomeWin::HomePrintSetupClick() { emit printerSetupRequested(); }
 
-void TZMHomeWin::WritePreferenceBits() { WriteShowOptions(ShowSheet->Options()); }
+void TZMHomeWin::WritePreferenceBits() {
+    if (showOptionsRead_) WriteShowOptions(ShowSheet->Options());
+}
 
 void TZMHomeWin::ReleaseMiniMap() { canvas_.release(); }
 

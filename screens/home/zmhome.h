@@ -117,6 +117,7 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     std::vector<std::string> placeNames_;
     QImage iconArt_;
     bool startPlacePending_ = true;
+    bool showOptionsRead_ = false;  // the stored options are written back only once read
     ExitRequester exitAsker_ = ExitRequester::ControlScreen;
     int shownTab_ = 0;
 };

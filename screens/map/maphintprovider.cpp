@@ -9,6 +9,9 @@ MapHintProvider::MapHintProvider(QObject* parent) : QObject(parent) {
     reshowTimer_.setSingleShot(true);
     reshowTimer_.setInterval(kReshowMs);
     connect(&reshowTimer_, &QTimer::timeout, this, &MapHintProvider::reshow);
+    hideTimer_.setSingleShot(true);
+    hideTimer_.setInterval(kHidePauseMs);
+    connect(&hideTimer_, &QTimer::timeout, this, &MapHintProvider::hidePauseOver);
 }
 
 MapHintProvider::~MapHintProvider() {
@@ -52,10 +55,16 @@ bool MapHintProvider::eventFilter(QObject* watched, QEvent* event) {
 
 void MapHintProvider::showHint(const Surface& surface, QPoint at, QPoint globalAt) {
     const std::optional<QString> text = surface.hintAt(at);
-    if (text)
-        QToolTip::showText(globalAt, *text, surface.widget, QRect(), kHidePauseMs);
-    else
+    if (text) {
+        // Qt leaves a hint whose text is unchanged alone, without restarting its hide pause, so
+        // the hint would go and come back at the next re-show: the pause is kept here instead.
+        QToolTip::showText(globalAt, *text, surface.widget, QRect(), kLongerThanAnyPauseMs);
+        shown_ = *text;
+        hideTimer_.start();
+    } else {
         QToolTip::hideText();
+        hideTimer_.stop();
+    }
     hovered_ = surface.widget;
     reshowTimer_.start();
 }
@@ -66,4 +75,8 @@ void MapHintProvider::reshow() {
     const QPoint globalAt = QCursor::pos();
     const QPoint at = hovered_->mapFromGlobal(globalAt);
     if (surface && hovered_->rect().contains(at)) showHint(*surface, at, globalAt);
+}
+
+void MapHintProvider::hidePauseOver() {
+    if (QToolTip::isVisible() && QToolTip::text() == shown_) QToolTip::hideText();
 }

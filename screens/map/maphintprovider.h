@@ -1,6 +1,7 @@
 // The application-wide hint handler. Over the map surfaces (the detailed map and the London
 // inset's picture) the hint is asked for at the pointer and asked again every 1500 ms while the
-// pointer stays, so that moving along the map updates it; every hint hides after 2000 ms.
+// pointer stays, so that moving along the map updates it; a map hint stays up while the pointer
+// rests and hides 2000 ms after the last ask, every other hint 2000 ms after showing.
 #pragma once
 
 #include <QObject>
@@ -28,6 +29,7 @@ class MapHintProvider : public QObject {
 
     static constexpr int kReshowMs = 1500;
     static constexpr int kHidePauseMs = 2000;
+    static constexpr int kLongerThanAnyPauseMs = 24 * 3600 * 1000;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,9 +42,12 @@ class MapHintProvider : public QObject {
     const Surface* surfaceOf(const QObject* object) const;
     void showHint(const Surface& surface, QPoint at, QPoint globalAt);
     void reshow();
+    void hidePauseOver();
 
     std::vector<Surface> surfaces_;
     QPointer<QWidget> hovered_;
     QTimer reshowTimer_;
+    QTimer hideTimer_;
+    QString shown_;  // the map hint last shown
     bool installed_ = false;
 };

@@ -131,19 +131,20 @@ void TZMAnimWin::ScrollStep() {
 
 void TZMAnimWin::paintLines() {
     const int W = Startup().ScreenWidth;
-    const int lineHeight = Startup().ScreenHeight * 33 / 600;
     const int textDy = W * -7 / 800;
+    const QFont font = lineFont();
+    // The band is the font's full height, so that descenders ("p") are not cut off.
+    const int lineHeight = QFontMetrics(font).height();
     QPainter painter(&canvas_);
     painter.translate(origin_);
-    painter.setFont(lineFont());
+    painter.setFont(font);
     painter.setPen(Qt::white);
     for (int line = 0; line <= std::min(line_, 1); ++line) {
-        const QRect box(0, lineTop(line), W, lineHeight);
+        const QRect box(0, lineTop(line) + textDy, W, lineHeight);
         painter.fillRect(box, kBackdrop);
-        painter.setClipRect(box);
-        painter.drawText(
-            QRect(lineLeft_[line], box.top() + textDy, lineWidth_[line] + 4, lineHeight * 2),
-            Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(kLines[line]));
+        painter.setClipRect(box);  // a line sliding in stays inside the 4:3 area
+        painter.drawText(QRect(lineLeft_[line], box.top(), lineWidth_[line] + 4, lineHeight),
+                         Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(kLines[line]));
         painter.setClipping(false);
     }
     update();

@@ -44,7 +44,9 @@ TZMStartWin::TZMStartWin(QWidget* parent)
 TZMStartWin::~TZMStartWin() = default;
 
 void TZMStartWin::showEvent(QShowEvent*) {
-    if (Startup().Quitting) return;
+    // Restoring the window after a minimise shows it again: the sequence starts only once.
+    if (Startup().Quitting || started_) return;
+    started_ = true;
     if (!JinglePlayer.open(DataPath(kJingleFile))) {
         ShowErrorBox(kCannotReadDataFiles);
         Startup().ExitCode = 1;
@@ -93,7 +95,8 @@ void TZMStartWin::JinglePlayerNotify() {
     if (animWin_) animWin_->hide();
 }
 
-void TZMStartWin::hideEvent(QHideEvent*) {
+void TZMStartWin::hideEvent(QHideEvent* event) {
+    if (event->spontaneous()) return;  // minimised: the sequence goes on
     InitTimer.stop();
     StartAnimTimer.stop();
     setEnabled(false);

@@ -44,4 +44,5 @@ class TZMStartWin : public QWidget {
   private:
     TZMAnimWin* animWin_ = nullptr;
     bool clickStops_ = false;
+    bool started_ = false;
 };

@@ -1,0 +1,57 @@
+#include "app/programrun.h"
+
+#include <QApplication>
+
+#include "app/shellhost.h"
+#include "app/stage.h"
+#include "app/startupstate.h"
+#include "app/wiring.h"
+#include "content/datatables.h"
+#include "screens/about/state.h"
+#include "screens/about/zmrandom.h"
+#include "screens/exit/exitinfodlg.h"
+#include "screens/explore/zmexplor.h"
+#include "screens/explore/zmlon.h"
+#include "screens/help/zmhelp.h"
+#include "screens/home/zmhome.h"
+#include "screens/map/zmmap.h"
+#include "screens/map/zmmapkey.h"
+#include "screens/show/zmshow.h"
+#include "screens/title/zmanim.h"
+#include "screens/title/zmstart.h"
+
+namespace {
+
+// The windows after the title window, once its start-up checks have passed.
+void runWindows(TStage& stage, TZMStartWin& startWin) {
+    TZMHomeWin homeWin(stage.area());
+    TZMExplore explore(stage.area());
+    TMapWin mapWin(stage.area());
+    TMapKey mapKey(stage.area());
+    TZMLondon london(stage.area());
+    TZMShowWin showWin(stage.area());
+    TExitInfoDlg exitDialog;
+    TZMAnimWin animWin;
+    TZMHelpWin helpWin(&stage);
+    TZMAboutBox aboutBox(&stage);
+    TUpgradeBox upgradeBox(&stage);
+
+    WireWindows(ProgramWindows{&stage, &startWin, &homeWin, &explore, &mapWin, &mapKey, &london,
+                               &showWin, &exitDialog, &animWin, &helpWin, &aboutBox, &upgradeBox});
+    if (Startup().Quitting) return;
+    homeWin.hide();
+    startWin.show();
+    if (!Startup().Quitting) QApplication::exec();
+}
+
+}  // namespace
+
+int RunProgram() {
+    ShellHost host;
+    SetContentHost(&host);
+    TStage stage;
+    TZMStartWin startWin;  // runs the start-up checks
+    if (!Startup().Quitting) runWindows(stage, startWin);
+    SetContentHost(nullptr);
+    return Startup().ExitCode;
+}
