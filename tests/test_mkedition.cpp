@@ -285,9 +285,11 @@ TEST(MkEditionParse, CaptionLimitCountsStoredBytesAndNamesTheView) {
         const std::string text =
             "place Ab, C\n  at 10 10\n  view T\n    year 1900\n    scene beach\n    caption " +
             accents + std::string(100, 'c') + "\n    + " + tail + "\n";
-        EditionSource source = SimpleEdition(50, 2);  // an edition big enough to build
+        EditionSource parsed;
         std::string error;
-        EXPECT_TRUE(ParsePlacesText(text, source, error)) << error;
+        EXPECT_TRUE(ParsePlacesText(text, parsed, error)) << error;
+        EditionSource source = SimpleEdition(50, 2);  // an edition big enough to build
+        source.places.push_back(parsed.places.at(0));
         return BuildTables(source);
     };
     // "Ab, C" + "T" + 9 + 100 + 1 + 99 caption bytes = 215
