@@ -2,25 +2,11 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPushButton>
-#include <functional>
+
+#include "screens/common/drawnicon.h"
 
 namespace {
-
-const QColor kInk(24, 52, 92);
-const QColor kAccent(196, 60, 40);
-
-// A transparent square picture of the button's smaller side, less a margin.
-QIcon drawn(QSize size, const std::function<void(QPainter&, double)>& draw) {
-    const int side = std::max(8, std::min(size.width(), size.height()) - 6);
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter, side);
-    return QIcon(pixmap);
-}
 
 QPainterPath arrowUp(double s) {
     QPainterPath arrow;
@@ -48,7 +34,7 @@ void fillRotated(QPainter& p, double s, const QPainterPath& path, double degrees
 
 void circleArrow(QPainter& p, double s, bool clockwise) {
     const QRectF ring(s * 0.16, s * 0.16, s * 0.68, s * 0.68);
-    p.setPen(QPen(kInk, s * 0.12, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(kButtonInk, s * 0.12, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
     p.drawArc(ring, clockwise ? 100 * 16 : 80 * 16, clockwise ? -280 * 16 : 280 * 16);
     // The head at the arc's end, pointing along it.
@@ -59,7 +45,7 @@ void circleArrow(QPainter& p, double s, bool clockwise) {
     head.lineTo(clockwise ? x + s * 0.2 : x - s * 0.2, s * 0.17);
     head.closeSubpath();
     p.setPen(Qt::NoPen);
-    p.setBrush(kInk);
+    p.setBrush(kButtonInk);
     p.drawPath(head);
 }
 
@@ -70,17 +56,17 @@ QIcon CompassIcon(Compass direction, QSize size) {
                            : direction == Compass::East  ? 90
                            : direction == Compass::South ? 180
                                                          : 270;
-    return drawn(size, [degrees](QPainter& p, double s) {
-        fillRotated(p, s, arrowUp(s), degrees, kAccent);
+    return DrawnIcon(size, [degrees](QPainter& p, double s) {
+        fillRotated(p, s, arrowUp(s), degrees, kButtonAccent);
     });
 }
 
 QIcon BackIcon(QSize size) {
-    return drawn(size, [](QPainter& p, double s) {
+    return DrawnIcon(size, [](QPainter& p, double s) {
         QPainterPath hook;
         hook.moveTo(s * 0.85, s * 0.85);
         hook.cubicTo(s * 0.85, s * 0.35, s * 0.6, s * 0.35, s * 0.3, s * 0.38);
-        p.setPen(QPen(kInk, s * 0.13, Qt::SolidLine, Qt::FlatCap));
+        p.setPen(QPen(kButtonInk, s * 0.13, Qt::SolidLine, Qt::FlatCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(hook);
         QPainterPath head;
@@ -89,30 +75,30 @@ QIcon BackIcon(QSize size) {
         head.lineTo(s * 0.36, s * 0.62);
         head.closeSubpath();
         p.setPen(Qt::NoPen);
-        p.setBrush(kInk);
+        p.setBrush(kButtonInk);
         p.drawPath(head);
     });
 }
 
 QIcon CoastIcon(bool clockwise, QSize size) {
-    return drawn(size, [clockwise](QPainter& p, double s) { circleArrow(p, s, clockwise); });
+    return DrawnIcon(size, [clockwise](QPainter& p, double s) { circleArrow(p, s, clockwise); });
 }
 
 QIcon EyeIcon(bool up, QSize size) {
-    return drawn(size, [up](QPainter& p, double s) {
+    return DrawnIcon(size, [up](QPainter& p, double s) {
         QPainterPath head;
         head.moveTo(s * 0.5, up ? s * 0.2 : s * 0.8);
         head.lineTo(s * 0.88, up ? s * 0.72 : s * 0.28);
         head.lineTo(s * 0.12, up ? s * 0.72 : s * 0.28);
         head.closeSubpath();
         p.setPen(Qt::NoPen);
-        p.setBrush(kInk);
+        p.setBrush(kButtonInk);
         p.drawPath(head);
     });
 }
 
 QIcon MapIcon(QSize size) {
-    return drawn(size, [](QPainter& p, double s) {
+    return DrawnIcon(size, [](QPainter& p, double s) {
         // A map folded in three, with a route across it.
         const double w = s / 3.4;
         const QColor panels[3] = {QColor(236, 222, 170), QColor(214, 232, 190),
@@ -126,31 +112,32 @@ QIcon MapIcon(QSize size) {
             panel.lineTo(x + w, s * 0.86 + (i % 2 ? 0 : s * 0.08));
             panel.lineTo(x, s * 0.86 + lift);
             panel.closeSubpath();
-            p.setPen(QPen(kInk, std::max(1.0, s / 30)));
+            p.setPen(QPen(kButtonInk, std::max(1.0, s / 30)));
             p.setBrush(panels[i]);
             p.drawPath(panel);
         }
-        p.setPen(QPen(kAccent, s * 0.06, Qt::DashLine));
+        p.setPen(QPen(kButtonAccent, s * 0.06, Qt::DashLine));
         p.drawLine(QPointF(s * 0.14, s * 0.72), QPointF(s * 0.86, s * 0.36));
     });
 }
 
 QIcon NextViewIcon(QSize size) {
-    return drawn(size, [](QPainter& p, double s) { fillRotated(p, s, arrowUp(s), 90, kInk); });
+    return DrawnIcon(size,
+                     [](QPainter& p, double s) { fillRotated(p, s, arrowUp(s), 90, kButtonInk); });
 }
 
 QIcon CloseIcon(QSize size) {
-    return drawn(size, [](QPainter& p, double s) {
-        p.setPen(QPen(kAccent, s * 0.14, Qt::SolidLine, Qt::RoundCap));
+    return DrawnIcon(size, [](QPainter& p, double s) {
+        p.setPen(QPen(kButtonAccent, s * 0.14, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(s * 0.22, s * 0.22), QPointF(s * 0.78, s * 0.78));
         p.drawLine(QPointF(s * 0.78, s * 0.22), QPointF(s * 0.22, s * 0.78));
     });
 }
 
 QIcon SlideshowIcon(bool running, QSize size) {
-    return drawn(size, [running](QPainter& p, double s) {
+    return DrawnIcon(size, [running](QPainter& p, double s) {
         p.setPen(Qt::NoPen);
-        p.setBrush(running ? kAccent : kInk);
+        p.setBrush(running ? kButtonAccent : kButtonInk);
         if (running) {
             p.drawRoundedRect(QRectF(s * 0.22, s * 0.22, s * 0.56, s * 0.56), s * 0.06, s * 0.06);
             return;

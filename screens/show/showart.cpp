@@ -2,38 +2,25 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
-#include <functional>
 
 #include "platform/fontsetup.h"
+#include "screens/common/drawnicon.h"
 
 namespace {
 
-const QColor kInk(24, 52, 92);
-const QColor kAccent(196, 60, 40);
 const QColor kGold(232, 196, 96);
-
-QIcon drawn(QSize size, const std::function<void(QPainter&, double)>& draw) {
-    const int side = std::max(8, std::min(size.width(), size.height()) - 6);
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter, side);
-    return QIcon(pixmap);
-}
 
 }  // namespace
 
 QIcon StopIcon(QSize size) {
-    return drawn(size, [](QPainter& p, double s) {
+    return DrawnIcon(size, [](QPainter& p, double s) {
         QPainterPath pin;
         pin.moveTo(s * 0.5, s * 0.95);
         pin.cubicTo(s * 0.2, s * 0.6, s * 0.14, s * 0.45, s * 0.14, s * 0.38);
         pin.arcTo(QRectF(s * 0.14, s * 0.04, s * 0.72, s * 0.68), 180, -180);
         pin.cubicTo(s * 0.86, s * 0.45, s * 0.8, s * 0.6, s * 0.5, s * 0.95);
-        p.setPen(QPen(kAccent.darker(150), s / 20));
-        p.setBrush(kAccent);
+        p.setPen(QPen(kButtonAccent.darker(150), s / 20));
+        p.setBrush(kButtonAccent);
         p.drawPath(pin);
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(s * 0.5, s * 0.38), s * 0.14, s * 0.14);
@@ -41,7 +28,7 @@ QIcon StopIcon(QSize size) {
 }
 
 QIcon GoBackIcon(QSize size) {
-    return drawn(size, [](QPainter& p, double s) {
+    return DrawnIcon(size, [](QPainter& p, double s) {
         QPainterPath house;
         house.moveTo(s * 0.5, s * 0.08);
         house.lineTo(s * 0.92, s * 0.48);
@@ -51,8 +38,8 @@ QIcon GoBackIcon(QSize size) {
         house.lineTo(s * 0.2, s * 0.48);
         house.lineTo(s * 0.08, s * 0.48);
         house.closeSubpath();
-        p.setPen(QPen(kInk.darker(130), s / 20));
-        p.setBrush(kInk);
+        p.setPen(QPen(kButtonInk.darker(130), s / 20));
+        p.setBrush(kButtonInk);
         p.drawPath(house);
         p.setPen(Qt::NoPen);
         p.setBrush(kGold);
@@ -61,28 +48,28 @@ QIcon GoBackIcon(QSize size) {
 }
 
 QIcon MusicIcon(QSize size) {
-    return drawn(size, [](QPainter& p, double s) {
+    return DrawnIcon(size, [](QPainter& p, double s) {
         p.setPen(Qt::NoPen);
-        p.setBrush(kInk);
+        p.setBrush(kButtonInk);
         p.drawEllipse(QPointF(s * 0.28, s * 0.78), s * 0.14, s * 0.11);
         p.drawEllipse(QPointF(s * 0.72, s * 0.68), s * 0.14, s * 0.11);
-        p.setPen(QPen(kInk, s * 0.07, Qt::SolidLine, Qt::FlatCap));
+        p.setPen(QPen(kButtonInk, s * 0.07, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(s * 0.4, s * 0.78), QPointF(s * 0.4, s * 0.16));
         p.drawLine(QPointF(s * 0.84, s * 0.68), QPointF(s * 0.84, s * 0.06));
-        p.setPen(QPen(kInk, s * 0.12, Qt::SolidLine, Qt::FlatCap));
+        p.setPen(QPen(kButtonInk, s * 0.12, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(s * 0.4, s * 0.2), QPointF(s * 0.84, s * 0.1));
     });
 }
 
 QIcon ExitIcon(QSize size) {
-    return drawn(size, [](QPainter& p, double s) {
-        p.setPen(QPen(kInk, s / 16));
+    return DrawnIcon(size, [](QPainter& p, double s) {
+        p.setPen(QPen(kButtonInk, s / 16));
         p.setBrush(kGold.lighter(130));
         p.drawRect(QRectF(s * 0.2, s * 0.08, s * 0.6, s * 0.84));
         QPolygonF door;
         door << QPointF(s * 0.2, s * 0.08) << QPointF(s * 0.58, s * 0.2)
              << QPointF(s * 0.58, s * 0.98) << QPointF(s * 0.2, s * 0.92);
-        p.setBrush(kAccent);
+        p.setBrush(kButtonAccent);
         p.drawPolygon(door);
         p.setBrush(kGold);
         p.drawEllipse(QPointF(s * 0.5, s * 0.56), s * 0.04, s * 0.04);
@@ -115,7 +102,7 @@ QImage PaintShowLogo(QSize size) {
     const double w = size.width();
     const double h = size.height();
     p.setPen(QPen(kGold, 1.5));
-    p.setBrush(kInk);
+    p.setBrush(kButtonInk);
     p.drawRoundedRect(QRectF(0.75, 0.75, w - 1.5, h - 1.5), w * 0.3, w * 0.3);
     // The stem curls over at the top; leaflets pair off along it, smaller towards the tip.
     const QColor leaf(120, 188, 96);

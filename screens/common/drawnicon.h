@@ -1,0 +1,16 @@
+// Button pictures drawn in code, shared by the explore screen and the slideshow window.
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QSize>
+#include <functional>
+
+class QPainter;
+
+inline const QColor kButtonInk(24, 52, 92);
+inline const QColor kButtonAccent(196, 60, 40);
+
+// A transparent square picture of the button's smaller side, less a margin; draw paints it,
+// given the painter and the side.
+QIcon DrawnIcon(QSize buttonSize, const std::function<void(QPainter&, double)>& draw);
