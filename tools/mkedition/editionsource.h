@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/mkedition/scenes/scenespec.h"
+#include "tools/mkedition/scenes/sceneline.h"
 
 struct SourceView {
     std::string title;    // Latin-1
@@ -16,7 +16,7 @@ struct SourceView {
     bool portrait = false;
     std::string picCode;  // four letters or digits; empty = assigned by the builder
     std::string photo;    // a JPEG file relative to the source folder; empty = none
-    SceneSpec scene;      // what its painted photograph shows
+    SceneLine scene;      // what its painted photograph shows
     bool hasScene = false;
     int line = 0;  // where it stands in the source, for messages
 };

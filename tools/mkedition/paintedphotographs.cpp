@@ -20,7 +20,7 @@ struct PaintedFile {
 
 struct ViewToPaint {
     ViewRecord view;
-    SceneSpec scene;
+    SceneLine scene;
 };
 
 SceneRequest requestFor(const ViewToPaint& each) {
@@ -45,7 +45,7 @@ bool WritePaintedPhotographs(const BuiltEdition& edition, const std::string& out
     for (size_t v = 0; v < edition.image.views.size(); ++v) {
         if (!fromFiles.count(static_cast<int>(v)))
             toPaint.push_back({edition.image.views[v],
-                               v < edition.scenes.size() ? edition.scenes[v] : SceneSpec{}});
+                               v < edition.scenes.size() ? edition.scenes[v] : SceneLine{}});
     }
     // Painting is most of an edition's build time; the pictures are independent of each other.
     const QList<PaintedFile> painted =

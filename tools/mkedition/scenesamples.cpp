@@ -39,8 +39,8 @@ constexpr const char* kMix[] = {"lighthouse",  "cliffs",          "harbour",    
                                 "inn",         "clock-tower",     "quarry",     "golf-links",
                                 "lane",        "gallery",         "crypt",      "forge"};
 
-SceneSpec SceneOf(const std::string& words) {
-    SceneSpec scene;
+SceneLine SceneOf(const std::string& words) {
+    SceneLine scene;
     std::string error;
     if (!ParseSceneWords(words, scene, error))
         std::fprintf(stderr, "scenesamples: %s\n", error.c_str());
@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
             ++n;
         }
     } else {
-        const SceneSpec scene = SceneOf(words);
+        const SceneLine scene = SceneOf(words);
         for (uint32_t n = 0; n < 12; ++n)
             samples.push_back(
                 {{n % 4 == 3, scene, year, SceneSeed("Sample", std::to_string(seedBase + n))},

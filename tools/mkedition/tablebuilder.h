@@ -22,7 +22,7 @@ struct BuiltEdition {
     // For each source place, its index in the place table.
     std::vector<int> placeIndexOfSource;
     std::vector<ViewPhoto> photos;
-    std::vector<SceneSpec> scenes;  // for each view of the view table
+    std::vector<SceneLine> scenes;  // for each view of the view table
 };
 
 struct BuildOutcome {

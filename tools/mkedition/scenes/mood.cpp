@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "tools/mkedition/scenes/scenecolour.h"
+#include "tools/mkedition/scenes/sceneline.h"
 #include "tools/mkedition/scenes/scenerandom.h"
-#include "tools/mkedition/scenes/scenespec.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "tools/mkedition/scenes/scenespec.h"
+#include "tools/mkedition/scenes/sceneline.h"
 
 struct SceneRequest {
     bool portrait = false;  // 400 x 600 instead of 768 x 512
-    SceneSpec scene;
+    SceneLine scene;
     int year = 1900;  // negative years are BC
     uint32_t seed = 0;
 };

@@ -51,7 +51,7 @@ struct LightWish {
     bool snow = false;
 };
 
-struct SceneSpec {
+struct SceneLine {
     std::string word = "fields";  // the subject as written
     SceneSubject subject = SceneSubject::Landscape;
     int form = -1;  // the painter's form for the word; -1 = the painter chooses
@@ -61,9 +61,9 @@ struct SceneSpec {
 };
 
 // The words after "scene". False, with the reason in error, for an unknown word.
-bool ParseSceneWords(std::string_view words, SceneSpec& scene, std::string& error);
+bool ParseSceneWords(std::string_view words, SceneLine& scene, std::string& error);
 // "castle-ruin: castle, ruined; evening autumn": the word, what paints it, the details.
-std::string DescribeScene(const SceneSpec& scene);
+std::string DescribeScene(const SceneLine& scene);
 const char* PainterName(SceneSubject subject);
 // Every subject word, in the vocabulary's order.
 std::vector<std::string> SceneSubjectWords();

@@ -1,4 +1,4 @@
-#include "tools/mkedition/scenes/scenespec.h"
+#include "tools/mkedition/scenes/sceneline.h"
 
 #include <iterator>
 #include <sstream>
@@ -215,43 +215,43 @@ const SubjectWord kSubjects[] = {
 
 struct DetailWord {
     const char* word;
-    void (*apply)(SceneSpec&);
+    void (*apply)(SceneLine&);
 };
 
 const DetailWord kDetails[] = {
     {"dawn",
-     [](SceneSpec& s) {
+     [](SceneLine& s) {
          s.light.time = DayTime::Morning;
          s.light.sunLow = true;
      }},
-    {"morning", [](SceneSpec& s) { s.light.time = DayTime::Morning; }},
-    {"midday", [](SceneSpec& s) { s.light.time = DayTime::Midday; }},
-    {"afternoon", [](SceneSpec& s) { s.light.time = DayTime::Afternoon; }},
-    {"evening", [](SceneSpec& s) { s.light.time = DayTime::Evening; }},
+    {"morning", [](SceneLine& s) { s.light.time = DayTime::Morning; }},
+    {"midday", [](SceneLine& s) { s.light.time = DayTime::Midday; }},
+    {"afternoon", [](SceneLine& s) { s.light.time = DayTime::Afternoon; }},
+    {"evening", [](SceneLine& s) { s.light.time = DayTime::Evening; }},
     {"sunset",
-     [](SceneSpec& s) {
+     [](SceneLine& s) {
          s.light.time = DayTime::Evening;
          s.light.sunLow = true;
          s.light.weather = Weather::Clear;
      }},
-    {"dusk", [](SceneSpec& s) { s.light.time = DayTime::Dusk; }},
-    {"night", [](SceneSpec& s) { s.light.time = DayTime::Night; }},
-    {"clear", [](SceneSpec& s) { s.light.weather = Weather::Clear; }},
-    {"fair", [](SceneSpec& s) { s.light.weather = Weather::Fair; }},
-    {"overcast", [](SceneSpec& s) { s.light.weather = Weather::Overcast; }},
-    {"rain", [](SceneSpec& s) { s.light.weather = Weather::Rain; }},
-    {"mist", [](SceneSpec& s) { s.light.weather = Weather::Mist; }},
-    {"gale", [](SceneSpec& s) { s.light.weather = Weather::Rain; }},
-    {"spring", [](SceneSpec& s) { s.light.season = Season::Spring; }},
-    {"summer", [](SceneSpec& s) { s.light.season = Season::Summer; }},
-    {"autumn", [](SceneSpec& s) { s.light.season = Season::Autumn; }},
-    {"winter", [](SceneSpec& s) { s.light.season = Season::Winter; }},
+    {"dusk", [](SceneLine& s) { s.light.time = DayTime::Dusk; }},
+    {"night", [](SceneLine& s) { s.light.time = DayTime::Night; }},
+    {"clear", [](SceneLine& s) { s.light.weather = Weather::Clear; }},
+    {"fair", [](SceneLine& s) { s.light.weather = Weather::Fair; }},
+    {"overcast", [](SceneLine& s) { s.light.weather = Weather::Overcast; }},
+    {"rain", [](SceneLine& s) { s.light.weather = Weather::Rain; }},
+    {"mist", [](SceneLine& s) { s.light.weather = Weather::Mist; }},
+    {"gale", [](SceneLine& s) { s.light.weather = Weather::Rain; }},
+    {"spring", [](SceneLine& s) { s.light.season = Season::Spring; }},
+    {"summer", [](SceneLine& s) { s.light.season = Season::Summer; }},
+    {"autumn", [](SceneLine& s) { s.light.season = Season::Autumn; }},
+    {"winter", [](SceneLine& s) { s.light.season = Season::Winter; }},
     {"snow",
-     [](SceneSpec& s) {
+     [](SceneLine& s) {
          s.light.season = Season::Winter;
          s.light.snow = true;
      }},
-    {"sea", [](SceneSpec& s) { s.sea = true; }},
+    {"sea", [](SceneLine& s) { s.sea = true; }},
 };
 
 const SubjectWord* FindSubject(const std::string& word) {
@@ -262,7 +262,7 @@ const SubjectWord* FindSubject(const std::string& word) {
 
 }  // namespace
 
-bool ParseSceneWords(std::string_view words, SceneSpec& scene, std::string& error) {
+bool ParseSceneWords(std::string_view words, SceneLine& scene, std::string& error) {
     std::istringstream in{std::string(words)};
     std::string word;
     if (!(in >> word)) {
@@ -274,7 +274,7 @@ bool ParseSceneWords(std::string_view words, SceneSpec& scene, std::string& erro
         error = "unknown scene subject '" + word + "'";
         return false;
     }
-    SceneSpec parsed;
+    SceneLine parsed;
     parsed.word = word;
     parsed.subject = subject->subject;
     parsed.form = subject->form;
@@ -304,7 +304,7 @@ const char* PainterName(SceneSubject subject) {
     return index < std::size(kNames) ? kNames[index] : "?";
 }
 
-std::string DescribeScene(const SceneSpec& scene) {
+std::string DescribeScene(const SceneLine& scene) {
     const SubjectWord* subject = FindSubject(scene.word);
     std::string text = scene.word + ": " + (subject ? subject->painted : "?");
     if (subject && subject->nearest)
