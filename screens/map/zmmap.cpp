@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/messages.h"
 #include "app/screenset.h"
 #include "app/shellwindows.h"
 #include "app/shutdown.h"
@@ -35,8 +36,6 @@
 #include "screens/map/maplayout.h"
 #include "screens/map/mapprinting.h"
 #include "screens/map/mapscroll.h"
-
-const char kCannotReadMapFiles[] = "Cannot read data files - is APPNAME correctly installed?";
 
 namespace {
 
@@ -168,7 +167,7 @@ void TMapWin::InitMapWindow() {
     tiles_.allocate(TileRange{0, width() / kMapTileWidth, 0, height() / kMapTileHeight});
     TilesAllocated = true;
     if (!tiles_.loadAtStart(Startup().LowMemory)) {
-        StopStartupWithError(kCannotReadMapFiles);
+        StopStartupWithError(kCannotReadDataFiles);
         return;
     }
     london_.load();
@@ -203,7 +202,7 @@ void TMapWin::arrangeClient() {
 bool TMapWin::CheckMapTiles() {
     for (int i = 0; i < kMapTileColumns; ++i) {
         if (!MapTileFileExists(i, i)) {
-            StopStartupWithError(kCannotReadMapFiles);
+            StopStartupWithError(kCannotReadDataFiles);
             return false;
         }
     }
@@ -215,7 +214,7 @@ void TMapWin::reportUnreadableTiles() {
     if (tileReportPending_) return;
     tileReportPending_ = true;
     QTimer::singleShot(0, this, [] {
-        if (!Startup().Quitting) StopStartupWithError(kCannotReadMapFiles);
+        if (!Startup().Quitting) StopStartupWithError(kCannotReadDataFiles);
     });
 }
 

@@ -22,8 +22,6 @@ class QMenu;
 class QScrollBar;
 class QTimer;
 
-extern const char kCannotReadMapFiles[];
-
 class TMapWin : public QWidget {
     Q_OBJECT
   public:
