@@ -1,11 +1,9 @@
 #include "content/maptilefiles.h"
 
-#include <cstdio>
+#include "content/maptiles.h"
 
-std::string MapTileSeed(int column, int row) {
-    char name[24];
-    std::snprintf(name, sizeof name, "%1.1d%2.2d.bmp", column, row);
-    return name;
+std::string MapTileSeed(int column, int row) { return maptiles::TileName(column, row); }
+
+std::string MapTileFileName(int column, int row) {
+    return std::string(maptiles::kFolder) + "\\" + MapTileSeed(column, row);
 }
-
-std::string MapTileFileName(int column, int row) { return "000\\" + MapTileSeed(column, row); }

@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "content/maptiles.h"
+
 constexpr int kMapTileColumns = 6;
 constexpr int kMapTileRows = 19;
 constexpr int kMapTileCount = kMapTileColumns * kMapTileRows;
-constexpr int kMapTileWidth = 512;
-constexpr int kMapTileHeight = 256;
+constexpr int kMapTileWidth = maptiles::kTileWidth;
+constexpr int kMapTileHeight = maptiles::kTileHeight;
 
 // "crr.bmp": the bare name, also the keystream seed.
 std::string MapTileSeed(int column, int row);
