@@ -226,11 +226,16 @@ TEST_F(ExploreTest, NextCyclesMapViewsMap) {
 
 TEST_F(ExploreTest, TheShownTabIsMarkedAndWider) {
     arrive(1);
+    const auto ink = [&](int i) { return tab(i)->palette().color(QPalette::ButtonText); };
     explore_->ShowView(2);
     EXPECT_EQ(tab(2)->width(), explore_->layout().tabWidth + 2);
+    EXPECT_EQ(ink(2), QColor(Qt::blue));
+    EXPECT_EQ(ink(1), QColor(Qt::black));
     explore_->ShowView(1);
     EXPECT_EQ(tab(2)->width(), explore_->layout().tabWidth);
     EXPECT_EQ(tab(1)->width(), explore_->layout().tabWidth + 2);
+    EXPECT_EQ(ink(2), QColor(Qt::black));
+    EXPECT_EQ(ink(1), QColor(Qt::blue));
 }
 
 TEST_F(ExploreTest, FoundSetModeShowsOnlyTheSetsViews) {

@@ -49,6 +49,7 @@ class ViewTabColumn : public QWidget {
 
   private:
     void placeTabs();
+    static void setTabInk(QPushButton* tab, bool marked);
     void drawMark(int n, bool marked);
 
     ExploreLayout layout_{};
