@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "screens/explore/buttonart.h"
+#include "screens/explore/viewtab.h"
 
 namespace {
 
@@ -63,12 +64,11 @@ void ViewTabColumn::Arrange(const ExploreLayout& l, const QFont& screenFont) {
     tabFont.setBold(true);
     TabButtons.reserve(kMaxViewTabs);
     for (int i = 1; i <= kMaxViewTabs; ++i) {
-        auto* tab = new QPushButton(QString::number(i), this);
+        auto* tab = new ViewTab(QString::number(i), this);
         tab->setFont(tabFont);
         tab->setToolTip(QStringLiteral("See view %1").arg(i));
         tab->setFocusPolicy(Qt::NoFocus);
         tab->setGeometry(0, TabTop(l, i, 1), l.tabWidth, l.tabHeight);
-        setTabInk(tab, false);
         tab->hide();
         connect(tab, &QPushButton::clicked, this, [this, i] { emit tabClicked(i); });
         TabButtons.push_back(tab);
@@ -109,17 +109,10 @@ void ViewTabColumn::placeTabs() {
     if (marked_ > 0) TabButtons[static_cast<size_t>(marked_ - 1)]->raise();
 }
 
-// By palette: a style sheet set on every mark made Qt keep some kilobytes more each time.
-void ViewTabColumn::setTabInk(QPushButton* tab, bool marked) {
-    QPalette ink = tab->palette();
-    ink.setColor(QPalette::ButtonText, marked ? QColor(Qt::blue) : QColor(Qt::black));
-    tab->setPalette(ink);
-}
-
 void ViewTabColumn::drawMark(int n, bool marked) {
-    QPushButton* tab = TabButtons[static_cast<size_t>(n - 1)];
+    ViewTab* tab = TabButtons[static_cast<size_t>(n - 1)];
     tab->resize(layout_.tabWidth + (marked ? 2 : 0), layout_.tabHeight);
-    setTabInk(tab, marked);
+    tab->setMarked(marked);
     if (marked) tab->raise();
     Stripe->update();
 }
