@@ -35,7 +35,7 @@ TourPanel::TourPanel(int index, const TourTopic& topic, QWidget* parent)
     setGeometry((index % kTourColumns) * kPitch, (index / kTourColumns) * kPitch, kSize, kSize);
     setChosen(false);
 
-    // The picture is painted when the panel is first shown (showEvent), not at start-up.
+    // The picture is painted when the page is first shown (paintPicture).
     picture_ = new QLabel(this);
     picture_->setGeometry((kSize - kTourPictureWidth) / 2, kPictureTop, kTourPictureWidth,
                           kTourPictureHeight);
@@ -98,8 +98,7 @@ bool TourPanel::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void TourPanel::showEvent(QShowEvent* event) {
-    QFrame::showEvent(event);
+void TourPanel::paintPicture() {
     if (picture_->pixmap().isNull())
         picture_->setPixmap(QPixmap::fromImage(PaintTourPicture(index_)));
 }

@@ -22,6 +22,8 @@ class TourPanel : public QFrame {
     QColor colour() const;
 
     QLabel* picture() const { return picture_; }
+    // Paints the picture the first time; the page asks when it is first shown, not at start-up.
+    void paintPicture();
     QLabel* captionLine(int line) const { return lines_[line]; }
 
   signals:
@@ -31,7 +33,6 @@ class TourPanel : public QFrame {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     int index_;
