@@ -13,11 +13,18 @@
 #include <cstring>
 #include <string>
 
+#include "app/shellwindows.h"
 #include "app/shutdown.h"
 #include "app/startupstate.h"
 #include "bench/support/programtour.h"
 #include "content/datatables.h"
+#include "content/pictures.h"
+#include "platform/fluidengine.h"
 #include "screens/explore/explorestate.h"
+#include "screens/home/minimapcanvas.h"
+#include "screens/home/zmhome.h"
+#include "screens/map/londonpictures.h"
+#include "screens/map/zmmap.h"
 
 namespace {
 
@@ -33,6 +40,25 @@ void report(const char* stage) {
         stage, rss, anonymous, (heap.uordblks + heap.hblkhd) / mib, heap.fordblks / mib,
         rss - anonymous, PeakResidentMiB());
     std::fflush(stdout);
+}
+
+double mib(qint64 bytes) { return bytes / (1024.0 * 1024.0); }
+
+// What the program's own images hold, as far as it can say.
+void reportImages(const ProgramTour& program) {
+    auto* map = qobject_cast<TMapWin*>(Windows().MapWin.data());
+    const MiniMapCanvas& mini = program.home->miniMapCanvas();
+    qint64 pictures = 0;
+    for (const QImage& buffer : Pictures().PictureBuffers) pictures += buffer.sizeInBytes();
+    std::printf("  map tiles %.1f MiB (%d of 114), map canvas %.1f, London pictures %.1f\n",
+                map ? mib(map->tiles().bytesHeld()) : 0.0, map ? map->tiles().loadedCount() : 0,
+                map ? mib(map->canvas().sizeInBytes()) : 0.0,
+                map ? mib(map->londonPictures().lonImage().sizeInBytes() +
+                          map->londonPictures().miniLonImage2().sizeInBytes())
+                    : 0.0);
+    std::printf("  mini map canvas %.1f MiB, picture store %.1f MiB, sound font %s\n",
+                mib(mini.image().sizeInBytes()), mib(pictures),
+                FluidEngine::soundFontLoaded() ? "loaded" : "not loaded");
 }
 
 void tour(ProgramTour& program, int accel) {
@@ -51,12 +77,14 @@ void tour(ProgramTour& program, int accel) {
     report("every place and view");
     program.showMap();
     report("the map");
+    reportImages(program);
     program.backToControlScreen();
     Explore().ShowInterval = 2000 / accel;
     for (int kind = 0; kind < ProgramTour::kShowKinds && !Startup().Quitting; ++kind) {
         program.runSlideshow(kind, kShowMinuteMs / accel);
         report(("slideshow " + std::to_string(kind + 1)).c_str());
     }
+    reportImages(program);
     std::printf("peak-mib %.1f\n", PeakResidentMiB());
     std::fflush(stdout);
     Shutdown();

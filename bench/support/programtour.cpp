@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTimer>
@@ -105,11 +106,12 @@ double PeakResidentMiB() { return procMiB("/proc/self/status", "VmHWM:"); }
 double AnonymousMiB() { return procMiB("/proc/self/smaps_rollup", "Anonymous:"); }
 
 void Settle(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    } while (clock.elapsed() < ms);
+    QApplication::processEvents();
+    if (ms <= 0) return;
+    // An event loop of its own sleeps between events, as the program's would.
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 ProgramTour::ProgramTour() : display_(std::make_unique<XvfbDisplay>(1024, 768)) {
@@ -231,7 +233,7 @@ bool ProgramTour::stageAnswers(int timeoutMs) {
     std::thread pinger([&, window = static_cast<uint32_t>(stage->winId())] {
         answer = pingAnswered(display_->name(), window, timeoutMs) ? 1 : 0;
     });
-    while (answer < 0) Settle(20);
+    while (answer < 0) Settle(20);  // the answer comes from this thread's event loop
     pinger.join();
     return answer == 1;
 }
