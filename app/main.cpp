@@ -9,8 +9,10 @@
 #include "content/datatables.h"
 #include "edition/editiontour.h"
 #include "platform/fontsetup.h"
+#include "platform/memoryuse.h"
 
 int main(int argc, char** argv) {
+    ReturnLargeBlocksWhenFreed();
     QApplication app(argc, argv);
     QApplication::setApplicationName(kProductTitle);
     QApplication::setApplicationDisplayName(kProductTitle);

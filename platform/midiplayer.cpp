@@ -53,8 +53,9 @@ bool MidiPlayer::open(const std::string& path) {
 void MidiPlayer::play() {
     if (!isOpen() || playing_) return;
     playing_ = true;
-    if (fluid_synth_t* synth = FluidEngine::audibleSynth()) {
-        player_ = new_fluid_player(synth);
+    synth_ = FluidEngine::acquireSynth();
+    if (synth_) {
+        player_ = new_fluid_player(synth_);
         if (player_ && fluid_player_add_mem(player_, bytes_.data(), bytes_.size()) == FLUID_OK &&
             fluid_player_play(player_) == FLUID_OK) {
             endWatch_.start();
@@ -89,10 +90,14 @@ void MidiPlayer::ended() {
 }
 
 void MidiPlayer::releasePlayer() {
-    if (!player_) return;
-    fluid_player_stop(player_);
-    fluid_player_join(player_);
-    delete_fluid_player(player_);
-    player_ = nullptr;
-    if (fluid_synth_t* synth = FluidEngine::audibleSynth()) fluid_synth_all_sounds_off(synth, -1);
+    if (player_) {
+        fluid_player_stop(player_);
+        fluid_player_join(player_);
+        delete_fluid_player(player_);
+        player_ = nullptr;
+    }
+    if (!synth_) return;
+    fluid_synth_all_sounds_off(synth_, -1);
+    synth_ = nullptr;
+    FluidEngine::releaseSynth();
 }

@@ -1,6 +1,7 @@
 // A MIDI sequence player: FluidSynth with the General MIDI sound font, through the desktop's
-// audio. Without an audio device it plays silently in real time, so its end still comes when
-// the music would have ended. A file that is not a valid MIDI file is refused when opened.
+// audio; the sound font is in memory only while some player plays. Without an audio device it plays
+// silently in real time, so its end still comes when the music would have ended. A file that is not
+// a valid MIDI file is refused when opened.
 #pragma once
 
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <vector>
 
 struct _fluid_player_t;
+struct _fluid_synth_t;
 
 class MidiPlayer : public QObject {
     Q_OBJECT
@@ -47,6 +49,7 @@ class MidiPlayer : public QObject {
     bool playing_ = false;
     bool notify_ = false;
     _fluid_player_t* player_ = nullptr;
-    QTimer endWatch_;     // polls the synthesiser's player for its end
-    QTimer silentClock_;  // stands in for the music when there is no audio
+    _fluid_synth_t* synth_ = nullptr;  // the engine's synthesiser, held until the play ends
+    QTimer endWatch_;                  // polls the synthesiser's player for its end
+    QTimer silentClock_;               // stands in for the music when there is no audio
 };

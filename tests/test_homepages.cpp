@@ -31,6 +31,7 @@
 #include "screens/home/timelinepage.h"
 #include "screens/home/tourpage.h"
 #include "screens/home/tourpanel.h"
+#include "screens/home/tourpictures.h"
 #include "screens/home/zmhome.h"
 #include "tests/support/editions.h"
 #include "tests/support/minimaps.h"
@@ -212,6 +213,14 @@ TEST_F(HomePagesTest, ASearchFlashesAndTheMapThenExploresInTheSet) {
     EXPECT_TRUE(s.AllTextButton->isChecked());
 }
 
+TEST_F(HomePagesTest, EraPicturesArePaintedWhenTheTimelineIsFirstShown) {
+    TimelinePage& t = *home_->TimeSheet;
+    ASSERT_FALSE(t.isVisible());
+    for (const QLabel* image : t.TimeImages) EXPECT_TRUE(image->pixmap().isNull());
+    showPage(HomePage::Timeline);
+    for (const QLabel* image : t.TimeImages) EXPECT_EQ(image->pixmap().size(), image->size());
+}
+
 TEST_F(HomePagesTest, TimelineStartsAtTheNewestEra) {
     TimelinePage& t = *home_->TimeSheet;
     EXPECT_EQ(t.DateFrom->text(), QStringLiteral("1902"));
@@ -291,6 +300,17 @@ TEST_F(HomePagesTest, HomeIsNeutralOnTheBarAndEnterQueries) {
     EXPECT_TRUE(t.TimeScrollBarKeyDown(Qt::Key_Return));
     EXPECT_NE(Content().FoundGeneration, generation);
     EXPECT_FALSE(t.TimeScrollBarKeyDown(Qt::Key_Left));
+}
+
+TEST_F(HomePagesTest, TourPicturesArePaintedWhenThePageIsFirstShown) {
+    TourPage& tour = *home_->TourSheet;
+    ASSERT_FALSE(tour.isVisible());
+    for (const TourPanel* panel : tour.TP) EXPECT_TRUE(panel->picture()->pixmap().isNull());
+    showPage(HomePage::Tour);
+    for (const TourPanel* panel : tour.TP) {
+        EXPECT_EQ(panel->picture()->pixmap().size(), QSize(kTourPictureWidth, kTourPictureHeight));
+        EXPECT_EQ(panel->picture()->size(), panel->picture()->pixmap().size());
+    }
 }
 
 TEST_F(HomePagesTest, APanelsPictureAndCaptionsChooseItsTour) {

@@ -1,11 +1,13 @@
 // The MIDI player: refuses what is not MIDI, and announces the end of a play (or its stop)
-// when notification is on, also with no audio to play through.
+// when notification is on, also with no audio to play through. The sound font is in memory only
+// while music plays.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
+#include "platform/fluidengine.h"
 #include "platform/midiplayer.h"
 #include "tests/support/editions.h"
 #include "tests/support/music.h"
@@ -88,6 +90,67 @@ TEST_F(MidiPlayerTest, StopNotifiesOnlyWhenNotificationIsOn) {
     QTimer::singleShot(700, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_EQ(notifications, 1);
+}
+
+// FluidSynth's file driver stands in for a sound card, so the players really play.
+class MidiPlayerSoundFontTest : public MidiPlayerTest {
+  protected:
+    void SetUp() override {
+        MidiPlayerTest::SetUp();
+        FluidEngine::setAudioDrivers({"file"});
+        MidiPlayer::setAudioAllowed(true);
+    }
+    void TearDown() override {
+        MidiPlayer::setAudioAllowed(false);
+        FluidEngine::setAudioDrivers({"pulseaudio", "pipewire", "alsa"});
+    }
+};
+
+TEST_F(MidiPlayerSoundFontTest, LoadedForTheFirstPlayAndFreedAfterTheLast) {
+    MidiPlayer jingle, music;
+    ASSERT_TRUE(jingle.open(dir.path() + "short.mid"));
+    ASSERT_TRUE(music.open(dir.path() + "short.mid"));
+    EXPECT_FALSE(FluidEngine::soundFontLoaded());
+    jingle.play();
+    EXPECT_TRUE(FluidEngine::soundFontLoaded());
+    music.play();
+    jingle.stop();
+    EXPECT_TRUE(FluidEngine::soundFontLoaded()) << "the music still plays";
+    music.stop();
+    EXPECT_FALSE(FluidEngine::soundFontLoaded());
+
+    // Again for the next tune, and freed when it comes to its own end.
+    music.setNotify(true);
+    music.play();
+    EXPECT_TRUE(FluidEngine::soundFontLoaded());
+    int notifications = 0;
+    waitForNotify(music, 5000, notifications);
+    EXPECT_EQ(notifications, 1);
+    EXPECT_FALSE(FluidEngine::soundFontLoaded());
+}
+
+TEST_F(MidiPlayerSoundFontTest, APlayerClosedOrDestroyedWhilePlayingLetsItGo) {
+    {
+        MidiPlayer player;
+        ASSERT_TRUE(player.open(dir.path() + "short.mid"));
+        player.play();
+        EXPECT_TRUE(FluidEngine::soundFontLoaded());
+    }
+    EXPECT_FALSE(FluidEngine::soundFontLoaded());
+    MidiPlayer player;
+    ASSERT_TRUE(player.open(dir.path() + "short.mid"));
+    player.play();
+    player.close();
+    EXPECT_FALSE(FluidEngine::soundFontLoaded());
+}
+
+TEST_F(MidiPlayerSoundFontTest, NeverReadWithoutADriver) {
+    FluidEngine::setAudioDrivers({});
+    MidiPlayer player;
+    ASSERT_TRUE(player.open(dir.path() + "short.mid"));
+    player.play();
+    EXPECT_FALSE(FluidEngine::soundFontLoaded());
+    EXPECT_TRUE(player.isPlaying()) << "it plays silently all the same";
 }
 
 }  // namespace

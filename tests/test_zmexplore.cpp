@@ -44,6 +44,7 @@
 #include "screens/explore/explorestate.h"
 #include "screens/explore/localslideshow.h"
 #include "screens/explore/steppanel.h"
+#include "screens/explore/viewtab.h"
 #include "screens/explore/viewtabcolumn.h"
 #include "screens/explore/zmexplor.h"
 #include "tests/support/pdfprinting.h"
@@ -107,7 +108,7 @@ class ExploreTest : public ScreenTest {
         Explore().CurrentPlace = place(source);
         explore_->ArriveAt(place(source));
     }
-    QPushButton* tab(int i) const {
+    ViewTab* tab(int i) const {
         return explore_->PicTabPanel->TabButtons[static_cast<size_t>(i - 1)];
     }
     int visibleTabs() const {
@@ -228,9 +229,13 @@ TEST_F(ExploreTest, TheShownTabIsMarkedAndWider) {
     arrive(1);
     explore_->ShowView(2);
     EXPECT_EQ(tab(2)->width(), explore_->layout().tabWidth + 2);
+    EXPECT_TRUE(tab(2)->marked());
+    EXPECT_FALSE(tab(1)->marked());
     explore_->ShowView(1);
     EXPECT_EQ(tab(2)->width(), explore_->layout().tabWidth);
     EXPECT_EQ(tab(1)->width(), explore_->layout().tabWidth + 2);
+    EXPECT_FALSE(tab(2)->marked());
+    EXPECT_TRUE(tab(1)->marked());
 }
 
 TEST_F(ExploreTest, FoundSetModeShowsOnlyTheSetsViews) {

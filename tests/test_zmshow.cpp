@@ -275,6 +275,18 @@ TEST_F(ShowTest, PortraitViewsUseThePortraitAreaAndTheLowCaption) {
     EXPECT_EQ(show_->CapSpace->y(), show_->layout().capTopLow);
 }
 
+TEST_F(ShowTest, KeepsACopyOfTheShownPictureOnlyWhileItIsShown) {
+    start(kShowStandard, kPortraitPlace);
+    stepUntil(show_->NextPicTimer);
+    EXPECT_FALSE(show_->PortPicture->pixmap().isNull());
+    for (int i = 0; i < 20 && !show_->LanPicture->isVisible(); ++i) nextShownView();
+    ASSERT_TRUE(show_->LanPicture->isVisible()) << "no landscape view followed";
+    EXPECT_FALSE(show_->LanPicture->pixmap().isNull());
+    EXPECT_TRUE(show_->PortPicture->pixmap().isNull());
+    show_->hide();
+    EXPECT_TRUE(show_->LanPicture->pixmap().isNull());
+}
+
 TEST_F(ShowTest, ProductTextModeTitlesUnderThePictureAndScrollsTheProduct) {
     start(kShowStandard, 0, ShowTextMode::ProductText);
     EXPECT_FALSE(show_->CapSpace->isVisible());

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "screens/explore/buttonart.h"
+#include "screens/explore/viewtab.h"
 
 namespace {
 
@@ -63,12 +64,11 @@ void ViewTabColumn::Arrange(const ExploreLayout& l, const QFont& screenFont) {
     tabFont.setBold(true);
     TabButtons.reserve(kMaxViewTabs);
     for (int i = 1; i <= kMaxViewTabs; ++i) {
-        auto* tab = new QPushButton(QString::number(i), this);
+        auto* tab = new ViewTab(QString::number(i), this);
         tab->setFont(tabFont);
         tab->setToolTip(QStringLiteral("See view %1").arg(i));
         tab->setFocusPolicy(Qt::NoFocus);
         tab->setGeometry(0, TabTop(l, i, 1), l.tabWidth, l.tabHeight);
-        tab->setStyleSheet(QStringLiteral("color: black;"));
         tab->hide();
         connect(tab, &QPushButton::clicked, this, [this, i] { emit tabClicked(i); });
         TabButtons.push_back(tab);
@@ -110,9 +110,9 @@ void ViewTabColumn::placeTabs() {
 }
 
 void ViewTabColumn::drawMark(int n, bool marked) {
-    QPushButton* tab = TabButtons[static_cast<size_t>(n - 1)];
+    ViewTab* tab = TabButtons[static_cast<size_t>(n - 1)];
     tab->resize(layout_.tabWidth + (marked ? 2 : 0), layout_.tabHeight);
-    tab->setStyleSheet(marked ? QStringLiteral("color: blue;") : QStringLiteral("color: black;"));
+    tab->setMarked(marked);
     if (marked) tab->raise();
     Stripe->update();
 }

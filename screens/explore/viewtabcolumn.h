@@ -9,6 +9,7 @@
 #include "screens/explore/tabwindow.h"
 
 class QPushButton;
+class ViewTab;
 class QTimer;
 
 class ViewTabColumn : public QWidget {
@@ -20,7 +21,7 @@ class ViewTabColumn : public QWidget {
     QPushButton* EyeUpButton = nullptr;
     QPushButton* EyeDownButton = nullptr;
     QPushButton* Stripe = nullptr;
-    std::vector<QPushButton*> TabButtons;  // tab i is TabButtons[i - 1]
+    std::vector<ViewTab*> TabButtons;  // tab i is TabButtons[i - 1]
     QTimer* UpTimer = nullptr;
     QTimer* DownTimer = nullptr;
 

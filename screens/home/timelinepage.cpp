@@ -86,8 +86,8 @@ void TimelinePage::createStrip() {
         panel->setPalette(colours);
         panel->setAutoFillBackground(true);
         TimePanels[static_cast<size_t>(k)] = panel;
+        // The picture is painted when the page is first shown (TimeSheetShow).
         QLabel* image = new QLabel(panel);
-        image->setPixmap(QPixmap::fromImage(PaintEraPicture(k)));
         image->setGeometry(0, 0, kEraWidth, kEraWidth);
         TimeImages[static_cast<size_t>(k)] = image;
         QLabel* caption = stripLabel(panel, kEraCaptions[k], 12, true);
@@ -254,6 +254,10 @@ bool TimelinePage::TimeScrollBarKeyDown(int key) {
 void TimelinePage::TimeScrollBarEnter() { SearchTimerTimer(); }
 
 void TimelinePage::TimeSheetShow() {
+    for (int k = 0; k < kEraCount; ++k) {
+        QLabel* image = TimeImages[static_cast<size_t>(k)];
+        if (image->pixmap().isNull()) image->setPixmap(QPixmap::fromImage(PaintEraPicture(k)));
+    }
     TimeScrollBar->setValue(TimelinePosition);
     moveStrip(TimelinePosition);
     UpdatePeriodDates(TimelinePosition);

@@ -109,6 +109,7 @@ bool TourPage::TabToDummyKeyDown(int key) {
 void TourPage::TabToDummyEnter() { ChooseTour(SelectedTour >= 0 ? SelectedTour : 0); }
 
 void TourPage::TourSheetShow() {
+    for (TourPanel* panel : TP) panel->paintPicture();
     if (SelectedTour >= 0) ChooseTour(SelectedTour);
 }
 

@@ -35,10 +35,10 @@ TourPanel::TourPanel(int index, const TourTopic& topic, QWidget* parent)
     setGeometry((index % kTourColumns) * kPitch, (index / kTourColumns) * kPitch, kSize, kSize);
     setChosen(false);
 
-    const QImage art = PaintTourPicture(index);
+    // The picture is painted when the page is first shown (paintPicture).
     picture_ = new QLabel(this);
-    picture_->setPixmap(QPixmap::fromImage(art));
-    picture_->setGeometry((kSize - art.width()) / 2, kPictureTop, art.width(), art.height());
+    picture_->setGeometry((kSize - kTourPictureWidth) / 2, kPictureTop, kTourPictureWidth,
+                          kTourPictureHeight);
     picture_->installEventFilter(this);
 
     QFont captionFont = font();
@@ -54,7 +54,7 @@ TourPanel::TourPanel(int index, const TourTopic& topic, QWidget* parent)
                 widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(text)));
         if (widest <= kSize - 2 * kBevel - 4) break;
     }
-    const int captionTop = kPictureTop + art.height() + (topic.line2 ? 2 : 10);
+    const int captionTop = kPictureTop + kTourPictureHeight + (topic.line2 ? 2 : 10);
     for (int line = 0; line < 2 && texts[line]; ++line) {
         lines_[line] = new QLabel(QString::fromLatin1(texts[line]), this);
         lines_[line]->setFont(captionFont);
@@ -96,4 +96,9 @@ bool TourPanel::eventFilter(QObject* watched, QEvent* event) {
     if (!isClick(event)) return QFrame::eventFilter(watched, event);
     emit clicked(index_);
     return true;
+}
+
+void TourPanel::paintPicture() {
+    if (picture_->pixmap().isNull())
+        picture_->setPixmap(QPixmap::fromImage(PaintTourPicture(index_)));
 }

@@ -22,6 +22,8 @@ class TourPanel : public QFrame {
     QColor colour() const;
 
     QLabel* picture() const { return picture_; }
+    // Paints the picture the first time; the page asks when it is first shown, not at start-up.
+    void paintPicture();
     QLabel* captionLine(int line) const { return lines_[line]; }
 
   signals:

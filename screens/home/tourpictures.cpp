@@ -10,8 +10,8 @@ using namespace picturekit;
 
 namespace {
 
-constexpr int kWidth = 128;
-constexpr int kHeight = 96;
+constexpr int kWidth = kTourPictureWidth;
+constexpr int kHeight = kTourPictureHeight;
 constexpr double kHorizon = 68;
 
 using P = QPointF;

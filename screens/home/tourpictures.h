@@ -3,5 +3,8 @@
 
 #include <QImage>
 
-// The picture of tour 0 to 33 (128 x 96).
+constexpr int kTourPictureWidth = 128;
+constexpr int kTourPictureHeight = 96;
+
+// The picture of tour 0 to 33 (kTourPictureWidth x kTourPictureHeight).
 QImage PaintTourPicture(int tour);

@@ -31,12 +31,11 @@ void MapTiles::release() {
     slots_.shrink_to_fit();
 }
 
-bool MapTiles::loadAtStart(bool lowMemory) {
+bool MapTiles::loadAtStart() {
     for (int c = 0; c < kMapTileColumns; ++c) {
         for (int r = 0; r < kMapTileRows; ++r) {
             if (!MapTileFileExists(c, r)) return false;
-            const bool wanted =
-                !lowMemory || (c <= LoadedRange.lastColumn && r <= LoadedRange.lastRow);
+            const bool wanted = c <= LoadedRange.lastColumn && r <= LoadedRange.lastRow;
             if (wanted && !load(c, r)) return false;
         }
     }

@@ -1,5 +1,6 @@
-// The detailed map's tiles in their 114 slots, kept 8-bit as loaded (one byte per pixel). In
-// low-memory mode only the tiles in view stay loaded: the others are freed as they leave it.
+// The detailed map's tiles in their 114 slots, kept 8-bit as loaded (one byte per pixel). Only
+// the tiles in view stay loaded: the others are freed as they leave it, since the whole map
+// would hold 15 MB for the few tiles a screen shows.
 #pragma once
 
 #include <QImage>
@@ -35,12 +36,12 @@ class MapTiles {
     void release();
     bool allocated() const { return !slots_.empty(); }
 
-    // Every tile file must exist. Loads all of them, or in low-memory mode those of LoadedRange
-    // from its first column and row on. False at the first tile missing or unreadable.
-    bool loadAtStart(bool lowMemory);
-    // Low-memory mode: frees the tiles of LoadedRange that lie outside `visible`, loads the
-    // missing tiles of `clip`, and LoadedRange becomes `visible`. False when a tile could not
-    // be read (its slot stays empty).
+    // Every tile file must exist. Loads those of LoadedRange from its first column and row on.
+    // False at the first tile missing or unreadable.
+    bool loadAtStart();
+    // Frees the tiles of LoadedRange that lie outside `visible`, loads the missing tiles of
+    // `clip`, and LoadedRange becomes `visible`. False when a tile could not be read (its slot
+    // stays empty).
     bool keepInView(const TileRange& visible, const TileRange& clip);
 
     // The tile in a slot, or null when the slot is empty.

@@ -166,7 +166,7 @@ void TMapWin::InitMapWindow() {
 
     tiles_.allocate(TileRange{0, width() / kMapTileWidth, 0, height() / kMapTileHeight});
     TilesAllocated = true;
-    if (!tiles_.loadAtStart(Startup().LowMemory)) {
+    if (!tiles_.loadAtStart()) {
         StopStartupWithError(kCannotReadDataFiles);
         return;
     }
@@ -452,7 +452,7 @@ void TMapWin::FormPaint(const QRect& clientClip) {
     const QPoint origin(H(), V());
     const QRect mapRect = clip.translated(origin);
     const TileRange clipTiles = TilesMeeting(mapRect);
-    if (Startup().LowMemory && TilesAllocated) {
+    if (TilesAllocated) {
         const TileRange visible = TilesMeeting(QRect(origin, clientSize()));
         if (!tiles_.keepInView(visible, clipTiles)) reportUnreadableTiles();
     }

@@ -359,7 +359,10 @@ void TZMShowWin::displayPicture(int view) {
         QLabel* shown = portrait ? PortPicture : LanPicture;
         shown->setPixmap(QPixmap::fromImage(*picture));
         shown->show();
-        (portrait ? LanPicture : PortPicture)->hide();
+        // A hidden label's copy of an earlier picture is a megabyte nobody sees.
+        QLabel* other = portrait ? LanPicture : PortPicture;
+        other->hide();
+        other->clear();
     }
     displayText(view, portrait);
 }
@@ -501,6 +504,8 @@ void TZMShowWin::FormHide() {
     stopCycleTimers();
     ExplodeTimer->stop();
     music_->Stop();
+    LanPicture->clear();
+    PortPicture->clear();
     if (Startup().Quitting) return;
     emit mapInputEnabled(true);
     emit mapRepaintRequested();

@@ -53,10 +53,11 @@ void TZMStartWin::showEvent(QShowEvent*) {
         Shutdown();
         return;
     }
-    JinglePlayer.setNotify(false);
-    JinglePlayer.play();
+    // The set-up's wait counts from the showing, not from the end of opening the sound device.
     StartAnimTimer.start(kAnimationDelayMs);
     InitTimer.start(kInitDelayMs);
+    JinglePlayer.setNotify(false);
+    JinglePlayer.play();
 }
 
 void TZMStartWin::InitTimerTimer() {
