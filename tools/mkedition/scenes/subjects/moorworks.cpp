@@ -103,6 +103,8 @@ void PaintRomanRoad(SceneContext& scene, SceneRandom& random) {
 }
 
 void PaintPeatBanks(SceneContext& scene, SceneRandom& random) {
+    // Snow would hide the black of the banks the picture is of.
+    ClearSnow(scene.mood);
     const double horizon = scene.h * random.Range(0.22, 0.3);
     scene.horizonY = horizon;
     PaintOpenMoor(scene, random, horizon);
@@ -115,7 +117,9 @@ void PaintPeatBanks(SceneContext& scene, SceneRandom& random) {
     // Banks stepping up the hillside, farthest first: the heather above each, its black cut
     // face, and the wet floor of the cutting below.
     std::vector<double> banks;
-    for (double z = random.Range(8, 12); z < 200; z *= random.Range(1.5, 1.9)) banks.push_back(z);
+    // An upright picture looks down at the nearest bank.
+    const double nearest = scene.Portrait() ? random.Range(4, 6) : random.Range(8, 12);
+    for (double z = nearest; z < 200; z *= random.Range(1.5, 1.9)) banks.push_back(z);
     double ground = 0;
     std::vector<double> levels;
     for (size_t i = 0; i < banks.size(); ++i) {

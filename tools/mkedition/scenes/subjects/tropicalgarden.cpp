@@ -103,6 +103,14 @@ void PaintRhubarb(SceneContext& scene, SceneRandom& random, QPointF foot, double
 
 void PaintTropicalGarden(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x7a1f);
+    // The sheltered valley stays green through the winter.
+    ClearSnow(scene.mood);
+    if (scene.mood.season == Season::Autumn || scene.mood.season == Season::Winter) {
+        scene.mood.foliage[0] = QColor(30, 58, 34);
+        scene.mood.foliage[1] = QColor(52, 92, 48);
+        scene.mood.foliage[2] = QColor(90, 132, 62);
+        scene.mood.bareTrees = false;
+    }
     const double horizon = scene.h * random.Range(0.3, 0.38);
     scene.horizonY = horizon;
     PaintSky(scene, horizon);
