@@ -171,7 +171,8 @@ TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
                        {"clock-tower", "mast"},
                        {"church", "abbey-ruin"},
                        {"quarry", "clay-pits"},
-                       {"dunes", "shingle"}});
+                       {"dunes", "shingle"},
+                       {"cross", "market-cross"}});
 }
 
 // The wild country and what people cut into it: each word has a painter of its own rather

@@ -9,7 +9,7 @@ enum ChurchForm { kVillageChurch, kCathedral, kAbbeyRuin };
 enum CastleForm { kCastleWhole, kCastleRuin };
 enum IndustryForm { kMill, kColliery };
 enum RailwayForm { kViaduct, kStation };
-enum MonumentForm { kColumn, kObelisk, kStatue, kMemorialCross };
+enum MonumentForm { kColumn, kObelisk, kStatue, kMemorialCross, kMarketCross };
 enum LandscapeForm { kFarmland, kMoor, kRamparts };
 enum StonesForm { kStoneRing, kBurialChamber };
 enum CliffsForm { kCliffsFromTop, kCliffsFromBeach };
