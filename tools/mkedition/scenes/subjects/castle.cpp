@@ -256,15 +256,7 @@ void PaintCastle(SceneContext& scene) {
 
     // A moat before the walls of a castle on the flat, the towers mirrored in it.
     if (plan.base <= 0 && !track) {
-        const double near = z0 - random.Range(9, 14), far = z0 - 2;
-        QPainterPath moat;
-        moat.addPolygon(
-            QPolygonF({camera.Project(x0 - 30, 0, far), camera.Project(x1 + 30, 0, far),
-                       camera.Project(x1 + 30, 0, near), camera.Project(x0 - 30, 0, near)}));
-        moat.closeSubpath();
-        const double waterline = camera.Project(0, 0, far).y();
-        PaintStillWater(scene, moat, waterline, camera.Project(0, 0, near).y());
-        ReflectInto(scene, moat, waterline, 0.7);
+        PaintMirrorWater(scene, camera, x0 - 30, x1 + 30, z0 - random.Range(9, 14), z0 - 2);
     }
     // Sheep grazing the grass below.
     SceneRandom flock = random.Fork(0x5ee9);
