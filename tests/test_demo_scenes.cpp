@@ -90,6 +90,19 @@ const std::vector<TitleWord>& TitleWords() {
         {"lanes", {S::Lane}},
         {"forge", {S::Interior}},
         {"stones", {S::StandingStones}},
+        // The wild country and the marks people left on it.
+        {"alder swamp", {S::WetWood}},
+        {"force", {S::Ravine}},
+        {"gully", {S::Ravine}},
+        {"watercress", {S::Watercress}},
+        {"terraces", {S::Hillside}},
+        {"chalk giant", {S::Hillside}},
+        {"roman road", {S::MoorWorks}},
+        {"peat", {S::MoorWorks}},
+        {"cairn field", {S::MoorWorks}},
+        {"army camp", {S::MoorWorks}},
+        {"great ash", {S::GreatTree}},
+        {"sub tropical garden", {S::TropicalGarden}},
     };
     return words;
 }

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/mkedition/jpegcodec.h"
@@ -141,12 +143,9 @@ TEST(ScenePainter, SceneLightOverridesTheSeed) {
 
 // Words that share a painter ask for different forms of it, and get them: with the same seed
 // the pictures differ as much as two subjects do.
-TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
-    const std::pair<const char*, const char*> pairs[] = {
-        {"hall", "crypt"},       {"gallery", "forge"},    {"beach", "cove"},
-        {"seals", "sheep"},      {"swans", "wolves"},     {"lake", "marsh"},
-        {"inn", "hotel"},        {"clock-tower", "mast"}, {"church", "abbey-ruin"},
-        {"quarry", "clay-pits"}, {"dunes", "shingle"}};
+namespace {
+
+void ExpectFormsDiffer(std::initializer_list<std::pair<const char*, const char*>> pairs) {
     for (const auto& [one, other] : pairs) {
         const SceneRequest a = Request(one, 1850, 21), b = Request(other, 1850, 21);
         EXPECT_EQ(a.scene.subject, b.scene.subject) << one << " " << other;
@@ -157,6 +156,42 @@ TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
                   10.0)
             << one << " and " << other << " look alike";
     }
+}
+
+}  // namespace
+
+TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
+    ExpectFormsDiffer({{"hall", "crypt"},
+                       {"gallery", "forge"},
+                       {"beach", "cove"},
+                       {"seals", "sheep"},
+                       {"swans", "wolves"},
+                       {"lake", "marsh"},
+                       {"inn", "hotel"},
+                       {"clock-tower", "mast"},
+                       {"church", "abbey-ruin"},
+                       {"quarry", "clay-pits"},
+                       {"dunes", "shingle"},
+                       {"cross", "market-cross"}});
+}
+
+// The wild country and what people cut into it: each word has a painter of its own rather
+// than another's nearest picture, and the forms one painter shares differ.
+TEST(ScenePainter, WildCountryWordsHavePaintersOfTheirOwn) {
+    for (const char* word :
+         {"wet-wood", "waterfall", "watercress-beds", "terraces", "roman-road", "peat-banks",
+          "hill-figure", "gully", "great-tree", "cairns", "army-camp", "tropical-garden"}) {
+        const SceneRequest request = Request(word, 1900, 3);
+        EXPECT_EQ(DescribeScene(request.scene).find("nearest"), std::string::npos) << word;
+        EXPECT_NE(request.scene.subject, SceneSubject::Landscape) << word;
+        EXPECT_NE(request.scene.subject, SceneSubject::StandingStones) << word;
+        EXPECT_NE(request.scene.subject, SceneSubject::Garden) << word;
+    }
+    ExpectFormsDiffer({{"waterfall", "gully"},
+                       {"terraces", "hill-figure"},
+                       {"roman-road", "peat-banks"},
+                       {"cairns", "army-camp"},
+                       {"roman-road", "cairns"}});
 }
 
 TEST(ScenePainter, SeedsDifferByPlaceAndTitle) {

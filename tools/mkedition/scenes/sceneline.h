@@ -41,6 +41,13 @@ enum class SceneSubject {
     GolfLinks,
     Lane,
     Orchard,
+    WetWood,
+    Ravine,
+    Watercress,
+    Hillside,
+    MoorWorks,
+    GreatTree,
+    TropicalGarden,
 };
 
 struct LightWish {

@@ -71,6 +71,20 @@ SubjectPainter PainterFor(SceneSubject subject) {
             return PaintLane;
         case SceneSubject::Orchard:
             return PaintOrchard;
+        case SceneSubject::WetWood:
+            return PaintWetWood;
+        case SceneSubject::Ravine:
+            return PaintRavine;
+        case SceneSubject::Watercress:
+            return PaintWatercress;
+        case SceneSubject::Hillside:
+            return PaintHillside;
+        case SceneSubject::MoorWorks:
+            return PaintMoorWorks;
+        case SceneSubject::GreatTree:
+            return PaintGreatTree;
+        case SceneSubject::TropicalGarden:
+            return PaintTropicalGarden;
         default:
             break;
     }

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "tools/mkedition/scenes/camera.h"
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
 #include "tools/mkedition/scenes/scenegeometry.h"
@@ -149,4 +150,15 @@ void PaintSurf(SceneContext& scene, const QPainterPath& shoreline, double width)
         p.drawEllipse(at, r * random.Range(1.5, 3.5), r * 0.6);
     }
     p.restore();
+}
+
+void PaintMirrorWater(SceneContext& scene, const Camera& camera, double x0, double x1, double nearZ,
+                      double farZ) {
+    QPainterPath water;
+    water.addPolygon(QPolygonF({camera.Project(x0, 0, farZ), camera.Project(x1, 0, farZ),
+                                camera.Project(x1, 0, nearZ), camera.Project(x0, 0, nearZ)}));
+    water.closeSubpath();
+    const double waterline = camera.Project(0, 0, farZ).y();
+    PaintStillWater(scene, water, waterline, camera.Project(0, 0, nearZ).y());
+    ReflectInto(scene, water, waterline, 0.7);
 }

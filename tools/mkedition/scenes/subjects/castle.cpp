@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/mkedition/scenes/backdrop.h"
+#include "tools/mkedition/scenes/beasts.h"
 #include "tools/mkedition/scenes/foreground.h"
 #include "tools/mkedition/scenes/openings.h"
 #include "tools/mkedition/scenes/ruins.h"
@@ -16,6 +17,7 @@
 #include "tools/mkedition/scenes/subjects/subjects.h"
 #include "tools/mkedition/scenes/terrain.h"
 #include "tools/mkedition/scenes/trees.h"
+#include "tools/mkedition/scenes/water.h"
 
 namespace {
 
@@ -195,10 +197,11 @@ void PaintCastle(SceneContext& scene) {
     const double keepHeight = random.Range(24, 32);
     plan.base = random.Chance(0.6) ? random.Range(4, 14) : 0;
     // Far enough off for the tallest tower to stand clear of the top of the picture.
-    const double tallest = plan.base + (lonelyKeep ? keepHeight + 9 : 40);
+    // (the curtain's keep rises some 21 to 31 metres; its banner may fly above the frame)
+    const double tallest = plan.base + (lonelyKeep ? keepHeight : 31) + 3;
     const double distance =
-        std::max({random.Range(1.6, 2.3) * plan.width, eye * 3,
-                  camera.DistanceToFit(tallest, scene.h * random.Range(0.05, 0.15))});
+        std::max({random.Range(1.15, 1.5) * plan.width, eye * 3,
+                  camera.DistanceToFit(tallest, scene.h * random.Range(0.04, 0.12))});
     // Placed off-centre a little, but whole within the picture.
     plan.left =
         camera.XAt(scene.w * random.Range(0.4, 0.6), distance + plan.depth / 2) - plan.width / 2;
@@ -208,15 +211,23 @@ void PaintCastle(SceneContext& scene) {
     plan.towerRadius = random.Range(4.2, 5.8);
     plan.towerHeight = plan.wallHeight + random.Range(5, 9);
 
-    if (random.Chance(0.6)) {
+    const bool track = random.Chance(0.6);
+    if (track) {
         // A track across the grass to the gate.
         const double gateX = plan.left + plan.width / 2;
         PaintPath(scene, camera, {gateX * 0.2 + random.Jitter(4), 0, 6},
                   {gateX, 0, plan.front - plan.base * 2.5 - 4}, 3.5, QColor(150, 132, 100));
     }
-    PaintMound(scene, camera, plan);
     const double x0 = plan.left, x1 = plan.left + plan.width, z0 = plan.front,
                  z1 = plan.front + plan.depth;
+    // Trees about its flanks set it in its country.
+    for (const double side : {x0 - random.Range(6, 14), x1 + random.Range(6, 14)}) {
+        const double z = z0 + plan.depth * random.Range(0.2, 0.8);
+        const double height = random.Range(12, 18);
+        PaintTree(scene, camera.Project(side, 0, z), camera.Scale(side, z) * height,
+                  TreeShape::Broadleaf, DistanceDepth(scene.mood, z));
+    }
+    PaintMound(scene, camera, plan);
     const double r = plan.towerRadius, t = plan.wall;
     if (lonelyKeep) {
         PaintKeep(scene, camera, plan, Box{x0, z0, plan.width, plan.depth, keepHeight, plan.base},
@@ -243,6 +254,18 @@ void PaintCastle(SceneContext& scene) {
         PaintGatehouse(scene, camera, plan, random);
     }
 
+    // A moat before the walls of a castle on the flat, the towers mirrored in it.
+    if (plan.base <= 0 && !track) {
+        PaintMirrorWater(scene, camera, x0 - 30, x1 + 30, z0 - random.Range(9, 14), z0 - 2);
+    }
+    // Sheep grazing the grass below.
+    SceneRandom flock = random.Fork(0x5ee9);
+    for (int i = 0; i < flock.Int(0, 6); ++i) {
+        const double z = flock.Range(12, std::max(14.0, z0 * 0.6));
+        const double x = camera.XAt(flock.Range(0.05, 0.95) * scene.w, z);
+        PaintBeast(scene, flock, Beast::Sheep, camera.Project(x, 0, z), camera.Scale(x, z) * 1.3,
+                   flock.Chance(0.5), DistanceDepth(scene.mood, z));
+    }
     // The foreground: a grassy bank and a few trees framing one side.
     const double near = scene.h * random.Range(0.86, 0.95);
     PaintGrassBlades(scene, near - 30 * scene.u, scene.h, 500);

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include "tools/mkedition/scenes/foreground.h"
+#include "tools/mkedition/scenes/plants.h"
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
 #include "tools/mkedition/scenes/sky.h"
@@ -113,16 +114,8 @@ void PaintMoor(SceneContext& scene, SceneRandom& random) {
     p.setClipPath(near.Area(scene.w, scene.h + 2));
     // Heather and bracken in clumps, and boulders.
     SceneRandom clumps = random.Fork(3);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 500; ++i) {
-        const double f = clumps.Unit();
-        const double y = near.At(scene.w / 2) - scene.h * 0.1 + f * scene.h * 0.3;
-        const double r = (1 + 5 * f) * scene.u;
-        p.setBrush(WithAlpha(
-            clumps.Chance(0.5) ? Scaled(heather, 0.75) : Lit(scene.mood, Scaled(heather, 1.15)),
-            160));
-        p.drawEllipse(QPointF(clumps.Range(0, scene.w), y), r * 1.6, r);
-    }
+    const double heatherTop = near.At(scene.w / 2) - scene.h * 0.1;
+    PaintHeather(scene, clumps, heather, heatherTop, heatherTop + scene.h * 0.3, 500);
     for (int i = 0; i < random.Int(2, 6); ++i) {
         const QPointF at(random.Range(0, scene.w),
                          near.At(scene.w / 2) + random.Range(10, 80) * scene.u);

@@ -1,13 +1,15 @@
-// Monuments: a column with its statue over a city square, an obelisk on a hilltop, a statue
-// on its pedestal, a memorial cross on the green.
+// Monuments: a column with its statue over a city square, an obelisk on a hilltop or in a
+// square, a statue on its pedestal, a cross in its churchyard or market place.
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "tools/mkedition/scenes/backdrop.h"
 #include "tools/mkedition/scenes/classical.h"
 #include "tools/mkedition/scenes/figures.h"
+#include "tools/mkedition/scenes/foreground.h"
 #include "tools/mkedition/scenes/houses.h"
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
@@ -65,6 +67,31 @@ void PaintSquare(SceneContext& scene, const Camera& camera, SceneRandom& random,
     }
 }
 
+// A churchyard: the church's flank and its yews behind, headstones in the grass before.
+void PaintChurchyard(SceneContext& scene, const Camera& camera, SceneRandom& random, double z) {
+    const Material stone{QColor(168, 160, 146), Masonry::Rubble};
+    const double churchZ = z + random.Range(18, 26);
+    const Box nave{camera.XAt(scene.w * random.Range(-0.2, 0.3), churchZ), churchZ, 30, 10, 9, 0};
+    PaintBox(scene, camera, nave, stone);
+    PaintRoof(scene, camera, nave,
+              RoofDesign{Roof::Gable, 5, Material{QColor(80, 84, 92), Masonry::Slate}, stone});
+    for (int i = 0; i < 3; ++i) {
+        const double x = camera.XAt(scene.w * random.Range(0.0, 1.0), z + 10);
+        PaintTree(scene, camera.Project(x, 0, z + random.Range(8, 14)),
+                  camera.Scale(x, z + 10) * random.Range(8, 12), TreeShape::Yew,
+                  DistanceDepth(scene.mood, z + 10));
+    }
+    PaintStoneWall(scene, camera, camera.LeftAt(z + 6), camera.RightAt(z + 6), z + 6, 1.2);
+    // Headstones in rows, far to near, leaning a little as old ones do.
+    const Material slate{QColor(150, 146, 138), Masonry::Smooth};
+    for (double row = z + 4; row > 4; row -= random.Range(2.5, 4))
+        for (double x = camera.LeftAt(row) + random.Range(0, 2); x < camera.RightAt(row);
+             x += random.Range(1.8, 3.2)) {
+            if (std::abs(x) < 4 && std::abs(row - z) < 4) continue;
+            PaintBox(scene, camera, Box{x, row, 0.7, 0.12, random.Range(0.6, 1.1), 0}, slate);
+        }
+}
+
 void PaintColumnMonument(SceneContext& scene, const Camera& camera, SceneRandom& random, double z,
                          double height) {
     const Material stone{QColor(206, 198, 180), Masonry::Ashlar};
@@ -108,7 +135,7 @@ void PaintMemorialCross(SceneContext& scene, const Camera& camera, double z, dou
 
 void PaintMonument(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x3043);
-    const int form = scene.FormOr(random.Int(0, 3));
+    const int form = scene.FormOr(random.Int(0, kMarketCross));
     const bool tall = form == 0 || form == 1;
     const double horizon = scene.h * (tall ? random.Range(0.68, 0.78) : random.Range(0.55, 0.65));
     const Camera camera(scene.w, horizon, scene.FieldOfView(tall ? 0.9 : 0.8), 1.6,
@@ -124,9 +151,14 @@ void PaintMonument(SceneContext& scene) {
             break;
         }
         case 1: {
+            // In the middle of a city square or alone on its hill.
             const double height = random.Range(18, 30);
-            PaintObelisk(scene, camera, random, camera.DistanceToFit(height * 1.25 + 2, room),
-                         height);
+            const double z = camera.DistanceToFit(height * 1.25 + 2, room);
+            if (random.Chance(0.5)) {
+                PaintFlagstones(scene, camera, 2, z + 40, 1.2, QColor(176, 170, 158));
+                PaintSquare(scene, camera, random, z);
+            }
+            PaintObelisk(scene, camera, random, z, height);
             break;
         }
         case 2: {
@@ -139,8 +171,16 @@ void PaintMonument(SceneContext& scene) {
             break;
         }
         default: {
+            // A cross in its churchyard, or a market cross among the houses of its square.
             const double shaft = random.Range(6, 9);
-            PaintMemorialCross(scene, camera, camera.DistanceToFit(shaft + 3.3, room), shaft);
+            const double z = camera.DistanceToFit(shaft + 3.3, room);
+            if (form == kMarketCross) {
+                PaintFlagstones(scene, camera, 2, z + 40, 0.9, QColor(170, 160, 140));
+                PaintSquare(scene, camera, random, z - 28);
+            } else {
+                PaintChurchyard(scene, camera, random, z);
+            }
+            PaintMemorialCross(scene, camera, z, shaft);
             break;
         }
     }

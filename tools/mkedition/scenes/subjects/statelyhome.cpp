@@ -12,6 +12,7 @@
 #include "tools/mkedition/scenes/subjects/subjects.h"
 #include "tools/mkedition/scenes/terrain.h"
 #include "tools/mkedition/scenes/trees.h"
+#include "tools/mkedition/scenes/water.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ void PaintStatelyHome(SceneContext& scene) {
     const double storey = 4.5;
     const int storeys = 3;
     const double width = random.Range(40, 60), height = storey * storeys + 1.2, depth = 22;
-    const double z = random.Range(70, 95);
+    const double z = random.Range(55, 80);
     const double cx = camera.XAt(scene.w * random.Range(0.4, 0.6), z);
     const bool hipped = random.Chance(0.6);
 
@@ -92,9 +93,26 @@ void PaintStatelyHome(SceneContext& scene) {
     const int columns = random.Chance(0.5) ? 4 : 6;
     PaintPortico(scene, camera, cx, z - 6, columns * 2.8, 6, height - 1.5, columns, dressing);
 
-    // The drive sweeps up to the door across the lawn.
-    PaintPath(scene, camera, {cx * 0.3 + random.Jitter(6), 0, 7}, {cx, 0, z - 9}, 5,
-              QColor(176, 160, 134));
+    // Before the house: a lake that mirrors it, a parterre of clipped box, or the drive
+    // sweeping up to the door across the lawn.
+    // (the hedge painter turns with the seasons, clipped box does not)
+    const bool evergreenSeason =
+        scene.mood.season == Season::Spring || scene.mood.season == Season::Summer;
+    int approach = random.Int(0, 2);
+    if (approach == 1 && !evergreenSeason) approach = 2;
+    if (approach == 0) {
+        PaintMirrorWater(scene, camera, camera.LeftAt(z), camera.RightAt(z), random.Range(12, 20),
+                         z - random.Range(10, 16));
+    } else if (approach == 1) {
+        const double gap = random.Range(4, 6);
+        for (double bz = z - 12; bz > 8; bz -= gap)
+            for (double bx = cx - width * 0.7; bx < cx + width * 0.7; bx += gap * 1.6)
+                PaintHedge(scene, camera.Project(bx, 0, bz), camera.Project(bx + gap, 0, bz),
+                           camera.Scale(bx, bz) * 0.7, DistanceDepth(scene.mood, bz));
+    } else {
+        PaintPath(scene, camera, {cx * 0.3 + random.Jitter(6), 0, 7}, {cx, 0, z - 9}, 5,
+                  QColor(176, 160, 134));
+    }
     for (int i = 0; i < random.Int(2, 4); ++i) {
         const double side = random.Chance(0.5) ? -1 : 1;
         const double tz = random.Range(25, z - 15),

@@ -9,7 +9,7 @@ enum ChurchForm { kVillageChurch, kCathedral, kAbbeyRuin };
 enum CastleForm { kCastleWhole, kCastleRuin };
 enum IndustryForm { kMill, kColliery };
 enum RailwayForm { kViaduct, kStation };
-enum MonumentForm { kColumn, kObelisk, kStatue, kMemorialCross };
+enum MonumentForm { kColumn, kObelisk, kStatue, kMemorialCross, kMarketCross };
 enum LandscapeForm { kFarmland, kMoor, kRamparts };
 enum StonesForm { kStoneRing, kBurialChamber };
 enum CliffsForm { kCliffsFromTop, kCliffsFromBeach };
@@ -48,6 +48,10 @@ enum InnForm { kInnFront, kHotelFront };
 enum TowerForm { kClockTower, kRoundTower, kDovecote, kLookout, kMast };
 enum QuarryForm { kQuarryFace, kFloodedQuarry, kClayPits };
 enum RowsForm { kOrchard, kVineyard, kHopGarden, kWillowBeds };
+// The wild country and the marks people left on it.
+enum RavineForm { kWaterfall, kGully };
+enum HillsideForm { kTerraces, kHillFigure };
+enum MoorWorksForm { kRomanRoad, kPeatBanks, kCairns, kArmyCamp };
 enum InteriorForm {
     kHall,
     kChamber,
@@ -94,3 +98,10 @@ void PaintQuarry(SceneContext& scene);
 void PaintGolfLinks(SceneContext& scene);
 void PaintLane(SceneContext& scene);
 void PaintOrchard(SceneContext& scene);
+void PaintWetWood(SceneContext& scene);
+void PaintRavine(SceneContext& scene);
+void PaintWatercress(SceneContext& scene);
+void PaintHillside(SceneContext& scene);
+void PaintMoorWorks(SceneContext& scene);
+void PaintGreatTree(SceneContext& scene);
+void PaintTropicalGarden(SceneContext& scene);
