@@ -142,11 +142,27 @@ TEST(ScenePainter, SceneLightOverridesTheSeed) {
 // Words that share a painter ask for different forms of it, and get them: with the same seed
 // the pictures differ as much as two subjects do.
 TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
-    const std::pair<const char*, const char*> pairs[] = {
-        {"hall", "crypt"},       {"gallery", "forge"},    {"beach", "cove"},
-        {"seals", "sheep"},      {"swans", "wolves"},     {"lake", "marsh"},
-        {"inn", "hotel"},        {"clock-tower", "mast"}, {"church", "abbey-ruin"},
-        {"quarry", "clay-pits"}, {"dunes", "shingle"}};
+    const std::pair<const char*, const char*> pairs[] = {{"hall", "crypt"},
+                                                         {"gallery", "forge"},
+                                                         {"beach", "cove"},
+                                                         {"seals", "sheep"},
+                                                         {"swans", "wolves"},
+                                                         {"lake", "marsh"},
+                                                         {"inn", "hotel"},
+                                                         {"clock-tower", "mast"},
+                                                         {"church", "abbey-ruin"},
+                                                         {"quarry", "clay-pits"},
+                                                         {"dunes", "shingle"},
+                                                         // Waterways, yards and works.
+                                                         {"lock", "flood-barrier"},
+                                                         {"river-stairs", "swing-bridge"},
+                                                         {"warehouses", "lock"},
+                                                         {"dockyard", "boatyard"},
+                                                         {"warship", "sailing-barges"},
+                                                         {"windmill", "watermill"},
+                                                         {"oast-houses", "kiln"},
+                                                         {"hangar", "airship"},
+                                                         {"underground-station", "crypt"}};
     for (const auto& [one, other] : pairs) {
         const SceneRequest a = Request(one, 1850, 21), b = Request(other, 1850, 21);
         EXPECT_EQ(a.scene.subject, b.scene.subject) << one << " " << other;
@@ -157,6 +173,21 @@ TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
                   10.0)
             << one << " and " << other << " look alike";
     }
+}
+
+// The words of the waterways, yards and works are painted as themselves, not by the nearest
+// painter of something else.
+TEST(SceneWords, WaterwaysYardsAndWorksHaveTheirOwnPainters) {
+    for (const char* word :
+         {"river-stairs", "lock", "dockyard", "warship", "boatyard", "sailing-barges",
+          "swing-bridge", "flood-barrier", "windmill", "watermill", "oast-houses", "kiln",
+          "warehouses", "hangar", "cliff-railway", "underground-station", "airship"}) {
+        const SceneRequest request = Request(word, 1900, 1);
+        EXPECT_EQ(DescribeScene(request.scene).find("nearest"), std::string::npos) << word;
+    }
+    // The mill, the works and the shed are not one another's pictures any more.
+    EXPECT_NE(Request("windmill", 1900, 1).scene.subject, Request("mill", 1900, 1).scene.subject);
+    EXPECT_NE(Request("hangar", 1900, 1).scene.subject, Request("works", 1900, 1).scene.subject);
 }
 
 TEST(ScenePainter, SeedsDifferByPlaceAndTitle) {

@@ -41,6 +41,12 @@ enum class SceneSubject {
     GolfLinks,
     Lane,
     Orchard,
+    Waterway,
+    Shipyard,
+    Mills,
+    Kilns,
+    Airships,
+    CliffRailway,
 };
 
 struct LightWish {

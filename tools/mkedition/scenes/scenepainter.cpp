@@ -71,6 +71,18 @@ SubjectPainter PainterFor(SceneSubject subject) {
             return PaintLane;
         case SceneSubject::Orchard:
             return PaintOrchard;
+        case SceneSubject::Waterway:
+            return PaintWaterway;
+        case SceneSubject::Shipyard:
+            return PaintShipyard;
+        case SceneSubject::Mills:
+            return PaintMills;
+        case SceneSubject::Kilns:
+            return PaintKilns;
+        case SceneSubject::Airships:
+            return PaintAirships;
+        case SceneSubject::CliffRailway:
+            return PaintCliffRailway;
         default:
             break;
     }
