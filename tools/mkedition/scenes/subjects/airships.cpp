@@ -58,7 +58,7 @@ void PaintShed(SceneContext& scene, SceneRandom& random) {
     // Held on the ground by her crew, or already let go and rising over the shed.
     const bool rising = random.Chance(0.4);
     const QPointF centre =
-        camera.Project(shipX, rising ? random.Range(45, 70) : random.Range(10, 16), shipZ);
+        camera.Project(shipX, rising ? random.Range(28, 36) : random.Range(10, 16), shipZ);
     const double scale = camera.Scale(shipX, shipZ);
     PaintAirship(scene, centre, length * scale, side < 0, 0.02, DistanceDepth(scene.mood, shipZ));
     QPainter& p = scene.painter;

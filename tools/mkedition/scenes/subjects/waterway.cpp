@@ -298,7 +298,7 @@ void PaintFloodBarrier(SceneContext& scene, SceneRandom& random) {
     const double horizon = scene.h * random.Range(0.4, 0.48);
     const double side = random.Chance(0.5) ? -1 : 1;
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), random.Range(4, 7),
-                        side * random.Range(0.2, 0.35));
+                        random.Jitter(0.08));
     PaintSkyline(scene, horizon, random.Range(4, 10));
     const double farZ = random.Range(500, 700);
     // The far bank: the city's blocks.
@@ -313,24 +313,29 @@ void PaintFloodBarrier(SceneContext& scene, SceneRandom& random) {
     river.addRect(QRectF(0, far, scene.w, scene.h - far));
     PaintStillWater(scene, river, far, scene.h);
     ReflectInto(scene, river, far, 0.4);
-    // The piers across the river at one depth, far ones first.
-    const double barrierZ = random.Range(55, 70), spacing = random.Range(50, 60);
+    // The piers in a line slanting across the river away from the viewer, far ones first.
+    const double barrierZ = random.Range(60, 80), spacing = random.Range(50, 60);
     const bool raised = random.Chance(0.4);
-    std::vector<double> piers;
-    for (double x = -4 * spacing; x <= 4 * spacing; x += spacing) piers.push_back(x);
-    std::sort(piers.begin(), piers.end(), [&](double a, double b) {
-        return camera.Depth(a, barrierZ) > camera.Depth(b, barrierZ);
-    });
+    std::vector<Vec3> piers;
+    for (int i = 8; i >= 0; --i)
+        piers.push_back(
+            {side * (i * spacing * 0.75 - spacing * 0.6), 0, barrierZ + i * spacing * 0.7});
     const Material concrete{QColor(196, 192, 184), Masonry::Smooth};
     const FaceDetail hood = SteelHood(scene);
-    for (double x : piers) {
-        if (raised) {
-            // The gate swung up out of the river bed, its curved steel face to the surge.
-            const Box gate{x + 4, barrierZ + 14, spacing - 8, 1, 5, -0.5};
-            PaintBox(scene, camera, gate, Material{QColor(150, 150, 140), Masonry::Smooth});
+    const FaceDetail gateFace = [](QPainter& p, double w, double h) {
+        p.fillRect(QRectF(0, 0, w, h), QColor(150, 150, 140));
+        p.fillRect(QRectF(0, h - 0.6, w, 0.6), QColor(200, 170, 60));
+    };
+    for (size_t i = 0; i < piers.size(); ++i) {
+        const Vec3 pier = piers[i];
+        if (raised && i + 1 < piers.size()) {
+            // The gate swung up out of the river bed between this pier and the next.
+            const Vec3 next = piers[i + 1];
+            PaintDecal(scene, camera, {next.x, -0.5, next.z + 14}, {pier.x, -0.5, pier.z + 14}, 5.5,
+                       gateFace);
         }
-        PaintBox(scene, camera, Box{x - 5, barrierZ, 10, 32, 5, -1}, concrete);
-        PaintDecal(scene, camera, {x, 5, barrierZ + 2}, {x, 5, barrierZ + 30}, 22, hood);
+        PaintBox(scene, camera, Box{pier.x - 5, pier.z, 10, 32, 5, -1}, concrete);
+        PaintDecal(scene, camera, {pier.x, 5, pier.z + 2}, {pier.x, 5, pier.z + 30}, 22, hood);
     }
     // The near bank: a grassy embankment with its railing.
     QPainter& p = scene.painter;
@@ -345,7 +350,7 @@ void PaintFloodBarrier(SceneContext& scene, SceneRandom& random) {
         p.drawLine(QPointF(x, bankY - 18 * scene.u), QPointF(x, bankY));
     p.setPen(Qt::NoPen);
     if (random.Chance(0.5))
-        PaintBoat(scene, camera, random, Vec3{random.Jitter(40), 0, barrierZ - 40}, 12,
+        PaintBoat(scene, camera, random, Vec3{-side * random.Range(10, 30), 0, barrierZ - 20}, 12,
                   BoatKind::Fishing);
 }
 
