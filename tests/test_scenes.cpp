@@ -172,7 +172,16 @@ TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
                        {"church", "abbey-ruin"},
                        {"quarry", "clay-pits"},
                        {"dunes", "shingle"},
-                       {"cross", "market-cross"}});
+                       {"cross", "market-cross"},
+                       {"lock", "flood-barrier"},
+                       {"river-stairs", "swing-bridge"},
+                       {"warehouses", "lock"},
+                       {"dockyard", "boatyard"},
+                       {"warship", "sailing-barges"},
+                       {"windmill", "watermill"},
+                       {"oast-houses", "kiln"},
+                       {"hangar", "airship"},
+                       {"underground-station", "crypt"}});
 }
 
 // The wild country and what people cut into it: each word has a painter of its own rather
@@ -192,6 +201,21 @@ TEST(ScenePainter, WildCountryWordsHavePaintersOfTheirOwn) {
                        {"roman-road", "peat-banks"},
                        {"cairns", "army-camp"},
                        {"roman-road", "cairns"}});
+}
+
+// The words of the waterways, yards and works are painted as themselves, not by the nearest
+// painter of something else.
+TEST(SceneWords, WaterwaysYardsAndWorksHaveTheirOwnPainters) {
+    for (const char* word :
+         {"river-stairs", "lock", "dockyard", "warship", "boatyard", "sailing-barges",
+          "swing-bridge", "flood-barrier", "windmill", "watermill", "oast-houses", "kiln",
+          "warehouses", "hangar", "cliff-railway", "underground-station", "airship"}) {
+        const SceneRequest request = Request(word, 1900, 1);
+        EXPECT_EQ(DescribeScene(request.scene).find("nearest"), std::string::npos) << word;
+    }
+    // The mill, the works and the shed are not one another's pictures any more.
+    EXPECT_NE(Request("windmill", 1900, 1).scene.subject, Request("mill", 1900, 1).scene.subject);
+    EXPECT_NE(Request("hangar", 1900, 1).scene.subject, Request("works", 1900, 1).scene.subject);
 }
 
 TEST(ScenePainter, SeedsDifferByPlaceAndTitle) {

@@ -48,6 +48,12 @@ enum class SceneSubject {
     MoorWorks,
     GreatTree,
     TropicalGarden,
+    Waterway,
+    Shipyard,
+    Mills,
+    Kilns,
+    Airships,
+    CliffRailway,
 };
 
 struct LightWish {

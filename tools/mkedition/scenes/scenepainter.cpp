@@ -85,6 +85,18 @@ SubjectPainter PainterFor(SceneSubject subject) {
             return PaintGreatTree;
         case SceneSubject::TropicalGarden:
             return PaintTropicalGarden;
+        case SceneSubject::Waterway:
+            return PaintWaterway;
+        case SceneSubject::Shipyard:
+            return PaintShipyard;
+        case SceneSubject::Mills:
+            return PaintMills;
+        case SceneSubject::Kilns:
+            return PaintKilns;
+        case SceneSubject::Airships:
+            return PaintAirships;
+        case SceneSubject::CliffRailway:
+            return PaintCliffRailway;
         default:
             break;
     }

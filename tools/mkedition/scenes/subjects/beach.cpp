@@ -220,7 +220,9 @@ void PaintBeach(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0xbeac);
     const int form = scene.FormOr(random.Int(0, kSandYachts));
     const bool dunes = form == kDunes;
-    const double horizon = scene.h * (dunes ? random.Range(0.4, 0.46) : random.Range(0.36, 0.44));
+    const double horizon = scene.h * (dunes            ? random.Range(0.4, 0.46)
+                                      : form == kSands ? random.Range(0.3, 0.48)
+                                                       : random.Range(0.36, 0.44));
     const double eye = dunes              ? random.Range(5, 8)
                        : form == kSeaWall ? random.Range(7.5, 9)
                                           : random.Range(1.6, 3);
@@ -269,8 +271,10 @@ void PaintBeach(SceneContext& scene) {
         }
     }
 
-    const double shoreY =
-        scene.h * (form == kCove ? random.Range(0.6, 0.68) : random.Range(0.56, 0.66));
+    // An open strand is seen from high or low, between the tide line and the top of the beach.
+    const double shoreY = scene.h * (form == kCove    ? random.Range(0.6, 0.68)
+                                     : form == kSands ? random.Range(0.5, 0.74)
+                                                      : random.Range(0.56, 0.66));
     const double tilt = random.Jitter(0.05) * scene.h;
     QPainter& p = scene.painter;
     switch (form) {

@@ -464,6 +464,10 @@ FaceDetail Both(FaceDetail a, FaceDetail b) {
 }  // namespace
 
 void PaintInterior(SceneContext& scene) {
+    if (scene.form == kTubePlatform) {
+        PaintTubePlatform(scene);
+        return;
+    }
     SceneRandom random = scene.random.Fork(0x1a7e);
     const int form = scene.FormOr(random.Int(0, kLibrary));
     // Rooms are darker than the day outside, and their light is warmer.

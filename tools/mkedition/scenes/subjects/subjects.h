@@ -66,7 +66,8 @@ enum InteriorForm {
     kBallroom,
     kAquarium,
     kCoveredMarket,
-    kLibrary
+    kLibrary,
+    kTubePlatform
 };
 
 void PaintCliffs(SceneContext& scene);
@@ -105,3 +106,18 @@ void PaintHillside(SceneContext& scene);
 void PaintMoorWorks(SceneContext& scene);
 void PaintGreatTree(SceneContext& scene);
 void PaintTropicalGarden(SceneContext& scene);
+
+// Waterways, shipyards, mills, kilns and airships.
+enum WaterwayForm { kRiverStairs, kLock, kSwingBridge, kFloodBarrier, kWarehouses };
+enum ShipyardForm { kDockyard, kWarship, kBoatyard, kBargesOnHard };
+enum MillsForm { kPostMill, kTideMill };
+enum KilnsForm { kOastHouses, kGlassCone };
+enum AirshipsForm { kAirshipShed, kAirshipAloft };
+void PaintWaterway(SceneContext& scene);
+void PaintShipyard(SceneContext& scene);
+void PaintMills(SceneContext& scene);
+void PaintKilns(SceneContext& scene);
+void PaintAirships(SceneContext& scene);
+void PaintCliffRailway(SceneContext& scene);
+// The interior painter's underground platform: a tiled tube rather than a room.
+void PaintTubePlatform(SceneContext& scene);
