@@ -66,20 +66,32 @@ std::vector<std::string> overlaps(const QWidget* root) {
     return found;
 }
 
+std::string shownText(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text().toStdString();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text().toStdString();
+    return {};
+}
+
 // The width and height the text of a label or button needs, or an empty size for a control
-// that shows no text of its own.
+// that shows no text of its own. Down, the last line needs its letters above the baseline.
 QSize textNeeds(const QWidget* widget) {
+    const QFontMetrics metrics = widget->fontMetrics();
+    const auto lines = [&](int height) { return height - metrics.height() + metrics.ascent(); };
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         if (label->text().isEmpty() || label->textFormat() == Qt::RichText) return {};
         const QRect box = label->contentsRect();
-        if (label->wordWrap()) return QSize(box.width(), label->heightForWidth(box.width()));
-        return label->fontMetrics().size(0, label->text());
+        if (label->wordWrap()) return QSize(box.width(), lines(label->heightForWidth(box.width())));
+        const QSize text = metrics.size(0, label->text());
+        return QSize(text.width(), lines(text.height()));
     }
+    // A check box or radio button: its mark, the gap and the text across.
     if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget))
-        return widget->sizeHint();
+        return QSize(widget->sizeHint().width(), metrics.ascent());
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         if (button->text().isEmpty() || !button->icon().isNull()) return {};
-        return button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        const QSize text = metrics.size(Qt::TextShowMnemonic, button->text());
+        return QSize(text.width(), lines(text.height()));
     }
     return {};
 }
@@ -96,8 +108,8 @@ std::vector<std::string> cutTexts(const QWidget* root) {
                               ? static_cast<const QLabel*>(widget)->contentsRect().size()
                               : widget->size();
         if (needs.width() > has.width() || needs.height() > has.height())
-            found.push_back(describe(widget) + " needs " + std::to_string(needs.width()) + "x" +
-                            std::to_string(needs.height()));
+            found.push_back(describe(widget) + " \"" + shownText(widget) + "\" needs " +
+                            std::to_string(needs.width()) + "x" + std::to_string(needs.height()));
     }
     return found;
 }

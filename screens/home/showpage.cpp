@@ -160,6 +160,17 @@ void ShowPage::createMusicMenu() {
 }
 
 void ShowPage::Arrange(int H, QSize sheet) {
+    // The show panels keep their size at every screen size: their captions take the page's
+    // font only as far as it fits them.
+    for (QLabel* text : ShowTexts) {
+        QFont font = this->font();
+        const auto fits = [text](const QFont& f) {
+            const QSize needs = QFontMetrics(f).size(0, text->text());
+            return needs.width() <= text->width() && needs.height() <= text->height();
+        };
+        while (font.pixelSize() > 8 && !fits(font)) font.setPixelSize(font.pixelSize() - 1);
+        text->setFont(font);
+    }
     const int row = fontMetrics().height() + 6;
     const int top = row;
     int radioWidth = 0;
