@@ -5,6 +5,7 @@
 
 #include "app/messages.h"
 #include "app/programrun.h"
+#include "app/programstyle.h"
 #include "app/startupstate.h"
 #include "content/datatables.h"
 #include "edition/editiontour.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(kProductTitle);
     QApplication::setApplicationDisplayName(kProductTitle);
     InstallFontSubstitutions();
+    ApplyProgramLook(app);
     try {
         Content().Tour = EditionTourTable();
         return RunProgram();

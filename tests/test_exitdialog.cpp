@@ -2,6 +2,7 @@
 // and the control screen's Exit button runs it.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -11,7 +12,9 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 #include "app/shellwindows.h"
@@ -112,6 +115,30 @@ TEST_F(ExitDialogTest, CreditsHaveTheirFiveHeadingsFormatted) {
     }
     EXPECT_EQ(dialog.TextDisplay->textCursor().position(), 0);
     EXPECT_EQ(dialog.geometry().size(), QSize(Startup().ScreenWidth, Startup().ScreenHeight));
+}
+
+// The body reads in normal weight, and the box shows its first page without a line cut in half:
+// every line ends above the box's bottom or starts below it.
+TEST_F(ExitDialogTest, CreditsShowWholeLinesInNormalWeight) {
+    TExitInfoDlg dialog;
+    dialog.SetUp();
+    dialog.show();
+    EXPECT_FALSE(dialog.TextDisplay->font().bold());
+    EXPECT_GT(dialog.TextDisplay->document()->documentMargin(), 2);
+    const int bottom = dialog.TextDisplay->viewport()->height();
+    EXPECT_LE(dialog.TextDisplay->geometry().bottom(), dialog.height() * 550 / 600);
+    QTextDocument* document = dialog.TextDisplay->document();
+    int shown = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const qreal top = document->documentLayout()->blockBoundingRect(block).top();
+        for (int i = 0; i < block.layout()->lineCount(); ++i) {
+            const QRectF line = block.layout()->lineAt(i).rect().translated(0, top);
+            EXPECT_TRUE(line.bottom() <= bottom || line.top() >= bottom)
+                << "line from " << line.top() << " to " << line.bottom() << ", box " << bottom;
+            if (line.bottom() <= bottom) ++shown;
+        }
+    }
+    EXPECT_GT(shown, 10);
 }
 
 TEST_F(ExitDialogTest, JingleEndingUntouchedExits) {

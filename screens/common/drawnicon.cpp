@@ -13,3 +13,11 @@ QIcon DrawnIcon(QSize buttonSize, const std::function<void(QPainter&, double)>& 
     draw(painter, side);
     return QIcon(pixmap);
 }
+
+QIcon CloseIcon(QSize size) {
+    return DrawnIcon(size, [](QPainter& p, double s) {
+        p.setPen(QPen(kButtonAccent, s * 0.14, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(s * 0.22, s * 0.22), QPointF(s * 0.78, s * 0.78));
+        p.drawLine(QPointF(s * 0.78, s * 0.22), QPointF(s * 0.22, s * 0.78));
+    });
+}

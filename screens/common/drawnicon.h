@@ -1,4 +1,4 @@
-// Button pictures drawn in code, shared by the explore screen and the slideshow window.
+// Button pictures drawn in code, shared by the screens.
 #pragma once
 
 #include <QColor>
@@ -14,3 +14,6 @@ inline const QColor kButtonAccent(196, 60, 40);
 // A transparent square picture of the button's smaller side, less a margin; draw paints it,
 // given the painter and the side.
 QIcon DrawnIcon(QSize buttonSize, const std::function<void(QPainter&, double)>& draw);
+
+// The red cross of the Exit buttons.
+QIcon CloseIcon(QSize size);

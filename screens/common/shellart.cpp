@@ -4,7 +4,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
 
+#include "app/colours.h"
 #include "app/startupstate.h"
 #include "platform/fontsetup.h"
 
@@ -158,18 +161,37 @@ QImage PaintLogo(QSize size) {
 }
 
 QImage PaintSilverBar(QSize size) {
+    // A polished rail across the backdrop, fading out at both ends: trim, not an empty gauge.
     QImage image(size, QImage::Format_RGB32);
+    image.fill(kScreenBackdrop);
     QPainter p(&image);
-    QLinearGradient metal(0, 0, 0, size.height());
-    metal.setColorAt(0.0, QColor(248, 248, 250));
-    metal.setColorAt(0.45, QColor(196, 200, 206));
-    metal.setColorAt(0.55, QColor(176, 180, 188));
-    metal.setColorAt(1.0, QColor(224, 226, 230));
-    p.fillRect(image.rect(), metal);
-    p.setPen(QColor(120, 124, 132));
-    p.drawLine(0, size.height() - 1, size.width(), size.height() - 1);
-    p.setPen(QColor(255, 255, 255));
-    p.drawLine(0, 0, size.width(), 0);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = size.width();
+    const double h = size.height();
+    const double rail = std::max(2.0, std::round(h * 0.3));
+    const QRectF bar(0, std::floor((h - rail) / 2), w, rail);
+    QLinearGradient metal(0, bar.top(), 0, bar.bottom());
+    metal.setColorAt(0.0, QColor(250, 250, 252));
+    metal.setColorAt(0.35, QColor(206, 210, 216));
+    metal.setColorAt(0.6, QColor(150, 156, 166));
+    metal.setColorAt(1.0, QColor(214, 218, 224));
+    p.fillRect(bar, metal);
+    if (rail >= 6) {
+        p.setPen(QPen(QColor(214, 184, 96, 200), 1));
+        p.drawLine(QPointF(0, bar.center().y()), QPointF(w, bar.center().y()));
+    }
+    const double fade = std::min(w * 0.12, 48.0);
+    const QColor backdrop = QColor::fromRgb(kScreenBackdrop);
+    QColor clear = backdrop;
+    clear.setAlpha(0);
+    for (const bool left : {true, false}) {
+        const double outer = left ? 0 : w;
+        const double inner = left ? fade : w - fade;
+        QLinearGradient end(outer, 0, inner, 0);
+        end.setColorAt(0, backdrop);
+        end.setColorAt(1, clear);
+        p.fillRect(QRectF(std::min(outer, inner), bar.top(), fade, rail), end);
+    }
     return image;
 }
 

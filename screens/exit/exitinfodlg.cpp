@@ -1,12 +1,17 @@
 #include "screens/exit/exitinfodlg.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
+#include <cmath>
+#include <memory>
 
 #include "app/colours.h"
 #include "app/screenset.h"
@@ -22,6 +27,26 @@ namespace {
 const QColor kBackdrop = QColor::fromRgb(kScreenBackdrop);
 const QColor kHeadingColour(232, 200, 112);
 const char kJingleFile[] = "000\\J0.dat";
+
+// The bottom of the last line of the document, laid out at width, that ends within room.
+qreal lastWholeLineBottom(const QTextDocument& document, qreal width, qreal room) {
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->setDefaultFont(document.defaultFont());
+    copy->setDocumentMargin(document.documentMargin());
+    copy->setTextWidth(width);
+    QAbstractTextDocumentLayout* layout = copy->documentLayout();
+    qreal last = 0;
+    for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+        const qreal top = layout->blockBoundingRect(block).top();
+        const QTextLayout* lines = block.layout();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const qreal bottom = top + lines->lineAt(i).rect().bottom();
+            if (bottom > room) return last;
+            last = bottom;
+        }
+    }
+    return last;
+}
 
 }  // namespace
 
@@ -85,6 +110,10 @@ void TExitInfoDlg::arrange() {
     TitlePanel->setFont(title);
     TitlePanel->setGeometry(0, 0, W, H * 36 / 600);
     TextDisplay->setGeometry(W * 4 / 800, H * 40 / 600, W * 792 / 800, H * 510 / 600);
+    QFont body = font;
+    body.setBold(false);
+    TextDisplay->setFont(body);
+    TextDisplay->document()->setDocumentMargin(W * 12 / 800);
     const int barTop = H * 556 / 600;
     const int buttonWidth = W * 96 / 800;
     const int buttonHeight = H * 30 / 600;
@@ -116,6 +145,15 @@ void TExitInfoDlg::SetUp() {
         if (!found.isNull()) found.mergeCharFormat(heading);
     }
     TextDisplay->moveCursor(QTextCursor::Start);
+    endOnWholeLine();
+}
+
+// The box ends below a whole line, so no line shows cut in half under the first page.
+void TExitInfoDlg::endOnWholeLine() {
+    const int room = Startup().ScreenHeight * 510 / 600;
+    const int width = TextDisplay->width() - TextDisplay->verticalScrollBar()->sizeHint().width();
+    const qreal bottom = lastWholeLineBottom(*TextDisplay->document(), width, room);
+    if (bottom > 0) TextDisplay->resize(TextDisplay->width(), static_cast<int>(std::ceil(bottom)));
 }
 
 void TExitInfoDlg::showEvent(QShowEvent* event) {

@@ -47,4 +47,5 @@ class TExitInfoDlg : public QDialog {
 
   private:
     void arrange();
+    void endOnWholeLine();
 };

@@ -126,14 +126,6 @@ QIcon NextViewIcon(QSize size) {
                      [](QPainter& p, double s) { fillRotated(p, s, arrowUp(s), 90, kButtonInk); });
 }
 
-QIcon CloseIcon(QSize size) {
-    return DrawnIcon(size, [](QPainter& p, double s) {
-        p.setPen(QPen(kButtonAccent, s * 0.14, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(s * 0.22, s * 0.22), QPointF(s * 0.78, s * 0.78));
-        p.drawLine(QPointF(s * 0.78, s * 0.22), QPointF(s * 0.22, s * 0.78));
-    });
-}
-
 QIcon SlideshowIcon(bool running, QSize size) {
     return DrawnIcon(size, [running](QPainter& p, double s) {
         p.setPen(Qt::NoPen);

@@ -15,7 +15,6 @@ QIcon CoastIcon(bool clockwise, QSize size);
 QIcon EyeIcon(bool up, QSize size);
 QIcon MapIcon(QSize size);
 QIcon NextViewIcon(QSize size);
-QIcon CloseIcon(QSize size);
 // Idle: two play triangles; running: a stop square.
 QIcon SlideshowIcon(bool running, QSize size);
 

@@ -72,7 +72,7 @@ ExploreStepPanel::ExploreStepPanel(const StepPanelLayout& layout, QWidget* paren
 
 void ExploreStepPanel::createButtons(const StepPanelLayout& s) {
     // The glyph is a little over half the short side of a step button.
-    const int g = s.backButton.height() * 14 / 25;
+    const int g = s.backButton.height() * 18 / 25;
     const QSize glyph(g, g);
     NorthButton = stepButton(this, QStringLiteral("N"), "Step North (Cursor Up key)", s.northButton,
                              CompassIcon(Compass::North, glyph), g);

@@ -1,5 +1,6 @@
 #include "screens/explore/viewtabcolumn.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -60,8 +61,11 @@ void ViewTabColumn::Arrange(const ExploreLayout& l, const QFont& screenFont) {
     PutPicture(EyeUpButton, EyeIcon(true, l.eyeUpButton.size()));
     PutPicture(EyeDownButton, EyeIcon(false, l.eyeDownButton.size()));
 
+    // The tabs keep their height on large screens: the numbers shrink to stay inside them.
     QFont tabFont = screenFont;
     tabFont.setBold(true);
+    while (tabFont.pixelSize() > 8 && QFontMetrics(tabFont).ascent() > l.tabHeight - 2)
+        tabFont.setPixelSize(tabFont.pixelSize() - 1);
     TabButtons.reserve(kMaxViewTabs);
     for (int i = 1; i <= kMaxViewTabs; ++i) {
         auto* tab = new ViewTab(QString::number(i), this);

@@ -22,6 +22,7 @@
 #include "content/nearestplace.h"
 #include "content/pictures.h"
 #include "platform/fontsetup.h"
+#include "screens/common/drawnicon.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/common/shellart.h"
 #include "screens/explore/buttonart.h"

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/colours.h"
 #include "app/startupstate.h"
 #include "content/namelookup.h"
 #include "platform/beep.h"
@@ -59,6 +60,18 @@ void GoToPage::keyPressEvent(QKeyEvent* event) {
 
 void GoToPage::Arrange(int W, int H, QSize sheet) {
     GoToCombo->setItemHeight(16 * H / 600);
+    // The two ways to choose a place read as the page's headings; the taller lines and Go
+    // button take up the room the measures leave between the mark box and the list.
+    QFont heading = font();
+    heading.setPixelSize(W * 15 / 800);
+    heading.setBold(true);
+    QPalette ink = Label1->palette();
+    ink.setColor(QPalette::WindowText, QColor::fromRgb(kSelection));
+    for (QLabel* label : {Label1, Label2}) {
+        label->setFont(heading);
+        label->setPalette(ink);
+    }
+    GoButton->setMinimumSize(W * 72 / 800, H * 28 / 600);
     for (QWidget* control : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(MarkCheckBox),
                              static_cast<QWidget*>(GoButton), static_cast<QWidget*>(Label2)})
         control->adjustSize();

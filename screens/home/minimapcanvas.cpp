@@ -40,6 +40,9 @@ void MiniMapCanvas::drawPlaceDot(int place, int diameter, QRgb colour) {
 }
 
 void MiniMapCanvas::markAllPlaces() {
+    // A dark ring first, so the light yellow stands out on the pale land as well as the sea.
+    for (int p = 0; p < Content().PlaceCount; ++p)
+        drawPlaceDot(p, dotDiameter() + 2 * kMarkRing, kMarkRingColour);
     for (int p = 0; p < Content().PlaceCount; ++p) drawPlaceDot(p, dotDiameter(), kDotYellow);
 }
 

@@ -9,6 +9,9 @@
 #include "app/colours.h"
 
 constexpr QRgb kDotGreen = 0xFF008000;  // 0x00008000
+// The ring round each marked place, and its width.
+constexpr QRgb kMarkRingColour = 0xFF3A2A10;
+constexpr int kMarkRing = 1;
 
 class MiniMapCanvas {
   public:
@@ -20,7 +23,7 @@ class MiniMapCanvas {
     void restore();
     // A filled circle of the given diameter centred on the place's mini-map pixel.
     void drawPlaceDot(int place, int diameter, QRgb colour);
-    // Every place, light yellow, as the mark-all box shows them.
+    // Every place, light yellow in a dark ring, as the mark-all box shows them.
     void markAllPlaces();
     // The green ring with a yellow middle round a typed place.
     void drawRing(int place);

@@ -160,6 +160,18 @@ void ShowPage::createMusicMenu() {
 }
 
 void ShowPage::Arrange(int H, QSize sheet) {
+    // The show panels keep their size at every screen size: their captions share the page's
+    // font only as far as it fits every one of them.
+    QFont captionFont = font();
+    const auto fitsAll = [this](const QFont& f) {
+        return std::all_of(ShowTexts.begin(), ShowTexts.end(), [&f](const QLabel* text) {
+            const QSize needs = QFontMetrics(f).size(0, text->text());
+            return needs.width() <= text->width() && needs.height() <= text->height();
+        });
+    };
+    while (captionFont.pixelSize() > 8 && !fitsAll(captionFont))
+        captionFont.setPixelSize(captionFont.pixelSize() - 1);
+    for (QLabel* text : ShowTexts) text->setFont(captionFont);
     const int row = fontMetrics().height() + 6;
     const int top = row;
     int radioWidth = 0;

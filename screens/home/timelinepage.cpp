@@ -156,7 +156,7 @@ void TimelinePage::placeStrip(int eraOffset, int stripWidth) {
 void TimelinePage::placeFromToPanel(int shift) {
     const int middle = kFromToHeight / 2;
     LHandImage->setGeometry(shift + 8, middle - 12, 32, 24);
-    StaticText2->setGeometry(shift + 42, middle - 10, 64, 20);
+    StaticText2->setGeometry(shift + 40, middle - 10, 66, 20);
     DateFrom->setGeometry(shift + 106, middle - 12, 72, 24);
     StaticText1->setGeometry(shift + 178, middle - 10, 32, 20);
     DateTo->setGeometry(shift + 210, middle - 12, 72, 24);

@@ -5,13 +5,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMetaMethod>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
+#include <algorithm>
 
 #include "app/colours.h"
 #include "app/messages.h"
+#include "app/programstyle.h"
 #include "app/screenset.h"
 #include "app/shutdown.h"
 #include "app/stage.h"
@@ -25,6 +27,7 @@
 #include "content/nearestplace.h"
 #include "content/showlist.h"
 #include "platform/fontsetup.h"
+#include "screens/common/drawnicon.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/common/shellart.h"
 #include "screens/explore/explorestate.h"
@@ -40,7 +43,6 @@
 namespace {
 
 const QColor kBackdrop = QColor::fromRgb(kScreenBackdrop);
-const QColor kSheetColour(236, 236, 236);
 
 // Where the logo button lands when no place has been visited yet.
 constexpr int kStartX = 1476;
@@ -115,13 +117,19 @@ void TZMHomeWin::ArrangeControls() {
     if (!loadMiniMap()) return;
 
     CloseBtn->setGeometry(layout.closeBtn);
+    // The explore screen's red cross above a bold caption: the same Exit on both screens.
+    QFont exitFont = font;
+    exitFont.setBold(true);
+    CloseBtn->setFont(exitFont);
+    const int cross = std::min(layout.closeBtn.width(), layout.closeBtn.height()) / 2;
+    CloseBtn->setIcon(CloseIcon(QSize(cross, cross)));
+    CloseBtn->setIconSize(QSize(cross, cross));
     HomeTabs->setGeometry(layout.homeTabs);
     // Five tabs share the page control's width: their captions get a smaller face.
     QFont tabFont = font;
     tabFont.setPixelSize(W * 11 / 800);
     HomeTabs->tabBar()->setFont(tabFont);
-    HomeTabs->setStyleSheet(
-        QStringLiteral("QTabBar::tab { width: %1px; padding: 3px 0px; }").arg(layout.tabWidth - 2));
+    HomeTabs->tabBar()->setProperty(kTabWidthProperty, layout.tabWidth);
     GoToSheet->Arrange(W, H, layout.sheet);
     for (int tab = 0; tab < HomeTabs->count(); ++tab)
         if (FoundSetPage* page = foundSetPage(tab)) page->arrange(W, H, layout.sheet);
@@ -150,11 +158,13 @@ void TZMHomeWin::createControls() {
     ProdTitle->setAlignment(Qt::AlignCenter);
     MiniMap = new ImageControl(this);
     MiniMap->setToolTip(QStringLiteral("Click to explore"));
-    CloseBtn = new QPushButton(QStringLiteral("Exit"), this);
+    CloseBtn = new QToolButton(this);
+    CloseBtn->setText(QStringLiteral("Exit"));
+    CloseBtn->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     CloseBtn->setToolTip(QStringLiteral("Exit Vantora Fernvales"));
     HomeTabs = new QTabWidget(this);
     QPalette sheetColours = HomeTabs->palette();
-    sheetColours.setColor(QPalette::Window, kSheetColour);
+    sheetColours.setColor(QPalette::Window, QColor::fromRgb(kPageColour));
     sheetColours.setColor(QPalette::WindowText, Qt::black);
     HomeTabs->setPalette(sheetColours);
     GoToSheet = new GoToPage;
@@ -193,7 +203,7 @@ void TZMHomeWin::createControls() {
     connect(MiniMap, &ImageControl::pressed, this, &TZMHomeWin::MiniMapMouseDown);
     connect(MiniMap, &ImageControl::clicked, this, &TZMHomeWin::MiniMapClick);
     connect(IconImage, &ImageControl::clicked, this, &TZMHomeWin::IconImageClick);
-    connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
+    connect(CloseBtn, &QToolButton::clicked, this, [this] { CloseBtnClick(); });
     connect(HomeTabs, &QTabWidget::currentChanged, this, &TZMHomeWin::HomeTabsChange);
     connect(MMFlashTimer, &QTimer::timeout, this, &TZMHomeWin::MMFlashTimerTimer);
 }

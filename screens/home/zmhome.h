@@ -18,7 +18,7 @@ class ImageControl;
 class GoToPage;
 class QLabel;
 class QMenu;
-class QPushButton;
+class QToolButton;
 class QTabWidget;
 class QTimer;
 class SearchPage;
@@ -35,7 +35,7 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     // Controls
     QLabel* ProdTitle = nullptr;
     ImageControl* MiniMap = nullptr;
-    QPushButton* CloseBtn = nullptr;
+    QToolButton* CloseBtn = nullptr;
     QTabWidget* HomeTabs = nullptr;
     GoToPage* GoToSheet = nullptr;
     SearchPage* SearchSheet = nullptr;

@@ -15,8 +15,8 @@ namespace {
 
 // Marker half-axes inside its ring, and the ring's width, in inset pixels: the fill points lie
 // 8 across and 10 up and down from the centre.
-constexpr int kMarkerHalfWidth = 11;
-constexpr int kMarkerHalfHeight = 13;
+constexpr int kMarkerHalfWidth = 10;
+constexpr int kMarkerHalfHeight = 12;
 constexpr int kMarkerRing = 2;
 
 QPen pen(QRgb colour, double width) {
