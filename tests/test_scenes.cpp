@@ -146,7 +146,7 @@ TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
         {"hall", "crypt"},       {"gallery", "forge"},    {"beach", "cove"},
         {"seals", "sheep"},      {"swans", "wolves"},     {"lake", "marsh"},
         {"inn", "hotel"},        {"clock-tower", "mast"}, {"church", "abbey-ruin"},
-        {"quarry", "clay-pits"}, {"dunes", "shingle"}};
+        {"quarry", "clay-pits"}, {"dunes", "shingle"},    {"parliament", "changing-guard"}};
     for (const auto& [one, other] : pairs) {
         const SceneRequest a = Request(one, 1850, 21), b = Request(other, 1850, 21);
         EXPECT_EQ(a.scene.subject, b.scene.subject) << one << " " << other;
@@ -156,6 +156,60 @@ TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
                       PaintScene(b).scaled(thumb, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)),
                   10.0)
             << one << " and " << other << " look alike";
+    }
+}
+
+// Buildings and public places are drawn by painters of their own, not by a nearest stand-in.
+TEST(SceneWords, BuildingsAndPublicPlacesHaveTheirOwnPainters) {
+    using S = SceneSubject;
+    const std::pair<const char*, SceneSubject> words[] = {{"parliament", S::Parliament},
+                                                          {"changing-guard", S::Parliament},
+                                                          {"seafront", S::Seafront},
+                                                          {"school", S::School},
+                                                          {"market-hall", S::MarketHall},
+                                                          {"barn", S::Barn},
+                                                          {"village-green", S::VillageGreen},
+                                                          {"town-gate", S::TownGate},
+                                                          {"gaol", S::Gaol},
+                                                          {"net-lofts", S::NetLofts},
+                                                          {"holiday-camp", S::HolidayCamp},
+                                                          {"festival-tents", S::FestivalTents},
+                                                          {"bandstand", S::Bandstand},
+                                                          {"stadium", S::Stadium},
+                                                          {"cricket-ground", S::CricketGround},
+                                                          {"racecourse", S::Racecourse},
+                                                          {"observatory", S::Observatory},
+                                                          {"temple", S::Temple},
+                                                          {"arch", S::TriumphalArch},
+                                                          {"beacon", S::Beacon},
+                                                          {"city-view", S::CityView}};
+    for (const auto& [word, subject] : words) {
+        const SceneRequest request = Request(word, 1900, 1);
+        EXPECT_EQ(request.scene.subject, subject) << word;
+        EXPECT_EQ(DescribeScene(request.scene).find("nearest"), std::string::npos) << word;
+        EXPECT_NE(std::string(PainterName(subject)), "?") << word;
+    }
+}
+
+// The share of pixels brighter than a grey level in a band of rows (fractions of the height).
+double BrightShare(const QImage& image, double top, double bottom, int level) {
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    int bright = 0, count = 0;
+    for (int row = int(top * grey.height()); row < int(bottom * grey.height()); ++row)
+        for (int col = 0; col < grey.width(); ++col, ++count)
+            bright += grey.constScanLine(row)[col] > level;
+    return double(bright) / std::max(1, count);
+}
+
+// After dark the parliament is floodlit: its range glows gold over the river under a sky with
+// hardly a light in it.
+TEST(ScenePainter, ParliamentAtNightIsFloodlitAgainstADarkSky) {
+    for (uint32_t seed : {2u, 30u, 400u}) {
+        const QImage night = PaintScene(Request("parliament night", 1999, seed));
+        EXPECT_LT(BrightShare(night, 0.0, 0.2, 110), 0.03) << seed;
+        EXPECT_GT(BrightShare(night, 0.3, 0.55, 110), 0.15) << seed;
+        const QImage day = PaintScene(Request("parliament midday clear", 1999, seed));
+        EXPECT_GT(BrightShare(day, 0.0, 0.2, 110), 0.3) << seed;
     }
 }
 

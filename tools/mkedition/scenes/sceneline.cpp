@@ -78,8 +78,8 @@ const SubjectWord kSubjects[] = {
     {"gatehouse", S::Castle, kCastleWhole, "castle gatehouse"},
     {"fort", S::Castle, kCastleRuin, "fort"},
     {"town-walls", S::Castle, kCastleRuin, "old town walls"},
-    {"town-gate", S::Castle, kCastleWhole, "town gate", true},
-    {"gaol", S::Castle, kCastleWhole, "granite gaol on the moor", true},
+    {"town-gate", S::TownGate, -1, "town gate"},
+    {"gaol", S::Gaol, -1, "granite gaol on the moor"},
     {"earthworks", S::Landscape, kRamparts, "grassy ramparts round the hill"},
     // Churches
     {"church", S::Church, kVillageChurch, "church"},
@@ -93,27 +93,28 @@ const SubjectWord kSubjects[] = {
     {"manor", S::StatelyHome, -1, "manor house"},
     {"palace", S::StatelyHome, -1, "palace"},
     {"public-building", S::Theatre, -1, "grand public building"},
-    {"parliament", S::Theatre, -1, "parliament by the river", true},
+    {"parliament", S::Parliament, kEstatesByRiver, "parliament by the river"},
+    {"changing-guard", S::Parliament, kGuardChange, "the guard changing before the parliament"},
     {"street", S::TownStreet, -1, "town street"},
     {"village", S::TownStreet, -1, "village street"},
-    {"village-green", S::TownStreet, -1, "village green", true},
+    {"village-green", S::VillageGreen, -1, "village green"},
     {"cottages", S::TownStreet, -1, "row of cottages"},
     {"cottage", S::TownStreet, -1, "cottage"},
     {"house", S::TownStreet, -1, "house"},
-    {"seafront", S::TownStreet, -1, "seafront terrace", true},
-    {"net-lofts", S::TownStreet, -1, "tall net lofts", true},
+    {"seafront", S::Seafront, -1, "seafront terrace"},
+    {"net-lofts", S::NetLofts, -1, "tall net lofts"},
     {"market", S::Market, -1, "market stalls"},
-    {"market-hall", S::Market, -1, "market hall on pillars", true},
-    {"festival-tents", S::Market, -1, "festival tents", true},
-    {"holiday-camp", S::TownStreet, -1, "holiday camp chalets", true},
+    {"market-hall", S::MarketHall, -1, "market hall on pillars"},
+    {"festival-tents", S::FestivalTents, -1, "festival tents"},
+    {"holiday-camp", S::HolidayCamp, -1, "holiday camp chalets"},
     {"inn", S::Inn, kInnFront, "inn with its sign"},
     {"hotel", S::Inn, kHotelFront, "hotel front"},
     {"theatre", S::Theatre, -1, "theatre front"},
     {"cinema", S::Theatre, -1, "cinema front"},
-    {"stadium", S::Theatre, -1, "stadium", true},
+    {"stadium", S::Stadium, -1, "stadium"},
     {"college", S::University, -1, "college quadrangle"},
-    {"school", S::University, -1, "school building", true},
-    {"observatory", S::University, -1, "observatory dome", true},
+    {"school", S::School, -1, "school building"},
+    {"observatory", S::Observatory, -1, "observatory dome"},
     // Towers and monuments
     {"clock-tower", S::ClockTower, kClockTower, "clock tower"},
     {"tower", S::ClockTower, kRoundTower, "squat round tower"},
@@ -124,9 +125,9 @@ const SubjectWord kSubjects[] = {
     {"obelisk", S::Monument, kObelisk, "obelisk"},
     {"statue", S::Monument, kStatue, "statue on its pedestal"},
     {"cross", S::Monument, kMemorialCross, "stone cross"},
-    {"arch", S::Monument, kColumn, "arch over the road", true},
-    {"temple", S::Monument, kColumn, "little domed temple", true},
-    {"beacon", S::Monument, kMemorialCross, "beacon fire basket", true},
+    {"arch", S::TriumphalArch, -1, "arch over the road"},
+    {"temple", S::Temple, -1, "little domed temple"},
+    {"beacon", S::Beacon, -1, "beacon fire basket"},
     {"standing-stones", S::StandingStones, kStoneRing, "standing stones"},
     {"burial-chamber", S::StandingStones, kBurialChamber, "burial chamber of great slabs"},
     {"cairns", S::StandingStones, kStoneRing, "cairns on the moor", true},
@@ -144,7 +145,7 @@ const SubjectWord kSubjects[] = {
     {"quarry", S::Quarry, kQuarryFace, "terraced quarry face"},
     {"flooded-quarry", S::Quarry, kFloodedQuarry, "quarry drowned in a green lake"},
     {"clay-pits", S::Quarry, kClayPits, "white spoil heaps and a flooded pit"},
-    {"barn", S::StatelyHome, -1, "great barn", true},
+    {"barn", S::Barn, -1, "great barn"},
     {"oast-houses", S::Industry, kMill, "oast houses", true},
     {"hut", S::Beach, kShoreHut, "hut on the shore"},
     {"army-camp", S::Landscape, kMoor, "camp on the moor", true},
@@ -184,7 +185,7 @@ const SubjectWord kSubjects[] = {
     {"valley", S::Landscape, kFarmland, "valley"},
     {"moor", S::Landscape, kMoor, "open moor"},
     {"heath", S::Landscape, kMoor, "heath of gorse and heather"},
-    {"city-view", S::Landscape, kFarmland, "city spread out below", true},
+    {"city-view", S::CityView, -1, "city spread out below"},
     {"river", S::RiverBridge, -1, "river"},
     {"stream", S::RiverBridge, -1, "stream under a footbridge"},
     {"lake", S::Lake, kLake, "lake"},
@@ -206,11 +207,11 @@ const SubjectWord kSubjects[] = {
     {"garden", S::Garden, -1, "formal garden"},
     {"tropical-garden", S::Garden, -1, "palms and tree ferns", true},
     {"park", S::Lake, kPond, "park lawns and trees round a lake"},
-    {"bandstand", S::Garden, -1, "bandstand in the gardens", true},
+    {"bandstand", S::Bandstand, -1, "bandstand in the gardens"},
     {"maze", S::Maze, -1, "hedge maze"},
     {"golf-links", S::GolfLinks, -1, "golf links in the dunes"},
-    {"racecourse", S::Landscape, kFarmland, "racecourse on the downs", true},
-    {"cricket-ground", S::Landscape, kFarmland, "cricket ground and pavilion", true},
+    {"racecourse", S::Racecourse, -1, "racecourse on the downs"},
+    {"cricket-ground", S::CricketGround, -1, "cricket ground and pavilion"},
 };
 
 struct DetailWord {
@@ -300,8 +301,16 @@ const char* PainterName(SceneSubject subject) {
         "zoo",          "monument", "standing stones", "country house", "landscape", "town street",
         "river bridge", "beach",    "animals",         "interior",      "lake",      "inn",
         "tower",        "quarry",   "golf links",      "lane",          "orchard"};
+    // Buildings and public places, from SceneSubject::Parliament on.
+    static const char* const kBuildingNames[] = {
+        "parliament",     "seafront",  "school",  "market hall",    "barn",
+        "village green",  "town gate", "gaol",    "net lofts",      "holiday camp",
+        "festival tents", "bandstand", "stadium", "cricket ground", "racecourse",
+        "observatory",    "temple",    "arch",    "beacon",         "city view"};
     const size_t index = static_cast<size_t>(subject);
-    return index < std::size(kNames) ? kNames[index] : "?";
+    if (index < std::size(kNames)) return kNames[index];
+    const size_t building = index - static_cast<size_t>(SceneSubject::Parliament);
+    return building < std::size(kBuildingNames) ? kBuildingNames[building] : "?";
 }
 
 std::string DescribeScene(const SceneLine& scene) {

@@ -41,6 +41,27 @@ enum class SceneSubject {
     GolfLinks,
     Lane,
     Orchard,
+    // Buildings and public places
+    Parliament,
+    Seafront,
+    School,
+    MarketHall,
+    Barn,
+    VillageGreen,
+    TownGate,
+    Gaol,
+    NetLofts,
+    HolidayCamp,
+    FestivalTents,
+    Bandstand,
+    Stadium,
+    CricketGround,
+    Racecourse,
+    Observatory,
+    Temple,
+    TriumphalArch,
+    Beacon,
+    CityView,
 };
 
 struct LightWish {

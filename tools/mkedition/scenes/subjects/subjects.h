@@ -64,6 +64,7 @@ enum InteriorForm {
     kCoveredMarket,
     kLibrary
 };
+enum ParliamentForm { kEstatesByRiver, kGuardChange };
 
 void PaintCliffs(SceneContext& scene);
 void PaintHarbour(SceneContext& scene);
@@ -94,3 +95,24 @@ void PaintQuarry(SceneContext& scene);
 void PaintGolfLinks(SceneContext& scene);
 void PaintLane(SceneContext& scene);
 void PaintOrchard(SceneContext& scene);
+// Buildings and public places
+void PaintParliament(SceneContext& scene);
+void PaintSeafront(SceneContext& scene);
+void PaintSchool(SceneContext& scene);
+void PaintMarketHall(SceneContext& scene);
+void PaintBarn(SceneContext& scene);
+void PaintVillageGreen(SceneContext& scene);
+void PaintTownGate(SceneContext& scene);
+void PaintGaol(SceneContext& scene);
+void PaintNetLofts(SceneContext& scene);
+void PaintHolidayCamp(SceneContext& scene);
+void PaintFestivalTents(SceneContext& scene);
+void PaintBandstand(SceneContext& scene);
+void PaintStadium(SceneContext& scene);
+void PaintCricketGround(SceneContext& scene);
+void PaintRacecourse(SceneContext& scene);
+void PaintObservatory(SceneContext& scene);
+void PaintTemple(SceneContext& scene);
+void PaintTriumphalArch(SceneContext& scene);
+void PaintBeacon(SceneContext& scene);
+void PaintCityView(SceneContext& scene);
