@@ -101,7 +101,7 @@ const SubjectWord kSubjects[] = {
     {"cottages", S::TownStreet, -1, "row of cottages"},
     {"cottage", S::TownStreet, -1, "cottage"},
     {"house", S::TownStreet, -1, "house"},
-    {"seafront", S::Seafront, -1, "seafront terrace"},
+    {"seafront", S::Seafront, -1, "seafront terrace and promenade"},
     {"net-lofts", S::NetLofts, -1, "tall net lofts"},
     {"market", S::Market, -1, "market stalls"},
     {"market-hall", S::MarketHall, -1, "market hall on pillars"},
@@ -113,7 +113,7 @@ const SubjectWord kSubjects[] = {
     {"cinema", S::Theatre, -1, "cinema front"},
     {"stadium", S::Stadium, -1, "stadium"},
     {"college", S::University, -1, "college quadrangle"},
-    {"school", S::School, -1, "school building"},
+    {"school", S::School, -1, "village or grammar school"},
     {"observatory", S::Observatory, -1, "observatory dome"},
     // Towers and monuments
     {"clock-tower", S::ClockTower, kClockTower, "clock tower"},

@@ -54,6 +54,20 @@ void PaintFireBasket(SceneContext& scene, QPointF rim, double size, bool lit) {
                QPointF(rim.x() + size * 0.45, (top + bottom) / 2));
 }
 
+// The shadowed inner face of the rampart: the ditch below its crest.
+void PaintRampartShadow(SceneContext& scene, const Ridge& rampart) {
+    QPainterPath ditch;
+    const double drop = scene.h * 0.05;
+    ditch.moveTo(-5, rampart.At(-5));
+    for (double x = 0; x <= scene.w + 5; x += 8) ditch.lineTo(x, rampart.At(x) + 2 * scene.u);
+    for (double x = scene.w + 5; x >= -5; x -= 8) ditch.lineTo(x, rampart.At(x) + drop);
+    ditch.closeSubpath();
+    QLinearGradient shade(0, rampart.At(scene.w / 2), 0, rampart.At(scene.w / 2) + drop);
+    shade.setColorAt(0, WithAlpha(Shaded(scene.mood, scene.mood.grassDark), 150));
+    shade.setColorAt(1, WithAlpha(Shaded(scene.mood, scene.mood.grassDark), 0));
+    scene.painter.fillPath(ditch, shade);
+}
+
 }  // namespace
 
 void PaintBeacon(SceneContext& scene) {
@@ -70,19 +84,21 @@ void PaintBeacon(SceneContext& scene) {
     const double horizon = scene.h * random.Range(0.5, 0.58);
     PaintSky(scene, horizon);
     PaintDistantHills(scene, horizon, random.Range(12, 24) * scene.u, 2);
-    // The land falling away below the crest, the ramparts, then the crest itself.
-    const Ridge vale(random, horizon + scene.h * 0.04, scene.h * 0.03, scene.w * 1.5, 0.2);
+    // The land falling away below the crest, the fort's rampart and ditch, then the crest.
+    PaintMeadow(scene, horizon, scene.h);
+    const Ridge vale(random, horizon + scene.h * 0.03, scene.h * 0.02, scene.w * 1.5, 0.2);
     PaintFields(scene, vale, scene.h, 0.6);
-    const Ridge rampart(random, scene.h * random.Range(0.66, 0.72), scene.h * 0.02, scene.w * 2,
+    const Ridge rampart(random, scene.h * random.Range(0.64, 0.7), scene.h * 0.025, scene.w * 2,
                         0.05);
     PaintHillLayer(scene, rampart, 0.15, scene.mood.grass, scene.h);
+    PaintRampartShadow(scene, rampart);
     const Ridge crest(random, scene.h * random.Range(0.8, 0.86), scene.h * 0.03, scene.w * 1.4,
                       0.1);
     PaintHillLayer(scene, crest, 0.0, scene.mood.grass, scene.h + 2);
     // The post and basket, tall against the sky.
-    const double x = scene.w * random.Range(0.35, 0.65);
+    const double x = scene.w * random.Range(0.3, 0.7);
     const double footY = crest.At(x) + 4 * scene.u;
-    const double postHeight = scene.h * random.Range(0.42, 0.52);
+    const double postHeight = scene.h * random.Range(0.46, 0.56);
     const QPointF rim(x, footY - postHeight);
     QPainter& p = scene.painter;
     const QColor timber = scene.mood.contrast < 0.5 ? QColor(40, 34, 30) : QColor(90, 70, 52);
@@ -91,7 +107,7 @@ void PaintBeacon(SceneContext& scene) {
     post.setColorAt(scene.mood.sunFromLeft ? 1 : 0, Shaded(scene.mood, timber));
     p.setPen(Qt::NoPen);
     p.setBrush(post);
-    p.drawRect(QRectF(x - 5 * scene.u, rim.y(), 10 * scene.u, postHeight));
+    p.drawRect(QRectF(x - 7 * scene.u, rim.y(), 14 * scene.u, postHeight));
     // Struts bracing the foot, and the ladder of iron rungs.
     p.setPen(QPen(Shaded(scene.mood, timber), 5 * scene.u));
     p.drawLine(QPointF(x - 40 * scene.u, footY), QPointF(x, footY - postHeight * 0.3));
@@ -102,6 +118,6 @@ void PaintBeacon(SceneContext& scene) {
     if (lit)
         PaintSmoke(scene, rim - QPointF(0, 60 * scene.u), 30 * scene.u, random.Chance(0.5) ? 1 : -1,
                    QColor(90, 84, 80));
-    PaintFireBasket(scene, rim, random.Range(36, 48) * scene.u, lit);
+    PaintFireBasket(scene, rim, random.Range(48, 64) * scene.u, lit);
     PaintGrassBlades(scene, footY, scene.h, 260);
 }

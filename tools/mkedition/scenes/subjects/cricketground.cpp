@@ -71,8 +71,10 @@ void PaintCricketGround(SceneContext& scene) {
     const double horizon = scene.h * random.Range(0.4, 0.48);
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.1), random.Range(2, 5),
                         random.Jitter(0.25));
+    // The outfield's green carries on under the viewer's feet.
+    scene.mood.grass = Mix(scene.mood.grass, QColor(90, 150, 70), 0.5);
     PaintBackdrop(scene, horizon, BackdropStyle{false, 10, false});
-    const double far = random.Range(80, 100);
+    const double far = random.Range(60, 80);
     // The town's roofs over the trees beyond the ground.
     for (double x = camera.LeftAt(far + 40); x < camera.RightAt(far + 40);
          x += random.Range(9, 13)) {
@@ -82,7 +84,7 @@ void PaintCricketGround(SceneContext& scene) {
     PaintTreeBelt(scene, camera.Project(0, 0, far + 10).y(), -20, scene.w + 20,
                   camera.Scale(0, far + 10) * 14, 0.4);
     // The outfield, mown in stripes, and the pale strip of the pitch in the middle.
-    const QColor grass = Mix(scene.mood.grass, QColor(90, 150, 70), 0.5);
+    const QColor grass = scene.mood.grass;
     const FaceDetail mown = [](QPainter& p, double w, double h) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 20));

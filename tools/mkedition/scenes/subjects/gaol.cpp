@@ -2,6 +2,7 @@
 // barred windows under grey slate, the gate in the wall, nothing else for miles but heather.
 #include <QPainter>
 
+#include "tools/mkedition/scenes/foreground.h"
 #include "tools/mkedition/scenes/openings.h"
 #include "tools/mkedition/scenes/scenecolour.h"
 #include "tools/mkedition/scenes/scenecontext.h"
@@ -42,11 +43,32 @@ FaceDetail GaolGate(const QColor& granite) {
     };
 }
 
+// A tor: granite stacked in rounded slabs on a hilltop of the skyline.
+void PaintTor(SceneContext& scene, SceneRandom& random, QPointF foot, double size) {
+    QPainter& p = scene.painter;
+    p.setPen(Qt::NoPen);
+    const QColor rock = Distant(scene.mood, QColor(120, 118, 112), 0.6);
+    double y = foot.y();
+    for (int i = 0; i < random.Int(3, 5); ++i) {
+        const double w = size * random.Range(0.6, 1.2) * (1 - i * 0.12), h = size * 0.28;
+        const double x = foot.x() + random.Jitter(size * 0.15);
+        p.setBrush(Shaded(scene.mood, rock));
+        p.drawRoundedRect(QRectF(x - w / 2, y - h, w, h), h * 0.4, h * 0.4);
+        p.setBrush(Lit(scene.mood, rock));
+        p.drawRoundedRect(QRectF(x - w / 2, y - h, w * 0.7, h * 0.5), h * 0.3, h * 0.3);
+        y -= h * 0.9;
+    }
+}
+
 void PaintMoorGround(SceneContext& scene, SceneRandom& random, double horizon) {
     const QColor heather =
         scene.mood.snow ? QColor(230, 232, 238) : Mix(QColor(128, 104, 84), scene.mood.grass, 0.35);
     const Ridge far(random, horizon + 2, scene.h * random.Range(0.04, 0.1), scene.w * 0.9, 0.8);
     PaintHillLayer(scene, far, 0.8, Mix(heather, QColor(120, 116, 110), 0.4), horizon + 6);
+    for (int i = 0; i < random.Int(1, 2); ++i) {
+        const double x = scene.w * random.Range(0.05, 0.95);
+        PaintTor(scene, random, QPointF(x, far.At(x) + 2), random.Range(16, 30) * scene.u);
+    }
     const QColor saved = scene.mood.grass;
     scene.mood.grass = heather;
     PaintMeadow(scene, horizon + 2, scene.h);
@@ -66,7 +88,7 @@ void PaintGaol(SceneContext& scene) {
     const Material granite{random.Pick(granites), Masonry::Ashlar};
     const Material slate{QColor(70, 74, 80), Masonry::Slate};
     const double z = random.Range(55, 70);
-    const double cx = camera.XAt(scene.w * random.Range(0.42, 0.58), z);
+    const double cx = camera.XAt(scene.w * random.Range(0.35, 0.65), z);
     const double width = random.Range(60, 75), depth = random.Range(50, 60);
     // Cell blocks inside the wall, ridges running away from the gate; a chimney smoking.
     for (int i = 0; i < 3; ++i) {
@@ -89,12 +111,10 @@ void PaintGaol(SceneContext& scene) {
     PaintBox(scene, camera, gate, granite, BoxFaces{GaolGate(granite.colour), {}, {}, {}, {}});
     PaintRoof(scene, camera, gate, RoofDesign{Roof::Gable, 1.5, slate, granite});
     // A track across the moor to the gate, and granite boulders in the heather.
+    PaintPath(scene, camera, {cx + random.Jitter(10), 0, 2}, {cx, 0, z - 2}, 3.5,
+              Lit(scene.mood, QColor(150, 136, 110)));
     QPainter& p = scene.painter;
     p.setPen(Qt::NoPen);
-    p.setBrush(Distant(scene.mood, Lit(scene.mood, QColor(150, 136, 110)), 0.2));
-    p.drawPolygon(QPolygonF({camera.Project(cx - 2, 0, z - 2), camera.Project(cx + 2, 0, z - 2),
-                             camera.Project(cx + 4 + random.Jitter(6), 0, 2),
-                             camera.Project(cx - 4 + random.Jitter(6), 0, 2)}));
     for (int i = 0; i < random.Int(3, 7); ++i) {
         const QPointF at(random.Range(0, scene.w), random.Range(0.78, 0.98) * scene.h);
         const double r = random.Range(6, 20) * scene.u * (at.y() / scene.h);

@@ -92,9 +92,12 @@ void PaintNearRows(SceneContext& scene, SceneRandom& random) {
 void PaintStadium(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x57ad);
     const double horizon = scene.h * random.Range(0.2, 0.28);
-    const Camera camera(scene.w, horizon, scene.FieldOfView(1.25), random.Range(16, 22),
-                        random.Jitter(0.1));
+    const Camera camera(scene.w, horizon, scene.FieldOfView(1.25), random.Range(12, 26),
+                        random.Jitter(0.22));
     PaintSky(scene, horizon);
+    // The city round the ground, lost in the haze behind the stands.
+    scene.painter.fillRect(QRectF(0, horizon, scene.w, scene.h - horizon),
+                           Distant(scene.mood, QColor(120, 116, 110), 0.7));
     const double near = random.Range(14, 20), cz = near + 40;
     // The ground round the pitch, then the pitch itself.
     PaintGroundPlane(scene, camera, -90, 90, 2, cz + 60, 0, Material{QColor(120, 110, 100)});
