@@ -107,7 +107,7 @@ void PaintRacecourse(SceneContext& scene) {
     std::sort(field.begin(), field.end(), [](const Vec3& a, const Vec3& b) { return a.z > b.z; });
     for (const Vec3& foot : field) {
         const double scale = camera.Scale(foot.x, foot.z);
-        SceneRandom horse = random.Fork(static_cast<uint32_t>(foot.x * 10));
+        SceneRandom horse = random.ForkAt(foot.x * 10);
         PaintBeast(scene, horse, Beast::Horse, camera.Project(foot), scale, right,
                    DistanceDepth(scene.mood, foot.z));
         PaintJockey(scene, camera.Project(foot + Vec3{0, 1.55, 0}), scale, right,
