@@ -71,7 +71,7 @@ void PaintShelter(SceneContext& scene, const Camera& camera, SceneRandom& random
 void PaintSeafront(SceneContext& scene) {
     SceneRandom random = scene.random.Fork(0x5eaf);
     ClearSnow(scene.mood);
-    const double horizon = scene.h * random.Range(0.44, 0.52);
+    const double horizon = scene.h * random.Range(0.52, 0.6);
     const bool seaOnRight = random.Chance(0.5);
     // The sun on the terrace's face, so the stucco shows its colour.
     if (scene.mood.sunFromLeft == seaOnRight) {
@@ -121,7 +121,7 @@ void PaintSeafront(SceneContext& scene) {
     std::vector<Vec3> strollers;
     for (int i = 0; i < random.Int(5, 12); ++i)
         strollers.push_back(
-            {random.Range(std::min(rail, road), std::max(rail, road)), 0, random.Range(5, 120)});
+            {random.Range(std::min(rail, road), std::max(rail, road)), 0, random.Range(4, 60)});
     PaintCrowd(scene, camera, random, strollers);
     PaintRailing(scene, camera, rail, 1, 600);
 }
