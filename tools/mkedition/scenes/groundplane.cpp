@@ -10,8 +10,14 @@ void PaintGroundPlane(SceneContext& scene, const Camera& camera, double x0, doub
     while (z0 < z1 && (left(z0) >= right(z0) || camera.Depth(left(z0), z0) < 0.5 ||
                        camera.Depth(right(z0), z0) < 0.5))
         z0 += std::max(1.0, z0 * 0.1);
-    if (z0 >= z1) return;
-    PaintPlane(scene, camera,
-               {{left(z0), y, z0}, {right(z0), y, z0}, {right(z1), y, z1}, {left(z1), y, z1}},
-               material, detail);
+    // In lengths growing with the distance, so that each is hazed for its own.
+    for (double near = z0, far = z0; near < z1; near = far) {
+        far = std::min(z1, near * 1.8 + 6);
+        PaintPlane(scene, camera,
+                   {{left(near), y, near},
+                    {right(near), y, near},
+                    {right(far), y, far},
+                    {left(far), y, far}},
+                   material, detail);
+    }
 }
