@@ -181,21 +181,12 @@ TEST(ScenePainter, SubjectWordsSharingAPainterPaintTheirOwnForms) {
                        {"windmill", "watermill"},
                        {"oast-houses", "kiln"},
                        {"hangar", "airship"},
-                       {"underground-station", "crypt"}});
+                       {"underground-station", "crypt"},
+                       {"parliament", "changing-guard"}});
 }
 
-// The wild country and what people cut into it: each word has a painter of its own rather
-// than another's nearest picture, and the forms one painter shares differ.
-TEST(ScenePainter, WildCountryWordsHavePaintersOfTheirOwn) {
-    for (const char* word :
-         {"wet-wood", "waterfall", "watercress-beds", "terraces", "roman-road", "peat-banks",
-          "hill-figure", "gully", "great-tree", "cairns", "army-camp", "tropical-garden"}) {
-        const SceneRequest request = Request(word, 1900, 3);
-        EXPECT_EQ(DescribeScene(request.scene).find("nearest"), std::string::npos) << word;
-        EXPECT_NE(request.scene.subject, SceneSubject::Landscape) << word;
-        EXPECT_NE(request.scene.subject, SceneSubject::StandingStones) << word;
-        EXPECT_NE(request.scene.subject, SceneSubject::Garden) << word;
-    }
+// The forms the wild country's painters share differ.
+TEST(ScenePainter, WildCountryFormsDiffer) {
     ExpectFormsDiffer({{"waterfall", "gully"},
                        {"terraces", "hill-figure"},
                        {"roman-road", "peat-banks"},
@@ -203,19 +194,86 @@ TEST(ScenePainter, WildCountryWordsHavePaintersOfTheirOwn) {
                        {"roman-road", "cairns"}});
 }
 
-// The words of the waterways, yards and works are painted as themselves, not by the nearest
-// painter of something else.
-TEST(SceneWords, WaterwaysYardsAndWorksHaveTheirOwnPainters) {
-    for (const char* word :
-         {"river-stairs", "lock", "dockyard", "warship", "boatyard", "sailing-barges",
-          "swing-bridge", "flood-barrier", "windmill", "watermill", "oast-houses", "kiln",
-          "warehouses", "hangar", "cliff-railway", "underground-station", "airship"}) {
+// Every subject word reaches a painter of its own, not a stand-in drawn by the nearest painter
+// of something else.
+TEST(SceneWords, SubjectsReachTheirOwnPainters) {
+    using S = SceneSubject;
+    const std::pair<const char*, SceneSubject> words[] = {{"wet-wood", S::WetWood},
+                                                          {"waterfall", S::Ravine},
+                                                          {"gully", S::Ravine},
+                                                          {"watercress-beds", S::Watercress},
+                                                          {"terraces", S::Hillside},
+                                                          {"hill-figure", S::Hillside},
+                                                          {"roman-road", S::MoorWorks},
+                                                          {"peat-banks", S::MoorWorks},
+                                                          {"cairns", S::MoorWorks},
+                                                          {"army-camp", S::MoorWorks},
+                                                          {"great-tree", S::GreatTree},
+                                                          {"tropical-garden", S::TropicalGarden},
+                                                          {"river-stairs", S::Waterway},
+                                                          {"lock", S::Waterway},
+                                                          {"swing-bridge", S::Waterway},
+                                                          {"flood-barrier", S::Waterway},
+                                                          {"warehouses", S::Waterway},
+                                                          {"dockyard", S::Shipyard},
+                                                          {"warship", S::Shipyard},
+                                                          {"boatyard", S::Shipyard},
+                                                          {"sailing-barges", S::Shipyard},
+                                                          {"windmill", S::Mills},
+                                                          {"watermill", S::Mills},
+                                                          {"oast-houses", S::Kilns},
+                                                          {"kiln", S::Kilns},
+                                                          {"hangar", S::Airships},
+                                                          {"airship", S::Airships},
+                                                          {"cliff-railway", S::CliffRailway},
+                                                          {"parliament", S::Parliament},
+                                                          {"changing-guard", S::Parliament},
+                                                          {"seafront", S::Seafront},
+                                                          {"school", S::School},
+                                                          {"market-hall", S::MarketHall},
+                                                          {"barn", S::Barn},
+                                                          {"village-green", S::VillageGreen},
+                                                          {"town-gate", S::TownGate},
+                                                          {"gaol", S::Gaol},
+                                                          {"net-lofts", S::NetLofts},
+                                                          {"holiday-camp", S::HolidayCamp},
+                                                          {"festival-tents", S::FestivalTents},
+                                                          {"bandstand", S::Bandstand},
+                                                          {"stadium", S::Stadium},
+                                                          {"cricket-ground", S::CricketGround},
+                                                          {"racecourse", S::Racecourse},
+                                                          {"observatory", S::Observatory},
+                                                          {"temple", S::Temple},
+                                                          {"arch", S::TriumphalArch},
+                                                          {"beacon", S::Beacon},
+                                                          {"city-view", S::CityView}};
+    for (const auto& [word, subject] : words) {
         const SceneRequest request = Request(word, 1900, 1);
-        EXPECT_EQ(DescribeScene(request.scene).find("nearest"), std::string::npos) << word;
+        EXPECT_EQ(request.scene.subject, subject) << word;
+        EXPECT_NE(std::string(PainterName(subject)), "?") << word;
     }
-    // The mill, the works and the shed are not one another's pictures any more.
-    EXPECT_NE(Request("windmill", 1900, 1).scene.subject, Request("mill", 1900, 1).scene.subject);
-    EXPECT_NE(Request("hangar", 1900, 1).scene.subject, Request("works", 1900, 1).scene.subject);
+}
+
+// The share of pixels brighter than a grey level in a band of rows (fractions of the height).
+double BrightShare(const QImage& image, double top, double bottom, int level) {
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    int bright = 0, count = 0;
+    for (int row = int(top * grey.height()); row < int(bottom * grey.height()); ++row)
+        for (int col = 0; col < grey.width(); ++col, ++count)
+            bright += grey.constScanLine(row)[col] > level;
+    return double(bright) / std::max(1, count);
+}
+
+// After dark the parliament is floodlit: its range glows gold over the river under a sky with
+// hardly a light in it.
+TEST(ScenePainter, ParliamentAtNightIsFloodlitAgainstADarkSky) {
+    for (uint32_t seed : {2u, 30u, 400u}) {
+        const QImage night = PaintScene(Request("parliament night", 1999, seed));
+        EXPECT_LT(BrightShare(night, 0.0, 0.2, 110), 0.03) << seed;
+        EXPECT_GT(BrightShare(night, 0.3, 0.55, 110), 0.15) << seed;
+        const QImage day = PaintScene(Request("parliament midday clear", 1999, seed));
+        EXPECT_GT(BrightShare(day, 0.0, 0.2, 110), 0.3) << seed;
+    }
 }
 
 TEST(ScenePainter, SeedsDifferByPlaceAndTitle) {

@@ -11,8 +11,7 @@ struct SubjectWord {
     const char* word;
     SceneSubject subject;
     int form;
-    const char* painted;   // what the subject is, for the scenes list
-    bool nearest = false;  // no painter draws it yet: the picture is the painter's nearest
+    const char* painted;  // what the subject is, for the scenes list
 };
 
 using S = SceneSubject;
@@ -78,8 +77,8 @@ const SubjectWord kSubjects[] = {
     {"gatehouse", S::Castle, kCastleWhole, "castle gatehouse"},
     {"fort", S::Castle, kCastleRuin, "fort"},
     {"town-walls", S::Castle, kCastleRuin, "old town walls"},
-    {"town-gate", S::Castle, kCastleWhole, "town gate", true},
-    {"gaol", S::Castle, kCastleWhole, "granite gaol on the moor", true},
+    {"town-gate", S::TownGate, -1, "town gate"},
+    {"gaol", S::Gaol, -1, "granite gaol on the moor"},
     {"earthworks", S::Landscape, kRamparts, "grassy ramparts round the hill"},
     // Churches
     {"church", S::Church, kVillageChurch, "church"},
@@ -93,27 +92,28 @@ const SubjectWord kSubjects[] = {
     {"manor", S::StatelyHome, -1, "manor house"},
     {"palace", S::StatelyHome, -1, "palace"},
     {"public-building", S::Theatre, -1, "grand public building"},
-    {"parliament", S::Theatre, -1, "parliament by the river", true},
+    {"parliament", S::Parliament, kEstatesByRiver, "parliament by the river"},
+    {"changing-guard", S::Parliament, kGuardChange, "the guard changing before the parliament"},
     {"street", S::TownStreet, -1, "town street"},
     {"village", S::TownStreet, -1, "village street"},
-    {"village-green", S::TownStreet, -1, "village green", true},
+    {"village-green", S::VillageGreen, -1, "village green"},
     {"cottages", S::TownStreet, -1, "row of cottages"},
     {"cottage", S::TownStreet, -1, "cottage"},
     {"house", S::TownStreet, -1, "house"},
-    {"seafront", S::TownStreet, -1, "seafront terrace", true},
-    {"net-lofts", S::TownStreet, -1, "tall net lofts", true},
+    {"seafront", S::Seafront, -1, "seafront terrace and promenade"},
+    {"net-lofts", S::NetLofts, -1, "tall net lofts"},
     {"market", S::Market, -1, "market stalls"},
-    {"market-hall", S::Market, -1, "market hall on pillars", true},
-    {"festival-tents", S::Market, -1, "festival tents", true},
-    {"holiday-camp", S::TownStreet, -1, "holiday camp chalets", true},
+    {"market-hall", S::MarketHall, -1, "market hall on pillars"},
+    {"festival-tents", S::FestivalTents, -1, "festival tents"},
+    {"holiday-camp", S::HolidayCamp, -1, "holiday camp chalets"},
     {"inn", S::Inn, kInnFront, "inn with its sign"},
     {"hotel", S::Inn, kHotelFront, "hotel front"},
     {"theatre", S::Theatre, -1, "theatre front"},
     {"cinema", S::Theatre, -1, "cinema front"},
-    {"stadium", S::Theatre, -1, "stadium", true},
+    {"stadium", S::Stadium, -1, "stadium"},
     {"college", S::University, -1, "college quadrangle"},
-    {"school", S::University, -1, "school building", true},
-    {"observatory", S::University, -1, "observatory dome", true},
+    {"school", S::School, -1, "village or grammar school"},
+    {"observatory", S::Observatory, -1, "observatory dome"},
     // Towers and monuments
     {"clock-tower", S::ClockTower, kClockTower, "clock tower"},
     {"tower", S::ClockTower, kRoundTower, "squat round tower"},
@@ -125,9 +125,9 @@ const SubjectWord kSubjects[] = {
     {"statue", S::Monument, kStatue, "statue on its pedestal"},
     {"cross", S::Monument, kMemorialCross, "stone cross in its churchyard"},
     {"market-cross", S::Monument, kMarketCross, "market cross in its square"},
-    {"arch", S::Monument, kColumn, "arch over the road", true},
-    {"temple", S::Monument, kColumn, "little domed temple", true},
-    {"beacon", S::Monument, kMemorialCross, "beacon fire basket", true},
+    {"arch", S::TriumphalArch, -1, "arch over the road"},
+    {"temple", S::Temple, -1, "little domed temple"},
+    {"beacon", S::Beacon, -1, "beacon fire basket"},
     {"standing-stones", S::StandingStones, kStoneRing, "standing stones"},
     {"burial-chamber", S::StandingStones, kBurialChamber, "burial chamber of great slabs"},
     {"cairns", S::MoorWorks, kCairns, "cairns on the moor"},
@@ -145,7 +145,7 @@ const SubjectWord kSubjects[] = {
     {"quarry", S::Quarry, kQuarryFace, "terraced quarry face"},
     {"flooded-quarry", S::Quarry, kFloodedQuarry, "quarry drowned in a green lake"},
     {"clay-pits", S::Quarry, kClayPits, "white spoil heaps and a flooded pit"},
-    {"barn", S::StatelyHome, -1, "great barn", true},
+    {"barn", S::Barn, -1, "great barn"},
     {"oast-houses", S::Kilns, kOastHouses, "oast houses"},
     {"hut", S::Beach, kShoreHut, "hut on the shore"},
     {"army-camp", S::MoorWorks, kArmyCamp, "camp on the moor"},
@@ -185,7 +185,7 @@ const SubjectWord kSubjects[] = {
     {"valley", S::Landscape, kFarmland, "valley"},
     {"moor", S::Landscape, kMoor, "open moor"},
     {"heath", S::Landscape, kMoor, "heath of gorse and heather"},
-    {"city-view", S::Landscape, kFarmland, "city spread out below", true},
+    {"city-view", S::CityView, -1, "city spread out below"},
     {"river", S::RiverBridge, -1, "river"},
     {"stream", S::RiverBridge, -1, "stream under a footbridge"},
     {"lake", S::Lake, kLake, "lake"},
@@ -207,11 +207,11 @@ const SubjectWord kSubjects[] = {
     {"garden", S::Garden, -1, "formal garden"},
     {"tropical-garden", S::TropicalGarden, -1, "palms and tree ferns"},
     {"park", S::Lake, kPond, "park lawns and trees round a lake"},
-    {"bandstand", S::Garden, -1, "bandstand in the gardens", true},
+    {"bandstand", S::Bandstand, -1, "bandstand in the gardens"},
     {"maze", S::Maze, -1, "hedge maze"},
     {"golf-links", S::GolfLinks, -1, "golf links in the dunes"},
-    {"racecourse", S::Landscape, kFarmland, "racecourse on the downs", true},
-    {"cricket-ground", S::Landscape, kFarmland, "cricket ground and pavilion", true},
+    {"racecourse", S::Racecourse, -1, "racecourse on the downs"},
+    {"cricket-ground", S::CricketGround, -1, "cricket ground and pavilion"},
 };
 
 struct DetailWord {
@@ -336,7 +336,27 @@ const char* PainterName(SceneSubject subject) {
                                          "mills",
                                          "kilns",
                                          "airships",
-                                         "cliff railway"};
+                                         "cliff railway",
+                                         "parliament",
+                                         "seafront",
+                                         "school",
+                                         "market hall",
+                                         "barn",
+                                         "village green",
+                                         "town gate",
+                                         "gaol",
+                                         "net lofts",
+                                         "holiday camp",
+                                         "festival tents",
+                                         "bandstand",
+                                         "stadium",
+                                         "cricket ground",
+                                         "racecourse",
+                                         "observatory",
+                                         "temple",
+                                         "arch",
+                                         "beacon",
+                                         "city view"};
     const size_t index = static_cast<size_t>(subject);
     return index < std::size(kNames) ? kNames[index] : "?";
 }
@@ -344,9 +364,6 @@ const char* PainterName(SceneSubject subject) {
 std::string DescribeScene(const SceneLine& scene) {
     const SubjectWord* subject = FindSubject(scene.word);
     std::string text = scene.word + ": " + (subject ? subject->painted : "?");
-    if (subject && subject->nearest)
-        text += " (for now the " + std::string(PainterName(subject->subject)) +
-                " painter's nearest picture)";
     for (size_t i = 0; i < scene.details.size(); ++i)
         text += (i == 0 ? "; " : " ") + scene.details[i];
     return text;

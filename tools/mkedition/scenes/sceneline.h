@@ -54,6 +54,27 @@ enum class SceneSubject {
     Kilns,
     Airships,
     CliffRailway,
+    // Buildings and public places
+    Parliament,
+    Seafront,
+    School,
+    MarketHall,
+    Barn,
+    VillageGreen,
+    TownGate,
+    Gaol,
+    NetLofts,
+    HolidayCamp,
+    FestivalTents,
+    Bandstand,
+    Stadium,
+    CricketGround,
+    Racecourse,
+    Observatory,
+    Temple,
+    TriumphalArch,
+    Beacon,
+    CityView,
 };
 
 struct LightWish {

@@ -97,6 +97,46 @@ SubjectPainter PainterFor(SceneSubject subject) {
             return PaintAirships;
         case SceneSubject::CliffRailway:
             return PaintCliffRailway;
+        case SceneSubject::Parliament:
+            return PaintParliament;
+        case SceneSubject::Seafront:
+            return PaintSeafront;
+        case SceneSubject::School:
+            return PaintSchool;
+        case SceneSubject::MarketHall:
+            return PaintMarketHall;
+        case SceneSubject::Barn:
+            return PaintBarn;
+        case SceneSubject::VillageGreen:
+            return PaintVillageGreen;
+        case SceneSubject::TownGate:
+            return PaintTownGate;
+        case SceneSubject::Gaol:
+            return PaintGaol;
+        case SceneSubject::NetLofts:
+            return PaintNetLofts;
+        case SceneSubject::HolidayCamp:
+            return PaintHolidayCamp;
+        case SceneSubject::FestivalTents:
+            return PaintFestivalTents;
+        case SceneSubject::Bandstand:
+            return PaintBandstand;
+        case SceneSubject::Stadium:
+            return PaintStadium;
+        case SceneSubject::CricketGround:
+            return PaintCricketGround;
+        case SceneSubject::Racecourse:
+            return PaintRacecourse;
+        case SceneSubject::Observatory:
+            return PaintObservatory;
+        case SceneSubject::Temple:
+            return PaintTemple;
+        case SceneSubject::TriumphalArch:
+            return PaintTriumphalArch;
+        case SceneSubject::Beacon:
+            return PaintBeacon;
+        case SceneSubject::CityView:
+            return PaintCityView;
         default:
             break;
     }

@@ -69,6 +69,7 @@ enum InteriorForm {
     kLibrary,
     kTubePlatform
 };
+enum ParliamentForm { kEstatesByRiver, kGuardChange };
 
 void PaintCliffs(SceneContext& scene);
 void PaintHarbour(SceneContext& scene);
@@ -121,3 +122,24 @@ void PaintAirships(SceneContext& scene);
 void PaintCliffRailway(SceneContext& scene);
 // The interior painter's underground platform: a tiled tube rather than a room.
 void PaintTubePlatform(SceneContext& scene);
+// Buildings and public places
+void PaintParliament(SceneContext& scene);
+void PaintSeafront(SceneContext& scene);
+void PaintSchool(SceneContext& scene);
+void PaintMarketHall(SceneContext& scene);
+void PaintBarn(SceneContext& scene);
+void PaintVillageGreen(SceneContext& scene);
+void PaintTownGate(SceneContext& scene);
+void PaintGaol(SceneContext& scene);
+void PaintNetLofts(SceneContext& scene);
+void PaintHolidayCamp(SceneContext& scene);
+void PaintFestivalTents(SceneContext& scene);
+void PaintBandstand(SceneContext& scene);
+void PaintStadium(SceneContext& scene);
+void PaintCricketGround(SceneContext& scene);
+void PaintRacecourse(SceneContext& scene);
+void PaintObservatory(SceneContext& scene);
+void PaintTemple(SceneContext& scene);
+void PaintTriumphalArch(SceneContext& scene);
+void PaintBeacon(SceneContext& scene);
+void PaintCityView(SceneContext& scene);
