@@ -104,6 +104,33 @@ TEST(ScenePainter, DifferentSeedsGiveDifferentPictures) {
     EXPECT_GT(MeanDifference(PaintScene(one), PaintScene(two)), 8.0);
 }
 
+// The open beach changes its surroundings from view to view: of several views of it, the
+// thumbnails differ as much as different subjects do, and the sea is not always on one side.
+TEST(ScenePainter, OpenBeachesVaryFromViewToView) {
+    std::vector<QImage> thumbnails;
+    int seaOnRight = 0;
+    for (uint32_t i = 0; i < 8; ++i) {
+        const QImage picture =
+            PaintScene(Request("beach", 1900, SceneSeed("Strand", std::to_string(i))))
+                .scaled(48, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // The sea is bluer than the sand: compare the thirds of the lower half.
+        double blueness[2] = {0, 0};
+        for (int row = 16; row < 32; ++row)
+            for (int col = 0; col < 16; ++col)
+                for (int third : {0, 1}) {
+                    const QColor c = picture.pixelColor(third ? 47 - col : col, row);
+                    blueness[third] += c.blue() - c.red();
+                }
+        seaOnRight += blueness[1] > blueness[0];
+        thumbnails.push_back(picture);
+    }
+    EXPECT_GT(seaOnRight, 0);
+    EXPECT_LT(seaOnRight, 8);
+    for (size_t a = 0; a < thumbnails.size(); ++a)
+        for (size_t b = a + 1; b < thumbnails.size(); ++b)
+            EXPECT_GT(MeanDifference(thumbnails[a], thumbnails[b]), 6.0) << a << " and " << b;
+}
+
 TEST(SceneWords, SubjectWordChoosesPainterAndFormDetailsTheLight) {
     const SceneRequest abbey = Request("abbey-ruin dusk winter", 1200, 1);
     EXPECT_EQ(abbey.scene.subject, SceneSubject::Church);

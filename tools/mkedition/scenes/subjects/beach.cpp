@@ -18,6 +18,7 @@
 #include "tools/mkedition/scenes/scenegeometry.h"
 #include "tools/mkedition/scenes/shore.h"
 #include "tools/mkedition/scenes/solids.h"
+#include "tools/mkedition/scenes/subjects/opensands.h"
 #include "tools/mkedition/scenes/subjects/subjects.h"
 #include "tools/mkedition/scenes/water.h"
 
@@ -197,22 +198,6 @@ void PaintShoreBuilding(SceneContext& scene, const Camera& camera, SceneRandom& 
     }
 }
 
-// A timber groyne running down the sand into the sea, its posts worn lower towards the water.
-void PaintGroyne(SceneContext& scene, const Camera& camera, double x, double farZ) {
-    QPainter& p = scene.painter;
-    const QColor timber(96, 78, 58);
-    for (double z = farZ; z > 6; z -= 0.9) {
-        const double height = Lerp(1.0, 0.3, z / farZ);
-        const QPointF foot = camera.Project(x, 0, z), top = camera.Project(x, height, z);
-        const double width = std::max(1.0, camera.Scale(x, z) * 0.2);
-        const double depth = DistanceDepth(scene.mood, z);
-        p.fillRect(QRectF(top.x() - width / 2, top.y(), width, foot.y() - top.y()),
-                   Distant(scene.mood, Shaded(scene.mood, timber), depth));
-        p.fillRect(QRectF(top.x() - width / 2, top.y(), width * 0.35, foot.y() - top.y()),
-                   Distant(scene.mood, Lit(scene.mood, timber), depth));
-    }
-}
-
 }  // namespace
 
 void PaintBeach(SceneContext& scene) {
@@ -229,6 +214,10 @@ void PaintBeach(SceneContext& scene) {
     const Camera camera(scene.w, horizon, scene.FieldOfView(1.0), eye, 0);
     scene.horizonY = horizon;
     PaintSeaView(scene, horizon);
+    if (form == kSands) {
+        PaintOpenSands(scene, camera, random);
+        return;
+    }
 
     // The headlands that hold the beach: close on both sides for a cove, far for a bay.
     const bool landOnLeft = random.Chance(0.5);
@@ -271,10 +260,9 @@ void PaintBeach(SceneContext& scene) {
         }
     }
 
-    // An open strand is seen from high or low, between the tide line and the top of the beach.
-    const double shoreY = scene.h * (form == kCove    ? random.Range(0.6, 0.68)
-                                     : form == kSands ? random.Range(0.5, 0.74)
-                                                      : random.Range(0.56, 0.66));
+    // The strand is seen between the tide line and the top of the beach.
+    const double shoreY =
+        scene.h * (form == kCove ? random.Range(0.6, 0.68) : random.Range(0.56, 0.66));
     const double tilt = random.Jitter(0.05) * scene.h;
     QPainter& p = scene.painter;
     switch (form) {
@@ -387,12 +375,6 @@ void PaintBeach(SceneContext& scene) {
                     p.drawRect(QRectF(cx - half + random.Jitter(half * 0.1), y, half * 2,
                                       (1 + 6 * f) * scene.u));
                 }
-            }
-            if (form == kSands && random.Chance(0.6)) {
-                const double shoreZ =
-                    std::max(20.0, eye * camera.Focal() / std::max(1.0, shoreY - horizon));
-                PaintGroyne(scene, camera, camera.XAt(scene.w * random.Range(0.15, 0.85), shoreZ),
-                            shoreZ * 1.3);
             }
             // People at the water's edge give the sand its size.
             for (int i = 0; i < random.Int(1, 5); ++i) {
