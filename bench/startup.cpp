@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/wmping.h"
 #include "bench/support/xdisplay.h"
 #include "bench/timing.h"
 
@@ -144,19 +145,7 @@ class Watcher {
         }
     }
 
-    void sendPing(xcb_window_t window) {
-        xcb_client_message_event_t ping{};
-        ping.response_type = XCB_CLIENT_MESSAGE;
-        ping.format = 32;
-        ping.window = window;
-        ping.type = protocols_;
-        ping.data.data32[0] = ping_;
-        ping.data.data32[1] = XCB_CURRENT_TIME;
-        ping.data.data32[2] = window;
-        xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT,
-                       reinterpret_cast<const char*>(&ping));
-        xcb_flush(connection_);
-    }
+    void sendPing(xcb_window_t window) { SendWmPing(connection_, window, protocols_, ping_); }
 
     // xdotool clicks through the XTEST extension, as a hand on the mouse would.
     void click(int x, int y) {

@@ -20,6 +20,7 @@
 #include "app/shellwindows.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
+#include "bench/support/wmping.h"
 #include "bench/support/xdisplay.h"
 #include "content/datatables.h"
 #include "content/foundset.h"
@@ -70,16 +71,7 @@ bool pingAnswered(const std::string& display, uint32_t window, int timeoutMs) {
         xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
         const xcb_atom_t protocols = internAtom(connection, "WM_PROTOCOLS");
         const xcb_atom_t ping = internAtom(connection, "_NET_WM_PING");
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = window;
-        message.type = protocols;
-        message.data.data32[0] = ping;
-        message.data.data32[2] = window;
-        xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
-                       reinterpret_cast<const char*>(&message));
-        xcb_flush(connection);
+        SendWmPing(connection, window, protocols, ping);
         QElapsedTimer clock;
         clock.start();
         while (!answered && clock.elapsed() < timeoutMs) {
