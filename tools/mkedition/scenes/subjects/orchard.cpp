@@ -29,7 +29,8 @@ void Blossom(SceneContext& scene, SceneRandom& random, QPointF crown, double rad
 }
 
 // A low plant or a post along a row: vine, hop pole or willow stool.
-void RowPlant(SceneContext& scene, int form, QPointF foot, double scale, double depth) {
+void RowPlant(SceneContext& scene, SceneRandom& random, int form, QPointF foot, double scale,
+              double depth) {
     QPainter& p = scene.painter;
     const QColor leaf = Foliage(scene.mood, 1, depth);
     p.setPen(Qt::NoPen);
@@ -40,16 +41,31 @@ void RowPlant(SceneContext& scene, int form, QPointF foot, double scale, double 
             p.setBrush(Foliage(scene.mood, 2, depth));
             p.drawEllipse(foot - QPointF(scale * 0.1, scale * 1.05), scale * 0.3, scale * 0.3);
             break;
-        case kHopGarden:
+        case kHopGarden: {
+            // Bines stay green to the picking in September, hung with pale cones.
             p.setPen(
                 QPen(Distant(scene.mood, QColor(110, 90, 70), depth), std::max(1.0, scale * 0.08)));
             p.drawLine(foot, foot - QPointF(0, scale * 5));
             p.setPen(Qt::NoPen);
-            p.setBrush(leaf);
+            const QColor bine(70, 104, 40);
+            p.setBrush(Distant(scene.mood, Shaded(scene.mood, bine), depth));
             p.drawRoundedRect(
                 QRectF(foot.x() - scale * 0.3, foot.y() - scale * 4.5, scale * 0.6, scale * 4.2),
                 scale * 0.3, scale * 0.3);
+            p.setBrush(Distant(scene.mood, Lit(scene.mood, bine), depth));
+            p.drawRoundedRect(
+                QRectF(foot.x() - scale * 0.3, foot.y() - scale * 4.5, scale * 0.25, scale * 4.2),
+                scale * 0.12, scale * 0.12);
+            if (scale > 3) {
+                p.setBrush(Distant(scene.mood, Lit(scene.mood, QColor(176, 196, 112)), depth));
+                for (int i = 0; i < 16; ++i) {
+                    const QPointF cone(foot.x() + random.Range(-0.3, 0.3) * scale,
+                                       foot.y() - random.Range(0.5, 4.4) * scale);
+                    p.drawEllipse(cone, scale * 0.045, scale * 0.065);
+                }
+            }
             break;
+        }
         default:  // osier willow: a fan of thin red-brown rods
             p.setPen(
                 QPen(Distant(scene.mood, QColor(150, 70, 50), depth), std::max(1.0, scale * 0.04)));
@@ -92,7 +108,7 @@ void PaintOrchard(SceneContext& scene) {
             if ((blossom || fruit) && !scene.mood.bareTrees && plant.foot.z < 60)
                 Blossom(scene, random, foot - QPointF(0, height * 0.62), height * 0.36, fruit);
         } else {
-            RowPlant(scene, form, foot, scale, depth);
+            RowPlant(scene, random, form, foot, scale, depth);
         }
     }
     PaintGrassBlades(scene, scene.h * 0.85, scene.h, 300);
