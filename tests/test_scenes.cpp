@@ -303,6 +303,21 @@ TEST(ScenePainter, ParliamentAtNightIsFloodlitAgainstADarkSky) {
     }
 }
 
+// The painter names are a table beside the subject list: every subject has its own name, so the
+// scenes list cannot name one painter for another's pictures.
+TEST(SceneWords, EverySubjectHasAPainterNameOfItsOwn) {
+    std::vector<std::string> names;
+    for (int s = 0; s <= static_cast<int>(SceneSubject::CityView); ++s) {
+        const std::string name = PainterName(static_cast<SceneSubject>(s));
+        EXPECT_NE(name, "?") << s;
+        EXPECT_EQ(std::count(names.begin(), names.end(), name), 0) << name;
+        names.push_back(name);
+    }
+    EXPECT_EQ(std::string(PainterName(
+                  static_cast<SceneSubject>(static_cast<int>(SceneSubject::CityView) + 1))),
+              "?");
+}
+
 TEST(ScenePainter, SeedsDifferByPlaceAndTitle) {
     EXPECT_NE(SceneSeed("Ashcombe, Corvan", "The harbour"),
               SceneSeed("Ashcombe, Corvan", "The quay"));
