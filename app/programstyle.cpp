@@ -48,7 +48,10 @@ QSize ProgramStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
 void ProgramStyle::drawButtonPanel(const QStyleOption* option, QPainter* painter) const {
     const bool enabled = option->state & State_Enabled;
     const bool down = option->state & (State_Sunken | State_On);
-    const bool hot = enabled && (option->state & (State_MouseOver | State_HasFocus));
+    // Focus shows only after the keyboard moved it, not when the program sets it.
+    const bool keyboardFocus =
+        (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange);
+    const bool hot = enabled && ((option->state & State_MouseOver) || keyboardFocus);
     QLinearGradient metal(0, option->rect.top(), 0, option->rect.bottom());
     if (!enabled) {
         metal.setColorAt(0, QColor(0xE4, 0xE6, 0xEA));
