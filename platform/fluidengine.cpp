@@ -1,11 +1,12 @@
 #include "platform/fluidengine.h"
 
-#include <alsa/asoundlib.h>
-#include <fluidsynth.h>
 #include <malloc.h>
 
 #include <QFileInfo>
 #include <cstdio>
+
+#include "platform/fluidlibrary.h"
+#include "platform/jobthread.h"
 
 namespace {
 
@@ -24,11 +25,13 @@ const char* installedSoundFont() {
     return nullptr;
 }
 
+// Touched only on the audio thread, or after it has been joined.
 struct Engine {
     bool allowed = true;
-    bool silent = false;  // no driver or no sound font: not tried again in this run
+    bool silent = false;  // no library, driver or sound font: not tried again in this run
     int users = 0;
     std::vector<std::string> drivers = kDesktopDrivers;
+    const FluidApi* api = nullptr;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* driver = nullptr;
@@ -39,9 +42,9 @@ struct Engine {
     void release() {
         users = 0;
         if (!settings) return;
-        if (driver) delete_fluid_audio_driver(driver);
-        if (synth) delete_fluid_synth(synth);
-        delete_fluid_settings(settings);
+        if (driver) api->deleteAudioDriver(driver);
+        if (synth) api->deleteSynth(synth);
+        api->deleteSettings(settings);
         driver = nullptr;
         synth = nullptr;
         settings = nullptr;
@@ -51,26 +54,32 @@ struct Engine {
 
     // The driver before the sound font, so a machine without sound never reads the font.
     void create() {
+        api = LoadFluidApi();
+        if (!api) {
+            silent = true;
+            tellSilent("FluidSynth library");
+            return;
+        }
         // A machine without sound is normal here; FluidSynth need not say so on the console.
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(level, nullptr, nullptr);
-        snd_lib_error_set_handler(&ignoreAlsaError);
+            api->setLogFunction(level, nullptr, nullptr);
+        if (api->alsaSetErrorHandler) api->alsaSetErrorHandler(&ignoreAlsaError);
         const char* font = installedSoundFont();
-        settings = font ? new_fluid_settings() : nullptr;
+        settings = font ? api->newSettings() : nullptr;
         if (settings) {
-            fluid_settings_setstr(settings, "audio.file.name", "/dev/null");
-            fluid_settings_setstr(settings, "audio.file.type", "raw");
-            synth = new_fluid_synth(settings);
+            api->settingsSetStr(settings, "audio.file.name", "/dev/null");
+            api->settingsSetStr(settings, "audio.file.type", "raw");
+            synth = api->newSynth(settings);
         }
         if (synth) {
             for (const std::string& name : drivers) {
-                if (fluid_settings_setstr(settings, "audio.driver", name.c_str()) != FLUID_OK)
+                if (api->settingsSetStr(settings, "audio.driver", name.c_str()) != FLUID_OK)
                     continue;
-                driver = new_fluid_audio_driver(settings, synth);
+                driver = api->newAudioDriver(settings, synth);
                 if (driver) break;
             }
         }
-        const bool fontLoaded = driver && fluid_synth_sfload(synth, font, 1) != FLUID_FAILED;
+        const bool fontLoaded = driver && api->synthSfLoad(synth, font, 1) != FLUID_FAILED;
         if (!fontLoaded) {
             release();
             silent = true;
@@ -86,12 +95,22 @@ struct Engine {
     }
 };
 
-Engine& engine() {
-    static Engine instance;
+// The thread is declared last, so it is joined before the engine it works on is destroyed.
+struct AudioSide {
+    Engine engine;
+    JobThread thread;
+};
+
+AudioSide& audio() {
+    static AudioSide instance;
     return instance;
 }
 
+Engine& engine() { return audio().engine; }
+
 }  // namespace
+
+void FluidEngine::post(std::function<void()> job) { audio().thread.post(std::move(job)); }
 
 fluid_synth_t* FluidEngine::acquireSynth() {
     Engine& e = engine();
@@ -107,20 +126,28 @@ void FluidEngine::releaseSynth() {
 }
 
 bool FluidEngine::soundFontLoaded() {
-    const Engine& e = engine();
-    return e.synth && fluid_synth_sfcount(e.synth) > 0;
+    bool loaded = false;
+    audio().thread.run([&] {
+        const Engine& e = engine();
+        loaded = e.synth && e.api->synthSfCount(e.synth) > 0;
+    });
+    return loaded;
 }
 
 void FluidEngine::setAudioAllowed(bool allowed) {
-    Engine& e = engine();
-    e.allowed = allowed;
-    e.silent = false;
-    if (!allowed) e.release();
+    audio().thread.run([allowed] {
+        Engine& e = engine();
+        e.allowed = allowed;
+        e.silent = false;
+        if (!allowed) e.release();
+    });
 }
 
 void FluidEngine::setAudioDrivers(const std::vector<std::string>& names) {
-    Engine& e = engine();
-    e.release();
-    e.drivers = names;
-    e.silent = false;
+    audio().thread.run([&names] {
+        Engine& e = engine();
+        e.release();
+        e.drivers = names;
+        e.silent = false;
+    });
 }

@@ -1,16 +1,18 @@
 // A MIDI sequence player: FluidSynth with the General MIDI sound font, through the desktop's
-// audio; the sound font is in memory only while some player plays. Without an audio device it plays
-// silently in real time, so its end still comes when the music would have ended. A file that is not
-// a valid MIDI file is refused when opened.
+// audio; the sound font is in memory only while some player plays. The music starts on the audio
+// thread, so play() returns at once. Without an audio device it plays silently in real time, so
+// its end still comes when the music would have ended. A file that is not a valid MIDI file is
+// refused when opened.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <memory>
 #include <string>
 #include <vector>
 
-struct _fluid_player_t;
-struct _fluid_synth_t;
+struct PlaySession;
 
 class MidiPlayer : public QObject {
     Q_OBJECT
@@ -24,7 +26,7 @@ class MidiPlayer : public QObject {
     // Ends the play; with notification on, notify() follows as for a natural end.
     void stop();
     void close();
-    bool isOpen() const { return !bytes_.empty(); }
+    bool isOpen() const { return bytes_ != nullptr; }
     bool isPlaying() const { return playing_; }
     double lengthSeconds() const { return lengthSeconds_; }
     int lengthMilliseconds() const { return lengthMilliseconds_; }
@@ -40,16 +42,16 @@ class MidiPlayer : public QObject {
     void notify();
 
   private:
+    void watchPlay();
     void ended();
-    void releasePlayer();
 
-    std::vector<uint8_t> bytes_;
+    std::shared_ptr<const std::vector<uint8_t>> bytes_;
     double lengthSeconds_ = 0;
     int lengthMilliseconds_ = 0;
     bool playing_ = false;
     bool notify_ = false;
-    _fluid_player_t* player_ = nullptr;
-    _fluid_synth_t* synth_ = nullptr;  // the engine's synthesiser, held until the play ends
-    QTimer endWatch_;                  // polls the synthesiser's player for its end
-    QTimer silentClock_;               // stands in for the music when there is no audio
+    std::shared_ptr<PlaySession> session_;  // the play as the audio thread sees it
+    QElapsedTimer sincePlay_;
+    QTimer endWatch_;     // polls the session for its start and its end
+    QTimer silentClock_;  // stands in for the music when there is no audio
 };

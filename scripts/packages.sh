@@ -1,10 +1,9 @@
 # Debian packages the project needs, and installing the missing ones (sourced by the scripts).
 
-# librsvg2-bin renders the icon's bitmap sizes from its SVG drawing; libasound2-dev lets the
-# program quieten ALSA's messages about a missing sound card; ghostscript renders the printing
-# tests' PDF pages.
+# librsvg2-bin renders the icon's bitmap sizes from its SVG drawing; ghostscript renders the
+# printing tests' PDF pages.
 FERN_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libqt6printsupport6 \
-libjpeg62-turbo-dev libfluidsynth-dev libasound2-dev timgm6mb-soundfont libgtest-dev \
+libjpeg62-turbo-dev libfluidsynth-dev timgm6mb-soundfont libgtest-dev \
 fonts-dejavu-core fonts-urw-base35 librsvg2-bin ghostscript"
 
 # The Debian package: dpkg-shlibdeps finds the packages of the libraries the program links.

@@ -1,7 +1,7 @@
 # The Debian package (scripts/package runs CPack). The shared libraries' packages (Qt 6,
-# libjpeg-turbo, FluidSynth, ALSA, the C++ runtime) come from dpkg-shlibdeps; what the program
-# opens by name at run time is listed here: the General MIDI sound font and the fonts it
-# substitutes.
+# libjpeg-turbo, the C++ runtime) come from dpkg-shlibdeps; what the program opens by name at
+# run time is listed here: FluidSynth, loaded when music first plays, the General MIDI sound
+# font and the fonts it substitutes.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantora-fernvales)
 set(CPACK_PACKAGE_VENDOR "Vantora Software Ltd")
@@ -16,7 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${FERN_WEBSITE}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-dejavu-core, fonts-urw-base35")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3, timgm6mb-soundfont, fonts-dejavu-core, fonts-urw-base35")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)

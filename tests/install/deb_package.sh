@@ -27,7 +27,7 @@ for size in 16 32 48 64 128 256; do
 done
 
 # Every library the program links comes from a package the package depends on, and what it
-# opens by name (sound font, fonts) is there too.
+# opens by name (FluidSynth, sound font, fonts) is there too.
 depends=$(dpkg-deb -f "$deb" Depends)
 depended=$(tr ',|' '\n\n' <<< "$depends" | sed 's/(.*//; s/^ *//; s/ *$//')
 resolved=$(ldd "$build/edition/vantora-fernvales")
