@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <memory>
 
@@ -101,6 +102,19 @@ TEST_F(TitleSequenceTest, AClickGoesStraightToTheControlScreen) {
     start.StartAnimTimerTimer();  // too late: no zoom
     EXPECT_FALSE(anim.isVisible());
     EXPECT_FALSE(AnimationClock::running());
+}
+
+TEST_F(TitleSequenceTest, SetUpRunsAsSoonAsTheLogoIsOnTheScreen) {
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    start.show();
+    start.Logo->repaint();
+    EXPECT_TRUE(start.InitTimer.isActive());
+    EXPECT_EQ(start.InitTimer.interval(), 0);
+    start.InitTimerTimer();
+    EXPECT_EQ(setUps, 1);
+    start.Logo->repaint();  // painted again later: no second set-up
+    EXPECT_FALSE(start.InitTimer.isActive());
 }
 
 TEST_F(TitleSequenceTest, MinimisingAndRestoringDoesNotStartItAgain) {

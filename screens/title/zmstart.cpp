@@ -36,6 +36,7 @@ TZMStartWin::TZMStartWin(QWidget* parent)
     resize(w * 362 / 800, h * 201 / 600);
     move(AreaOriginOnScreen() + QPoint((w - width()) / 2, h * 2 / 5 - height() / 2));
     Logo = new QLabel(this);
+    Logo->installEventFilter(this);
     Logo->setGeometry(rect());
     Logo->setPixmap(QPixmap::fromImage(PaintLogo(size())));
     setWindowTitle(QString::fromLatin1(kProductTitle));
@@ -58,6 +59,14 @@ void TZMStartWin::showEvent(QShowEvent*) {
     InitTimer.start(kInitDelayMs);
     JinglePlayer.setNotify(false);
     JinglePlayer.play();
+}
+
+bool TZMStartWin::eventFilter(QObject* watched, QEvent* event) {
+    // The set-up waits only until the logo is on the screen, so that a click works as soon
+    // as the title can be seen; the timer's delay is the longest it waits.
+    if (watched == Logo && event->type() == QEvent::Paint && InitTimer.isActive())
+        InitTimer.start(0);
+    return QWidget::eventFilter(watched, event);
 }
 
 void TZMStartWin::InitTimerTimer() {

@@ -30,13 +30,15 @@ class TZMStartWin : public QWidget {
     QTimer InitTimer;
 
   signals:
-    // Once, 100 ms after showing: the one-time set-up of the other windows.
+    // Once, as soon as the logo has been painted (at most 100 ms after showing): the one-time
+    // set-up of the other windows.
     void oneTimeSetUpDue();
     // At the end of the sequence: the control screen, and the help unless switched off.
     void controlScreenDue();
     void helpDue();
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
