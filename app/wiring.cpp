@@ -217,7 +217,7 @@ void RunOneTimeSetUp(const ProgramWindows& w) {
         // The coverage hint answers over the inset as over the map.
         w.map->AddInsetHints(w.london->LonImage);
     }
-    if (quitting()) return;
-    if (w.exitDialog) w.exitDialog->SetUp();
+    // The exit dialog lays out its credits when first shown: not on the way to the control
+    // screen.
     if (!quitting()) Startup().NotInitialised = false;
 }

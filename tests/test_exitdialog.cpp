@@ -121,8 +121,7 @@ TEST_F(ExitDialogTest, CreditsHaveTheirFiveHeadingsFormatted) {
 // every line ends above the box's bottom or starts below it.
 TEST_F(ExitDialogTest, CreditsShowWholeLinesInNormalWeight) {
     TExitInfoDlg dialog;
-    dialog.SetUp();
-    dialog.show();
+    dialog.show();  // sets itself up
     EXPECT_FALSE(dialog.TextDisplay->font().bold());
     EXPECT_GT(dialog.TextDisplay->document()->documentMargin(), 2);
     const int bottom = dialog.TextDisplay->viewport()->height();

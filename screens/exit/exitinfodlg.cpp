@@ -131,7 +131,8 @@ void TExitInfoDlg::arrange() {
 }
 
 void TExitInfoDlg::SetUp() {
-    if (Startup().Quitting) return;
+    if (Startup().Quitting || setUp_) return;
+    setUp_ = true;
     arrange();
     QTextDocument* document = TextDisplay->document();
     QTextCharFormat heading;
@@ -157,6 +158,7 @@ void TExitInfoDlg::endOnWholeLine() {
 }
 
 void TExitInfoDlg::showEvent(QShowEvent* event) {
+    SetUp();
     QDialog::showEvent(event);
     raise();
     if (JinglePlayer.open(DataPath(kJingleFile))) JinglePlayer.play();

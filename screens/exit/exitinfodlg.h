@@ -19,7 +19,8 @@ class TExitInfoDlg : public QDialog {
     explicit TExitInfoDlg(QWidget* parent = nullptr);
     ~TExitInfoDlg() override;
 
-    // One-time set-up: the section headings get their look, the caret goes to the start.
+    // One-time set-up: the section headings get their look, the caret goes to the start. The
+    // dialog runs it when first shown, if it has not run before.
     void SetUp();
     // Shows the dialog modally and announces the user's choice.
     void Run();
@@ -48,4 +49,6 @@ class TExitInfoDlg : public QDialog {
   private:
     void arrange();
     void endOnWholeLine();
+
+    bool setUp_ = false;
 };

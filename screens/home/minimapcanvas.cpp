@@ -6,7 +6,14 @@
 #include "screens/home/homelayout.h"
 
 void MiniMapCanvas::setUp(const QImage& bitmap, QSize screenSize, QSize mapSize) {
-    bitmap_ = bitmap.convertToFormat(QImage::Format_RGB32);
+    // Stretched once and kept at the control's size: restoring is then a copy, and the
+    // full-size bitmap need not stay in memory.
+    bitmap_ = QImage(mapSize, QImage::Format_RGB32);
+    {
+        QPainter painter(&bitmap_);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(bitmap_.rect(), bitmap);
+    }
     screen_ = screenSize;
     canvas_ = QImage(mapSize, QImage::Format_RGB32);
     restore();
@@ -20,8 +27,8 @@ void MiniMapCanvas::release() {
 void MiniMapCanvas::restore() {
     if (canvas_.isNull()) return;
     QPainter painter(&canvas_);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(canvas_.rect(), bitmap_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, bitmap_);
 }
 
 QPoint MiniMapCanvas::placePixel(int place) const {

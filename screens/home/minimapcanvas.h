@@ -1,5 +1,5 @@
 // The mini map as drawn: the country bitmap stretched to the control, with place dots and the
-// ring of a typed place drawn over it. Restoring repaints it from the kept bitmap.
+// ring of a typed place drawn over it. Restoring repaints it from the kept stretched bitmap.
 #pragma once
 
 #include <QColor>

@@ -88,6 +88,8 @@ void TZMStartWin::StartAnimTimerTimer() {
 }
 
 void TZMStartWin::LogoClick() {
+    // A click before the set-up has run brings the set-up forward instead of being lost.
+    if (!clickStops_ && InitTimer.isActive()) InitTimerTimer();
     if (!clickStops_ || Startup().Quitting) return;
     Startup().StopStartup = true;
     JinglePlayer.stop();  // its end notification finishes the sequence
