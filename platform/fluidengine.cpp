@@ -3,8 +3,10 @@
 #include <malloc.h>
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 
+#include "platform/audiodevices.h"
 #include "platform/fluidlibrary.h"
 #include "platform/jobthread.h"
 
@@ -54,6 +56,11 @@ struct Engine {
 
     // The driver before the sound font, so a machine without sound never reads the font.
     void create() {
+        if (std::none_of(drivers.begin(), drivers.end(), AudioDriverMayWork)) {
+            silent = true;
+            tellSilent("sound device");
+            return;
+        }
         api = LoadFluidApi();
         if (!api) {
             silent = true;
@@ -73,7 +80,8 @@ struct Engine {
         }
         if (synth) {
             for (const std::string& name : drivers) {
-                if (api->settingsSetStr(settings, "audio.driver", name.c_str()) != FLUID_OK)
+                if (!AudioDriverMayWork(name) ||
+                    api->settingsSetStr(settings, "audio.driver", name.c_str()) != FLUID_OK)
                     continue;
                 driver = api->newAudioDriver(settings, synth);
                 if (driver) break;

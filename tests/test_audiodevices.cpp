@@ -1,0 +1,69 @@
+// Telling a machine without sound from the sockets and devices the audio drivers would open.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "platform/audiodevices.h"
+
+namespace {
+
+// The sound servers' variables for the length of a test, given back afterwards.
+class AudioDevicesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* name : kVariables) {
+            const char* value = std::getenv(name);
+            saved_.push_back(value ? std::string(value) : std::string("\1"));
+            unsetenv(name);
+        }
+        ASSERT_TRUE(runtime.isValid());
+        setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    }
+    void TearDown() override {
+        for (size_t i = 0; i < saved_.size(); ++i) {
+            if (saved_[i] == "\1")
+                unsetenv(kVariables[i]);
+            else
+                setenv(kVariables[i], saved_[i].c_str(), 1);
+        }
+    }
+    void makeSocket(const QString& relative) {
+        QDir(runtime.path()).mkpath(QFileInfo(relative).path());
+        std::ofstream(QDir(runtime.path()).filePath(relative).toStdString()) << "";
+    }
+
+    static constexpr const char* kVariables[] = {"XDG_RUNTIME_DIR", "PULSE_SERVER",
+                                                 "PIPEWIRE_REMOTE"};
+    QTemporaryDir runtime;
+    std::vector<std::string> saved_;
+};
+
+TEST_F(AudioDevicesTest, SoundServersAreFoundByTheirSocketsOrVariables) {
+    if (!QFileInfo::exists(QStringLiteral("/var/run/pulse/native")))  // a system-wide server
+        EXPECT_FALSE(AudioDriverMayWork("pulseaudio"));
+    EXPECT_FALSE(AudioDriverMayWork("pipewire"));
+
+    makeSocket(QStringLiteral("pulse/native"));
+    EXPECT_TRUE(AudioDriverMayWork("pulseaudio"));
+    EXPECT_FALSE(AudioDriverMayWork("pipewire"));
+    makeSocket(QStringLiteral("pipewire-0"));
+    EXPECT_TRUE(AudioDriverMayWork("pipewire"));
+
+    unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_FALSE(AudioDriverMayWork("pipewire")) << "no runtime folder, no socket in it";
+    setenv("PIPEWIRE_REMOTE", "pipewire-0", 1);
+    EXPECT_TRUE(AudioDriverMayWork("pipewire"));
+    setenv("PULSE_SERVER", "tcp:localhost", 1);
+    EXPECT_TRUE(AudioDriverMayWork("pulseaudio"));
+}
+
+TEST_F(AudioDevicesTest, DriversItDoesNotKnowAreTried) {
+    EXPECT_TRUE(AudioDriverMayWork("file"));
+    EXPECT_TRUE(AudioDriverMayWork("jack"));
+}
+
+}  // namespace
