@@ -5,20 +5,15 @@
 
 #include "app/messages.h"
 #include "app/programrun.h"
-#include "app/programstyle.h"
 #include "app/startupstate.h"
 #include "content/datatables.h"
 #include "edition/editiontour.h"
-#include "platform/fontsetup.h"
 #include "platform/memoryuse.h"
 
 int main(int argc, char** argv) {
     ReturnLargeBlocksWhenFreed();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(kProductTitle);
-    QApplication::setApplicationDisplayName(kProductTitle);
-    InstallFontSubstitutions();
-    ApplyProgramLook(app);
+    SetUpApplication(app);
     try {
         Content().Tour = EditionTourTable();
         return RunProgram();

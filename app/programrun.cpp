@@ -1,12 +1,16 @@
 #include "app/programrun.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 
+#include "app/messages.h"
+#include "app/programstyle.h"
 #include "app/shellhost.h"
 #include "app/stage.h"
 #include "app/startupstate.h"
 #include "app/wiring.h"
 #include "content/datatables.h"
+#include "platform/fontsetup.h"
 #include "screens/about/state.h"
 #include "screens/about/zmrandom.h"
 #include "screens/exit/exitinfodlg.h"
@@ -21,6 +25,10 @@
 #include "screens/title/zmstart.h"
 
 namespace {
+
+// The style's cached bevels and gradients: 2 MiB holds every size the screens draw, where Qt's
+// default of 10 MiB lets stale sizes pile up.
+constexpr int kPixmapCacheKiB = 2048;
 
 // The windows after the title window, once its start-up checks have passed.
 void runWindows(TStage& stage, TZMStartWin& startWin) {
@@ -45,6 +53,14 @@ void runWindows(TStage& stage, TZMStartWin& startWin) {
 }
 
 }  // namespace
+
+void SetUpApplication(QApplication& app) {
+    QApplication::setApplicationName(kProductTitle);
+    QApplication::setApplicationDisplayName(kProductTitle);
+    QPixmapCache::setCacheLimit(kPixmapCacheKiB);
+    InstallFontSubstitutions();
+    ApplyProgramLook(app);
+}
 
 int RunProgram() {
     ShellHost host;

@@ -2,4 +2,9 @@
 // code once the program ends.
 #pragma once
 
+class QApplication;
+
+// What the application object needs before any window: names, fonts, look, caches.
+void SetUpApplication(QApplication& app);
+
 int RunProgram();

@@ -15,7 +15,6 @@
 #include <fstream>
 #include <thread>
 
-#include "app/messages.h"
 #include "app/programrun.h"
 #include "app/shellwindows.h"
 #include "app/stage.h"
@@ -25,7 +24,6 @@
 #include "content/datatables.h"
 #include "content/foundset.h"
 #include "edition/editiontour.h"
-#include "platform/fontsetup.h"
 #include "platform/memoryuse.h"
 #include "screens/common/imagecontrol.h"
 #include "screens/explore/zmexplor.h"
@@ -133,9 +131,7 @@ int ProgramTour::run(int argc, char** argv, const std::function<void(ProgramTour
     // As app/main.cpp does.
     ReturnLargeBlocksWhenFreed();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(kProductTitle);
-    QApplication::setApplicationDisplayName(kProductTitle);
-    InstallFontSubstitutions();
+    SetUpApplication(app);
     Content().Tour = EditionTourTable();
     QTimer::singleShot(0, [this, drive] { drive(*this); });
     return RunProgram();
