@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-#include <mutex>
+#include <optional>
 
 namespace {
 
@@ -35,22 +35,25 @@ bool resolveAll(void* library, FluidApi& api) {
            resolve(library, "fluid_player_get_status", api.playerGetStatus);
 }
 
+std::optional<FluidApi> load() {
+    void* library = nullptr;
+    for (const char* name : kLibraryNames)
+        if ((library = dlopen(name, RTLD_NOW | RTLD_LOCAL))) break;
+    if (!library) return std::nullopt;
+    FluidApi api{};
+    if (!resolveAll(library, api)) {
+        dlclose(library);
+        return std::nullopt;
+    }
+    // ALSA is FluidSynth's own dependency: found through its handle. Without it (a FluidSynth
+    // built without ALSA) there is nothing of ALSA's to quieten.
+    resolve(library, "snd_lib_error_set_handler", api.alsaSetErrorHandler);
+    return api;
+}
+
 }  // namespace
 
 const FluidApi* LoadFluidApi() {
-    static FluidApi api;
-    static bool loaded = false;
-    static std::once_flag once;
-    std::call_once(once, [] {
-        void* library = nullptr;
-        for (const char* name : kLibraryNames)
-            if ((library = dlopen(name, RTLD_NOW | RTLD_LOCAL))) break;
-        if (!library) return;
-        loaded = resolveAll(library, api);
-        // ALSA is FluidSynth's own dependency: found through its handle. Without it (a FluidSynth
-        // built without ALSA) there is nothing of ALSA's to quieten.
-        resolve(library, "snd_lib_error_set_handler", api.alsaSetErrorHandler);
-        if (!loaded) dlclose(library);
-    });
-    return loaded ? &api : nullptr;
+    static const std::optional<FluidApi> api = load();
+    return api ? &*api : nullptr;
 }

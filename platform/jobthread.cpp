@@ -1,7 +1,5 @@
 #include "platform/jobthread.h"
 
-#include <future>
-
 JobThread::~JobThread() {
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -21,12 +19,17 @@ void JobThread::post(std::function<void()> job) {
 }
 
 void JobThread::run(const std::function<void()>& job) {
-    std::promise<void> done;
+    std::mutex mutex;
+    std::condition_variable doneSignal;
+    bool done = false;
     post([&] {
         job();
-        done.set_value();
+        std::lock_guard<std::mutex> lock(mutex);
+        done = true;
+        doneSignal.notify_one();
     });
-    done.get_future().wait();
+    std::unique_lock<std::mutex> lock(mutex);
+    doneSignal.wait(lock, [&] { return done; });
 }
 
 void JobThread::loop() {

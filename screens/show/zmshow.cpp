@@ -1,7 +1,6 @@
 #include "screens/show/zmshow.h"
 
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
@@ -21,6 +20,7 @@
 #include "content/showlist.h"
 #include "platform/animationclock.h"
 #include "platform/fontsetup.h"
+#include "screens/common/fontfit.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
 #include "screens/show/producttext.h"
@@ -34,6 +34,8 @@ namespace {
 constexpr int kLoaderRetryMs = 200;
 constexpr int kScrollTickMs = 14;
 constexpr int kExplosionStepMs = 1;
+// The scrolling titles' face never gets smaller than this, whatever the box.
+constexpr int kSmallestScrollPixels = 9;
 
 bool isPlace(int place) {
     const ContentStore& c = Content();
@@ -194,10 +196,8 @@ void TZMShowWin::arrangeControls() {
     scrollFont.setBold(true);
     // The box's height, less what the descenders need to stay inside it.
     const int room = l.textScrollBox.height() - l.textOffsetY;
-    for (int size = l.textScrollBox.height(); size > 8; --size) {
-        scrollFont.setPixelSize(size);
-        if (QFontMetrics(scrollFont).height() <= room) break;
-    }
+    scrollFont.setPixelSize(
+        LargestPixelSizeWithin(scrollFont, l.textScrollBox.height(), kSmallestScrollPixels, room));
     TextPaintBox->setFont(scrollFont);
     TextPaintBox->setTextOffsetY(l.textOffsetY);
     TextPaintBox->setGeometry(0, 0, 0, l.textScrollBox.height());
