@@ -167,11 +167,13 @@ void TZMHomeWin::createControls() {
     sheetColours.setColor(QPalette::Window, QColor::fromRgb(kPageColour));
     sheetColours.setColor(QPalette::WindowText, Qt::black);
     HomeTabs->setPalette(sheetColours);
-    GoToSheet = new GoToPage;
-    SearchSheet = new SearchPage(Pages);
-    TimeSheet = new TimelinePage(Pages);
-    TourSheet = new TourPage(Pages);
-    ShowSheet = new ShowPage;
+    // Made inside the tabs, so each page takes the screen's font and colours once, not again
+    // when the tabs adopt it.
+    GoToSheet = new GoToPage(HomeTabs);
+    SearchSheet = new SearchPage(Pages, HomeTabs);
+    TimeSheet = new TimelinePage(Pages, HomeTabs);
+    TourSheet = new TourPage(Pages, HomeTabs);
+    ShowSheet = new ShowPage(HomeTabs);
     struct Page {
         QWidget* sheet;
         const char* caption;
