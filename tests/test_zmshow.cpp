@@ -30,6 +30,7 @@
 #include "content/pictures.h"
 #include "content/showlist.h"
 #include "platform/midiplayer.h"
+#include "screens/common/pictureview.h"
 #include "screens/explore/explorestate.h"
 #include "screens/show/showlayout.h"
 #include "screens/show/showmusic.h"
@@ -278,13 +279,13 @@ TEST_F(ShowTest, PortraitViewsUseThePortraitAreaAndTheLowCaption) {
 TEST_F(ShowTest, KeepsACopyOfTheShownPictureOnlyWhileItIsShown) {
     start(kShowStandard, kPortraitPlace);
     stepUntil(show_->NextPicTimer);
-    EXPECT_FALSE(show_->PortPicture->pixmap().isNull());
+    EXPECT_FALSE(show_->PortPicture->picture().isNull());
     for (int i = 0; i < 20 && !show_->LanPicture->isVisible(); ++i) nextShownView();
     ASSERT_TRUE(show_->LanPicture->isVisible()) << "no landscape view followed";
-    EXPECT_FALSE(show_->LanPicture->pixmap().isNull());
-    EXPECT_TRUE(show_->PortPicture->pixmap().isNull());
+    EXPECT_FALSE(show_->LanPicture->picture().isNull());
+    EXPECT_TRUE(show_->PortPicture->picture().isNull());
     show_->hide();
-    EXPECT_TRUE(show_->LanPicture->pixmap().isNull());
+    EXPECT_TRUE(show_->LanPicture->picture().isNull());
 }
 
 TEST_F(ShowTest, ProductTextModeTitlesUnderThePictureAndScrollsTheProduct) {

@@ -21,6 +21,7 @@
 #include "platform/animationclock.h"
 #include "platform/fontsetup.h"
 #include "screens/common/fontfit.h"
+#include "screens/common/pictureview.h"
 #include "screens/explore/explorecaption.h"
 #include "screens/explore/explorestate.h"
 #include "screens/show/producttext.h"
@@ -96,12 +97,10 @@ void TZMShowWin::createControls() {
     setPalette(colours);
     setAutoFillBackground(true);
 
-    LanPicture = new QLabel(this);
-    PortPicture = new QLabel(this);
-    for (QLabel* picture : {LanPicture, PortPicture}) {
-        picture->setScaledContents(true);
-        picture->hide();
-    }
+    LanPicture = new PictureView(this);
+    PortPicture = new PictureView(this);
+    LanPicture->hide();
+    PortPicture->hide();
     PlacenamePanel = textLabel(this, Qt::AlignCenter);
     PlacenameMemo = textLabel(this, Qt::AlignLeft | Qt::AlignTop);
     PlacenameMemo->setWordWrap(true);
@@ -356,11 +355,11 @@ void TZMShowWin::displayPicture(int view) {
     bool portrait = Content().view(view).isPortrait();
     if (picture) {
         portrait = picture->width() < picture->height();
-        QLabel* shown = portrait ? PortPicture : LanPicture;
-        shown->setPixmap(QPixmap::fromImage(*picture));
+        PictureView* shown = portrait ? PortPicture : LanPicture;
+        shown->setPicture(*picture);
         shown->show();
-        // A hidden label's copy of an earlier picture is a megabyte nobody sees.
-        QLabel* other = portrait ? LanPicture : PortPicture;
+        // A hidden control's copy of an earlier picture is a megabyte nobody sees.
+        PictureView* other = portrait ? LanPicture : PortPicture;
         other->hide();
         other->clear();
     }

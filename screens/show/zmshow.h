@@ -24,6 +24,7 @@ class QTimer;
 class QToolButton;
 class ShowMusicPlayer;
 class MidiPlayer;
+class PictureView;
 
 class TextStrip;
 
@@ -34,8 +35,8 @@ class TZMShowWin : public QWidget, public KeyPreviewScreen {
     ~TZMShowWin() override;
 
     // Controls
-    QLabel* LanPicture = nullptr;
-    QLabel* PortPicture = nullptr;
+    PictureView* LanPicture = nullptr;
+    PictureView* PortPicture = nullptr;
     QLabel* PlacenamePanel = nullptr;
     QLabel* PlacenameMemo = nullptr;
     QTextEdit* CapSpace = nullptr;
