@@ -76,6 +76,8 @@ struct Engine {
         if (settings) {
             api->settingsSetStr(settings, "audio.file.name", "/dev/null");
             api->settingsSetStr(settings, "audio.file.type", "raw");
+            // Only the samples of the instruments a tune uses are read from the sound font.
+            api->settingsSetInt(settings, "synth.dynamic-sample-loading", 1);
             synth = api->newSynth(settings);
         }
         if (synth) {

@@ -18,6 +18,7 @@ bool resolveAll(void* library, FluidApi& api) {
     return resolve(library, "new_fluid_settings", api.newSettings) &&
            resolve(library, "delete_fluid_settings", api.deleteSettings) &&
            resolve(library, "fluid_settings_setstr", api.settingsSetStr) &&
+           resolve(library, "fluid_settings_setint", api.settingsSetInt) &&
            resolve(library, "new_fluid_synth", api.newSynth) &&
            resolve(library, "delete_fluid_synth", api.deleteSynth) &&
            resolve(library, "fluid_synth_sfload", api.synthSfLoad) &&

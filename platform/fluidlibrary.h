@@ -10,6 +10,7 @@ struct FluidApi {
     decltype(&new_fluid_settings) newSettings;
     decltype(&delete_fluid_settings) deleteSettings;
     decltype(&fluid_settings_setstr) settingsSetStr;
+    decltype(&fluid_settings_setint) settingsSetInt;
     decltype(&new_fluid_synth) newSynth;
     decltype(&delete_fluid_synth) deleteSynth;
     decltype(&fluid_synth_sfload) synthSfLoad;
