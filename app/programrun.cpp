@@ -32,6 +32,9 @@ constexpr int kPixmapCacheKiB = 2048;
 
 // The windows after the title window, once its start-up checks have passed.
 void runWindows(TStage& stage, TZMStartWin& startWin) {
+    // The title first: the user sees the program while the other windows are made.
+    startWin.ShowTitleCard();
+    if (Startup().Quitting) return;
     TZMHomeWin homeWin(stage.area());
     TZMExplore explore(stage.area());
     TMapWin mapWin(stage.area());
@@ -48,7 +51,7 @@ void runWindows(TStage& stage, TZMStartWin& startWin) {
                                &showWin, &exitDialog, &animWin, &helpWin, &aboutBox, &upgradeBox});
     if (Startup().Quitting) return;
     homeWin.hide();
-    startWin.show();
+    startWin.StartSequence();
     if (!Startup().Quitting) QApplication::exec();
 }
 

@@ -114,6 +114,23 @@ TEST_F(TitleSequenceTest, SetUpRunsAsSoonAsTheLogoIsOnTheScreen) {
     EXPECT_FALSE(start.InitTimer.isActive());
 }
 
+TEST_F(TitleSequenceTest, TheTitleCardShowsBeforeItsSequenceStarts) {
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    start.ShowTitleCard();
+    EXPECT_TRUE(start.isVisible());
+    EXPECT_FALSE(start.JinglePlayer.isPlaying()) << "held while the other windows are made";
+    EXPECT_FALSE(start.InitTimer.isActive());
+    EXPECT_FALSE(start.StartAnimTimer.isActive());
+    start.StartSequence();
+    EXPECT_TRUE(start.JinglePlayer.isPlaying());
+    EXPECT_TRUE(start.StartAnimTimer.isActive());
+    ASSERT_TRUE(start.InitTimer.isActive());
+    EXPECT_EQ(start.InitTimer.interval(), 0) << "the logo is on the screen already";
+    start.StartSequence();  // once only
+    EXPECT_EQ(setUps, 0);
+}
+
 TEST_F(TitleSequenceTest, MinimisingAndRestoringDoesNotStartItAgain) {
     std::unique_ptr<TZMStartWin> title = titleWindow();
     TZMStartWin& start = *title;

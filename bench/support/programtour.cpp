@@ -133,7 +133,15 @@ int ProgramTour::run(int argc, char** argv, const std::function<void(ProgramTour
     QApplication app(argc, argv);
     SetUpApplication(app);
     Content().Tour = EditionTourTable();
-    QTimer::singleShot(0, [this, drive] { drive(*this); });
+    // The title shows before the other windows are made: the drive starts once they exist.
+    QTimer starter;
+    starter.setInterval(10);
+    QObject::connect(&starter, &QTimer::timeout, [this, drive, &starter] {
+        if (!findWindows()) return;
+        starter.stop();
+        drive(*this);
+    });
+    starter.start();
     return RunProgram();
 }
 

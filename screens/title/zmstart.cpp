@@ -1,5 +1,6 @@
 #include "screens/title/zmstart.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -16,6 +17,8 @@
 namespace {
 
 constexpr int kInitDelayMs = 100;
+// How long the title card waits to be painted before the other windows are made.
+constexpr int kFirstPaintWaitMs = 200;
 constexpr int kAnimationDelayMs = 12000;
 const char kJingleFile[] = "000\\J0.dat";
 
@@ -44,7 +47,27 @@ TZMStartWin::TZMStartWin(QWidget* parent)
 
 TZMStartWin::~TZMStartWin() = default;
 
+void TZMStartWin::ShowTitleCard() {
+    held_ = true;
+    show();
+    if (logoPainted_ || Startup().Quitting) return;
+    QEventLoop wait;
+    QTimer::singleShot(kFirstPaintWaitMs, &wait, &QEventLoop::quit);
+    paintWait_ = &wait;
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    paintWait_ = nullptr;
+}
+
+void TZMStartWin::StartSequence() {
+    held_ = false;
+    if (isVisible()) beginSequence();
+}
+
 void TZMStartWin::showEvent(QShowEvent*) {
+    if (!held_) beginSequence();
+}
+
+void TZMStartWin::beginSequence() {
     // Restoring the window after a minimise shows it again: the sequence starts only once.
     if (Startup().Quitting || started_) return;
     started_ = true;
@@ -54,9 +77,8 @@ void TZMStartWin::showEvent(QShowEvent*) {
         Shutdown();
         return;
     }
-    // The set-up's wait counts from the showing, not from the end of opening the sound device.
     StartAnimTimer.start(kAnimationDelayMs);
-    InitTimer.start(kInitDelayMs);
+    InitTimer.start(logoPainted_ ? 0 : kInitDelayMs);
     JinglePlayer.setNotify(false);
     JinglePlayer.play();
 }
@@ -64,8 +86,11 @@ void TZMStartWin::showEvent(QShowEvent*) {
 bool TZMStartWin::eventFilter(QObject* watched, QEvent* event) {
     // The set-up waits only until the logo is on the screen, so that a click works as soon
     // as the title can be seen; the timer's delay is the longest it waits.
-    if (watched == Logo && event->type() == QEvent::Paint && InitTimer.isActive())
-        InitTimer.start(0);
+    if (watched == Logo && event->type() == QEvent::Paint) {
+        logoPainted_ = true;
+        if (paintWait_) paintWait_->quit();
+        if (InitTimer.isActive()) InitTimer.start(0);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

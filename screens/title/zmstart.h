@@ -8,6 +8,7 @@
 
 #include "platform/midiplayer.h"
 
+class QEventLoop;
 class QLabel;
 class TZMAnimWin;
 
@@ -18,6 +19,12 @@ class TZMStartWin : public QWidget {
     ~TZMStartWin() override;
 
     void setAnimationWindow(TZMAnimWin* animWin) { animWin_ = animWin; }
+
+    // The title on the screen before the other windows are made, so the user sees the program
+    // at once: returns when the logo has been painted (or after a short wait), having handled
+    // no input, with the sequence held until StartSequence().
+    void ShowTitleCard();
+    void StartSequence();
 
     void InitTimerTimer();
     void StartAnimTimerTimer();
@@ -44,7 +51,12 @@ class TZMStartWin : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    void beginSequence();
+
     TZMAnimWin* animWin_ = nullptr;
+    QEventLoop* paintWait_ = nullptr;  // while ShowTitleCard waits for the first paint
     bool clickStops_ = false;
     bool started_ = false;
+    bool held_ = false;
+    bool logoPainted_ = false;
 };
