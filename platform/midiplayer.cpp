@@ -140,7 +140,6 @@ void MidiPlayer::ended() {
     if (session_) {
         session_->cancelled = true;
         FluidEngine::post([session = std::move(session_)] { endSession(*session); });
-        session_.reset();
     }
     if (!playing_) return;
     playing_ = false;

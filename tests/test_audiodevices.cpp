@@ -1,4 +1,5 @@
 // Telling a machine without sound from the sockets and devices the audio drivers would open.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "platform/audiodevices.h"
+#include "platform/fluidengine.h"
 
 namespace {
 
@@ -64,6 +66,23 @@ TEST_F(AudioDevicesTest, SoundServersAreFoundByTheirSocketsOrVariables) {
 TEST_F(AudioDevicesTest, DriversItDoesNotKnowAreTried) {
     EXPECT_TRUE(AudioDriverMayWork("file"));
     EXPECT_TRUE(AudioDriverMayWork("jack"));
+}
+
+// Without a sound server or card, asking for music leaves FluidSynth and its forty libraries
+// unloaded: they would hold some 13 MB only to find no device.
+TEST_F(AudioDevicesTest, NoDeviceNoFluidSynth) {
+    const std::vector<std::string> servers = {"pulseaudio", "pipewire"};
+    for (const std::string& driver : servers)
+        if (AudioDriverMayWork(driver)) GTEST_SKIP() << "this machine has " << driver;
+    FluidEngine::setAudioDrivers(servers);
+    bool gotSynth = true;
+    FluidEngine::post([&gotSynth] {
+        gotSynth = FluidEngine::acquireSynth() != nullptr;
+        if (gotSynth) FluidEngine::releaseSynth();
+    });
+    EXPECT_FALSE(FluidEngine::soundFontLoaded());  // waits for the job before it
+    EXPECT_FALSE(gotSynth);
+    EXPECT_EQ(dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_NOLOAD), nullptr);
 }
 
 }  // namespace

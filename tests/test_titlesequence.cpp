@@ -131,6 +131,19 @@ TEST_F(TitleSequenceTest, TheTitleCardShowsBeforeItsSequenceStarts) {
     EXPECT_EQ(setUps, 0);
 }
 
+// A click while the other windows are made waits in the queue: it must still end the sequence.
+TEST_F(TitleSequenceTest, AClickDuringTheHoldEndsTheSequenceOnceItStarts) {
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    start.ShowTitleCard();
+    start.StartSequence();
+    start.LogoClick();
+    EXPECT_EQ(setUps, 1) << "the set-up ran first";
+    EXPECT_TRUE(Startup().StopStartup);
+    EXPECT_TRUE(home.isVisible());
+    EXPECT_FALSE(start.isVisible());
+}
+
 TEST_F(TitleSequenceTest, MinimisingAndRestoringDoesNotStartItAgain) {
     std::unique_ptr<TZMStartWin> title = titleWindow();
     TZMStartWin& start = *title;
