@@ -8,11 +8,14 @@
 #include "app/startupstate.h"
 #include "content/datatables.h"
 #include "edition/editiontour.h"
+#include "platform/fontwarmup.h"
 #include "platform/memoryuse.h"
 
 int main(int argc, char** argv) {
     ReturnLargeBlocksWhenFreed();
+    FontConfigWarmUp fonts;  // read while the display connection opens
     QApplication app(argc, argv);
+    fonts.wait();
     SetUpApplication(app);
     try {
         Content().Tour = EditionTourTable();

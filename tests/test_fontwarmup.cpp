@@ -1,0 +1,36 @@
+// The font configuration read on a thread while the application object is made, as the
+// program's entry does: Qt's fonts then work as without it.
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+
+#include "platform/fontsetup.h"
+#include "platform/fontwarmup.h"
+
+namespace {
+
+TEST(FontConfigWarmUp, QtFindsTheProgramsFacesAfterIt) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "test_fontwarmup";
+    char* argv[] = {name, nullptr};
+    // One left unwaited, as when the application object cannot be made: its destructor joins
+    // the thread (a thread left running would end the process here).
+    { FontConfigWarmUp unwaited; }
+    FontConfigWarmUp warmUp;
+    QGuiApplication app(argc, argv);
+    warmUp.wait();
+    warmUp.wait();  // a second wait finds the reader gone
+
+    InstallFontSubstitutions();
+    const QStringList families = QFontDatabase::families();
+    EXPECT_FALSE(families.filter(QStringLiteral("URW Bookman")).isEmpty());
+    EXPECT_FALSE(families.filter(QStringLiteral("DejaVu Sans")).isEmpty());
+    // The family may carry its foundry: "URW Bookman [urw]".
+    const QString bookman = QFontInfo(QFont(QString::fromLatin1(kBookmanFace))).family();
+    EXPECT_TRUE(bookman.startsWith(QStringLiteral("URW Bookman"))) << bookman.toStdString();
+}
+
+}  // namespace
