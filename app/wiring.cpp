@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "app/screenset.h"
+#include "app/setupbeforeinput.h"
 #include "app/shellrequests.h"
 #include "app/shutdown.h"
 #include "app/stage.h"
@@ -48,6 +49,8 @@ void wireTitle(const ProgramWindows& w) {
     if (!w.start) return;
     QObject::connect(w.start, &TZMStartWin::oneTimeSetUpDue, w.start, [w] { RunOneTimeSetUp(w); });
     if (w.home) QObject::connect(w.start, &TZMStartWin::controlScreenDue, w.home, &QWidget::show);
+    auto* owed = new SetUpBeforeInput(w, w.start);
+    QObject::connect(w.start, &TZMStartWin::controlScreenDue, owed, &SetUpBeforeInput::Arm);
     if (w.anim) {
         w.start->setAnimationWindow(w.anim);
         QObject::connect(w.anim, &TZMAnimWin::clicked, w.start, &TZMStartWin::LogoClick);
@@ -205,7 +208,7 @@ void WireWindows(const ProgramWindows& windows) {
 
 void RunOneTimeSetUp(const ProgramWindows& w) {
     const auto quitting = [] { return Startup().Quitting; };
-    if (quitting()) return;
+    if (quitting() || !Startup().NotInitialised) return;
     if (w.explore) w.explore->ArrangeControls();
     if (quitting()) return;
     if (w.map) w.map->InitMapWindow();

@@ -34,5 +34,5 @@ struct ProgramWindows {
 };
 
 void WireWindows(const ProgramWindows& windows);
-// Runs each window's set-up in order, stopping as soon as the program is quitting.
+// Runs each window's set-up in order, once, stopping as soon as the program is quitting.
 void RunOneTimeSetUp(const ProgramWindows& windows);

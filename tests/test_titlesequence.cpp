@@ -88,8 +88,8 @@ TEST_F(TitleSequenceTest, AClickGoesStraightToTheControlScreen) {
     start.show();
     EXPECT_TRUE(start.JinglePlayer.isPlaying());
     EXPECT_TRUE(start.StartAnimTimer.isActive());
-    start.LogoClick();  // before the set-up ran: it runs first
-    EXPECT_EQ(setUps, 1);
+    start.LogoClick();  // before the set-up ran: it is left to the control screen
+    EXPECT_EQ(setUps, 0);
     EXPECT_FALSE(start.InitTimer.isActive());
     EXPECT_TRUE(Startup().StopStartup);
     EXPECT_TRUE(home.isVisible());
@@ -101,17 +101,21 @@ TEST_F(TitleSequenceTest, AClickGoesStraightToTheControlScreen) {
     EXPECT_FALSE(AnimationClock::running());
 }
 
-TEST_F(TitleSequenceTest, SetUpRunsAsSoonAsTheLogoIsOnTheScreen) {
+TEST_F(TitleSequenceTest, SetUpRunsOnceATenthOfASecondAfterShowing) {
     std::unique_ptr<TZMStartWin> title = titleWindow();
     TZMStartWin& start = *title;
     start.show();
     start.Logo->repaint();
-    EXPECT_TRUE(start.InitTimer.isActive());
-    EXPECT_EQ(start.InitTimer.interval(), 0);
+    ASSERT_TRUE(start.InitTimer.isActive());
+    EXPECT_EQ(start.InitTimer.interval(), 100);
+    EXPECT_FALSE(start.JinglePlayer.notifies()) << "the jingle's end waits for the set-up";
     start.InitTimerTimer();
     EXPECT_EQ(setUps, 1);
-    start.Logo->repaint();  // painted again later: no second set-up
+    EXPECT_TRUE(start.JinglePlayer.notifies());
     EXPECT_FALSE(start.InitTimer.isActive());
+    start.LogoClick();
+    EXPECT_EQ(setUps, 1);
+    EXPECT_TRUE(home.isVisible());
 }
 
 TEST_F(TitleSequenceTest, TheTitleCardShowsBeforeItsSequenceStarts) {
@@ -125,8 +129,7 @@ TEST_F(TitleSequenceTest, TheTitleCardShowsBeforeItsSequenceStarts) {
     start.StartSequence();
     EXPECT_TRUE(start.JinglePlayer.isPlaying());
     EXPECT_TRUE(start.StartAnimTimer.isActive());
-    ASSERT_TRUE(start.InitTimer.isActive());
-    EXPECT_EQ(start.InitTimer.interval(), 0) << "the logo is on the screen already";
+    EXPECT_TRUE(start.InitTimer.isActive());
     start.StartSequence();  // once only
     EXPECT_EQ(setUps, 0);
 }
@@ -138,7 +141,7 @@ TEST_F(TitleSequenceTest, AClickDuringTheHoldEndsTheSequenceOnceItStarts) {
     start.ShowTitleCard();
     start.StartSequence();
     start.LogoClick();
-    EXPECT_EQ(setUps, 1) << "the set-up ran first";
+    EXPECT_EQ(setUps, 0) << "left to the control screen";
     EXPECT_TRUE(Startup().StopStartup);
     EXPECT_TRUE(home.isVisible());
     EXPECT_FALSE(start.isVisible());

@@ -7,10 +7,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <memory>
 
+#include "app/setupbeforeinput.h"
 #include "app/startupstate.h"
 #include "app/wiring.h"
 #include "content/datatables.h"
@@ -76,6 +78,41 @@ TEST_F(WiringTest, OneTimeSetUpPreparesEveryWindowUnlessQuitting) {
     EXPECT_FALSE(key->geometry().isEmpty());
     EXPECT_EQ(london->LonImage->size(), map->londonPictures().lonImage().size());
     EXPECT_FALSE(Startup().NotInitialised);
+}
+
+// The title clicked before the set-up ran: the control screen is up, the set-up still owed.
+TEST_F(WiringTest, AnOwedSetUpRunsBeforeTheFirstInputReachesAWindow) {
+    SetUpBeforeInput owed(windows, &area);
+    owed.Arm();
+    EXPECT_TRUE(owed.IdleTimer.isActive());
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&area, &move);
+    EXPECT_FALSE(explore->LaidOut) << "moving the mouse is no request";
+
+    QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
+    QApplication::sendEvent(&area, &home);
+    EXPECT_TRUE(explore->LaidOut);
+    EXPECT_TRUE(map->TilesAllocated);
+    EXPECT_FALSE(Startup().NotInitialised);
+    EXPECT_FALSE(owed.IdleTimer.isActive());
+
+    owed.Arm();  // already set up: nothing owed
+    EXPECT_FALSE(owed.IdleTimer.isActive());
+}
+
+TEST_F(WiringTest, AnOwedSetUpRunsWhenTheProgramIsIdleAndOnlyOnce) {
+    SetUpBeforeInput owed(windows, &area);
+    owed.Arm();
+    owed.IdleTimerTimer();
+    ASSERT_TRUE(explore->LaidOut);
+    // A second run would lay the screens out again over what the user has done since.
+    map->FreeMapTiles();
+    RunOneTimeSetUp(windows);
+    EXPECT_FALSE(map->TilesAllocated);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
+    QApplication::sendEvent(&area, &key);
+    EXPECT_FALSE(map->TilesAllocated) << "no longer watching the input";
 }
 
 TEST_F(WiringTest, TheMapAndItsKeyServeTheExploreScreen) {

@@ -78,18 +78,15 @@ void TZMStartWin::beginSequence() {
         return;
     }
     StartAnimTimer.start(kAnimationDelayMs);
-    InitTimer.start(logoPainted_ ? 0 : kInitDelayMs);
+    InitTimer.start(kInitDelayMs);
     JinglePlayer.setNotify(false);
     JinglePlayer.play();
 }
 
 bool TZMStartWin::eventFilter(QObject* watched, QEvent* event) {
-    // The set-up waits only until the logo is on the screen, so that a click works as soon
-    // as the title can be seen; the timer's delay is the longest it waits.
     if (watched == Logo && event->type() == QEvent::Paint) {
         logoPainted_ = true;
         if (paintWait_) paintWait_->quit();
-        if (InitTimer.isActive()) InitTimer.start(0);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -100,7 +97,6 @@ void TZMStartWin::InitTimerTimer() {
     emit oneTimeSetUpDue();
     if (Startup().Quitting) return;
     JinglePlayer.setNotify(true);
-    clickStops_ = true;
 }
 
 void TZMStartWin::StartAnimTimerTimer() {
@@ -113,10 +109,11 @@ void TZMStartWin::StartAnimTimerTimer() {
 }
 
 void TZMStartWin::LogoClick() {
-    // A click before the set-up has run brings the set-up forward instead of being lost.
-    if (!clickStops_ && InitTimer.isActive()) InitTimerTimer();
-    if (!clickStops_ || Startup().Quitting) return;
+    // A click before the set-up has run works too: the control screen comes first and the
+    // set-up is left to it (see controlScreenDue).
+    if (Startup().Quitting || !started_) return;
     Startup().StopStartup = true;
+    JinglePlayer.setNotify(true);
     JinglePlayer.stop();  // its end notification finishes the sequence
 }
 

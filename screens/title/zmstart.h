@@ -37,10 +37,11 @@ class TZMStartWin : public QWidget {
     QTimer InitTimer;
 
   signals:
-    // Once, as soon as the logo has been painted (at most 100 ms after showing): the one-time
-    // set-up of the other windows.
+    // Once, 100 ms after showing, unless a click ended the sequence first: the one-time set-up
+    // of the other windows.
     void oneTimeSetUpDue();
-    // At the end of the sequence: the control screen, and the help unless switched off.
+    // At the end of the sequence: the control screen, and the help unless switched off. The
+    // one-time set-up may not have run yet.
     void controlScreenDue();
     void helpDue();
 
@@ -55,7 +56,6 @@ class TZMStartWin : public QWidget {
 
     TZMAnimWin* animWin_ = nullptr;
     QEventLoop* paintWait_ = nullptr;  // while ShowTitleCard waits for the first paint
-    bool clickStops_ = false;
     bool started_ = false;
     bool held_ = false;
     bool logoPainted_ = false;
