@@ -1,8 +1,8 @@
 // Start-up time as the user feels it, measured from outside on a private Xvfb display at
 // 1024 x 768: from starting the process until its full-screen window is mapped and answers
-// (a _NET_WM_PING comes back, so its event loop runs). The program is clicked on its title card
-// as soon as that appears, which skips the title sequence; the bare Qt program (one label, full
-// screen) is started the same way, the two interleaved. The last line is "ratio <program /
+// (a _NET_WM_PING comes back, so its event loop runs). The program is clicked once on its title
+// card as soon as that appears, which skips the title sequence; the bare Qt program (one label,
+// full screen) is started the same way, the two interleaved. The last line is "ratio <program /
 // bare>" of the medians; the goal is at most 2.
 
 #include <fcntl.h>
@@ -28,7 +28,10 @@ namespace {
 
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
-constexpr int kClickEveryMs = 20;
+constexpr int kPollMs = 20;
+// One click, as a hand gives; again only if the program seems to have missed it. (A second click
+// would land on the control screen and be work for it, not part of starting.)
+constexpr int kClickAgainMs = 1000;
 constexpr int kGiveUpMs = 30000;
 
 using Clock = std::chrono::steady_clock;
@@ -74,7 +77,7 @@ class Watcher {
     bool ok() const { return !xcb_connection_has_error(connection_) && root_ != 0; }
 
     // Milliseconds from now until a full-screen window of the started process is mapped and
-    // answers a ping; clicks on a smaller window (the title card) while waiting. -1 on failure.
+    // answers a ping; clicks on a smaller window (the title card) when it appears. -1 on failure.
     double measure(const std::vector<std::string>& command, bool clickTitle) {
         drain();
         const auto start = Clock::now();
@@ -83,10 +86,11 @@ class Watcher {
         titleMs_ = -1;
         int titleX = 0, titleY = 0;
         auto lastClick = start;
+        bool clicked = false;
         double result = -1;
         while (result < 0 && elapsedMs(start) < kGiveUpMs) {
             pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
-            poll(&fd, 1, kClickEveryMs);
+            poll(&fd, 1, kPollMs);
             while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
                 const int type = event->response_type & 0x7f;
                 if (type == XCB_MAP_NOTIFY && !full) {
@@ -110,7 +114,9 @@ class Watcher {
                 }
                 std::free(event);
             }
-            if (clickTitle && title && !full && elapsedMs(lastClick) >= kClickEveryMs) {
+            if (clickTitle && title && !full &&
+                (!clicked || elapsedMs(lastClick) >= kClickAgainMs)) {
+                clicked = true;
                 lastClick = Clock::now();
                 click(titleX, titleY);
             }
