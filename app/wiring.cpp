@@ -220,6 +220,8 @@ void RunOneTimeSetUp(const ProgramWindows& w) {
         // The coverage hint answers over the inset as over the map.
         w.map->AddInsetHints(w.london->LonImage);
     }
+    if (quitting()) return;
+    if (w.show) w.show->ArrangeControls();
     // The exit dialog lays out its credits when first shown: not on the way to the control
     // screen.
     if (!quitting()) Startup().NotInitialised = false;

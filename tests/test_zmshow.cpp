@@ -86,6 +86,7 @@ class ShowTest : public ScreenTest {
         map_ = new QWidget(&area_);  // stands in for the detailed map
         Windows().MapWin = map_;
         show_ = std::make_unique<TZMShowWin>(&area_);
+        show_->ArrangeControls();
         ASSERT_FALSE(Startup().Quitting);
         QObject::connect(show_.get(), &TZMShowWin::mapMoveRequested,
                          [this](int place) { mapPlaces.push_back(place); });
@@ -178,6 +179,8 @@ TEST_F(ShowTest, MissingShowMusicStopsTheStartUp) {
     show_.reset();
     QFile::remove(QString::fromStdString(data.path() + "000/J1.dat"));
     TZMShowWin broken(&area_);
+    EXPECT_FALSE(Startup().Quitting) << "found by the one-time set-up";
+    broken.ArrangeControls();
     EXPECT_TRUE(Startup().Quitting);
     ASSERT_FALSE(boxes.empty());
     EXPECT_NE(boxes.back().find("Cannot read data files"), std::string::npos);

@@ -83,7 +83,6 @@ TZMShowWin::TZMShowWin(QWidget* parent) : QWidget(parent) {
     hide();
     clock_.start();
     createControls();
-    if (Startup().ScreenHeight > 0 && !Startup().Quitting) arrangeControls();
 }
 
 TZMShowWin::~TZMShowWin() { stopScrollClock(); }
@@ -157,7 +156,9 @@ void TZMShowWin::createControls() {
     connect(ExplodeTimer, &QTimer::timeout, this, &TZMShowWin::ExplodeTimerTimer);
 }
 
-void TZMShowWin::arrangeControls() {
+void TZMShowWin::ArrangeControls() {
+    if (LaidOut || Startup().ScreenHeight == 0 || Startup().Quitting) return;
+    LaidOut = true;
     if (!QFileInfo::exists(QString::fromStdString(StandardShowMusicPath()))) {
         StopStartupWithError(kCannotReadDataFiles);
         return;

@@ -34,6 +34,11 @@ class TZMShowWin : public QWidget, public KeyPreviewScreen {
     explicit TZMShowWin(QWidget* parent = nullptr);
     ~TZMShowWin() override;
 
+    // The layout, once, in the program's one-time set-up (its faces take a while to load):
+    // checks that the show music is there.
+    void ArrangeControls();
+    bool LaidOut = false;
+
     // Controls
     PictureView* LanPicture = nullptr;
     PictureView* PortPicture = nullptr;
@@ -109,7 +114,6 @@ class TZMShowWin : public QWidget, public KeyPreviewScreen {
 
   private:
     void createControls();
-    void arrangeControls();
     void startOpen(int view);
     bool loaderBusyWith(int view) const;
     void startExplosion();
