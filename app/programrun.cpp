@@ -17,6 +17,7 @@
 #include "screens/explore/zmexplor.h"
 #include "screens/explore/zmlon.h"
 #include "screens/help/zmhelp.h"
+#include "screens/home/minimapload.h"
 #include "screens/home/zmhome.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
@@ -32,10 +33,13 @@ constexpr int kPixmapCacheKiB = 2048;
 
 // The windows after the title window, once its start-up checks have passed.
 void runWindows(TStage& stage, TZMStartWin& startWin) {
-    // The title first: the user sees the program while the other windows are made.
+    // The title first: the user sees the program while the other windows are made. The mini
+    // map is read meanwhile.
+    MiniMapLoad miniMap;
+    miniMap.start();
     startWin.ShowTitleCard();
     if (Startup().Quitting) return;
-    TZMHomeWin homeWin(stage.area());
+    TZMHomeWin homeWin(stage.area(), &miniMap);
     TZMExplore explore(stage.area());
     TMapWin mapWin(stage.area());
     TMapKey mapKey(stage.area());

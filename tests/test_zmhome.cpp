@@ -37,6 +37,7 @@
 #include "screens/explore/explorestate.h"
 #include "screens/home/gotopage.h"
 #include "screens/home/homelayout.h"
+#include "screens/home/minimapload.h"
 #include "screens/home/showpage.h"
 #include "screens/home/simplecombo.h"
 #include "screens/home/zmhome.h"
@@ -119,6 +120,27 @@ TEST_F(HomeTest, MissingMiniMapStopsTheStartAndKeepsTheStoredOptions) {
     uint32_t bits = 0;
     ASSERT_TRUE(PrefStore(kRegistryKeyPath).readValue("StateBits", bits));
     EXPECT_EQ(bits, stored);
+}
+
+// The program reads the mini map on a thread while the title card shows.
+TEST_F(HomeTest, AMiniMapReadAheadIsTheOneReadInPlace) {
+    const QImage inPlace = TZMHomeWin().miniMapCanvas().image();
+    MiniMapLoad ahead;
+    ahead.start();
+    TZMHomeWin home(nullptr, &ahead);
+    ASSERT_FALSE(Startup().Quitting);
+    EXPECT_EQ(home.miniMapCanvas().image(), inPlace);
+
+    MiniMapLoad unused;
+    unused.start();  // dropped unread, as when the start-up fails meanwhile: joined
+
+    std::remove((data.path() + (H() == 600 ? "mimimi.bmp" : "mimi.bmp")).c_str());
+    MiniMapLoad missing;
+    missing.start();
+    TZMHomeWin broken(nullptr, &missing);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Cannot read data file - is Vantora Fernvales correctly installed?");
+    EXPECT_TRUE(Startup().Quitting);
 }
 
 TEST_F(HomeTest, MapClickHandsTheNearestPlaceOver) {

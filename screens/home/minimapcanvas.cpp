@@ -5,15 +5,19 @@
 #include "content/datatables.h"
 #include "screens/home/homelayout.h"
 
+QImage MiniMapCanvas::Stretched(const QImage& bitmap, QSize mapSize) {
+    QImage stretched(mapSize, QImage::Format_RGB32);
+    QPainter painter(&stretched);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(stretched.rect(), bitmap);
+    return stretched;
+}
+
 void MiniMapCanvas::setUp(const QImage& bitmap, QSize screenSize, QSize mapSize) {
     // Stretched once and kept at the control's size: restoring is then a copy, and the
     // full-size bitmap need not stay in memory.
-    bitmap_ = QImage(mapSize, QImage::Format_RGB32);
-    {
-        QPainter painter(&bitmap_);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(bitmap_.rect(), bitmap);
-    }
+    const bool stretched = bitmap.size() == mapSize && bitmap.format() == QImage::Format_RGB32;
+    bitmap_ = stretched ? bitmap : Stretched(bitmap, mapSize);
     screen_ = screenSize;
     canvas_ = QImage(mapSize, QImage::Format_RGB32);
     restore();

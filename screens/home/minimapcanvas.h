@@ -15,7 +15,10 @@ constexpr int kMarkRing = 1;
 
 class MiniMapCanvas {
   public:
-    // screenSize: the screen the place positions are converted for; mapSize: the control.
+    // The country bitmap stretched smoothly to the control's size.
+    static QImage Stretched(const QImage& bitmap, QSize mapSize);
+    // screenSize: the screen the place positions are converted for; mapSize: the control. A
+    // bitmap already stretched to it is kept as it is.
     void setUp(const QImage& bitmap, QSize screenSize, QSize mapSize);
     void release();
     bool isSetUp() const { return !canvas_.isNull(); }

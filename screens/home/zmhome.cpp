@@ -19,11 +19,9 @@
 #include "app/stage.h"
 #include "app/startupchecks.h"
 #include "app/startupstate.h"
-#include "content/bitmapscramble.h"
 #include "content/contentloader.h"
 #include "content/datatables.h"
 #include "content/foundset.h"
-#include "content/minimapseeds.h"
 #include "content/nearestplace.h"
 #include "content/showlist.h"
 #include "platform/fontsetup.h"
@@ -33,6 +31,7 @@
 #include "screens/explore/explorestate.h"
 #include "screens/home/gotopage.h"
 #include "screens/home/homelayout.h"
+#include "screens/home/minimapload.h"
 #include "screens/home/searchpage.h"
 #include "screens/home/showoptions.h"
 #include "screens/home/showpage.h"
@@ -73,12 +72,14 @@ int nearest(int x, int y, bool inFoundSet) {
 
 }  // namespace
 
-TZMHomeWin::TZMHomeWin(QWidget* parent) : QWidget(parent) {
+TZMHomeWin::TZMHomeWin(QWidget* parent, MiniMapLoad* miniMap)
+    : QWidget(parent), miniMapLoad_(miniMap) {
     Windows().ZMHomeWin = this;
     if (Startup().Quitting) return;  // the checks have already failed and said so
     if (Startup().ScreenHeight == 0) RunStartupChecks();
     if (Startup().Quitting) return;
     ArrangeControls();
+    miniMapLoad_ = nullptr;
 }
 
 // Hidden while its members live: the pages tell this screen when they are hidden.
@@ -241,10 +242,8 @@ void TZMHomeWin::createHomeMenu() {
 }
 
 bool TZMHomeWin::loadMiniMap() {
-    const bool small = Startup().ScreenHeight == 600;
-    const QImage bitmap =
-        LoadScrambledBitmap(DataPath(small ? kSmallMiniMapFile : kLargeMiniMapFile),
-                            small ? kSmallMiniMapSeed : kLargeMiniMapSeed);
+    MiniMapLoad here;
+    const QImage bitmap = (miniMapLoad_ ? *miniMapLoad_ : here).take();
     if (bitmap.isNull()) {
         StopStartupWithError(kCannotReadDataFile);
         return false;

@@ -22,6 +22,7 @@ class QToolButton;
 class QTabWidget;
 class QTimer;
 class SearchPage;
+class MiniMapLoad;
 class ShowPage;
 class TimelinePage;
 class TourPage;
@@ -29,7 +30,8 @@ class TourPage;
 class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     Q_OBJECT
   public:
-    explicit TZMHomeWin(QWidget* parent = nullptr);
+    // miniMap: its mini map when already being read (the program starts it early).
+    explicit TZMHomeWin(QWidget* parent = nullptr, MiniMapLoad* miniMap = nullptr);
     ~TZMHomeWin() override;
 
     // Controls
@@ -114,6 +116,7 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     bool answered(Signal signal) const;
 
     MiniMapCanvas canvas_;
+    MiniMapLoad* miniMapLoad_ = nullptr;  // only while the window is made
     std::vector<std::string> placeNames_;
     QImage iconArt_;
     bool startPlacePending_ = true;
