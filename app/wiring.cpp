@@ -68,7 +68,11 @@ void wireHome(const ProgramWindows& w) {
     if (w.stage)
         QObject::connect(w.stage, &TStage::exitRequested, home, &TZMHomeWin::CloseBtnClick);
     if (w.explore) {
-        QObject::connect(home, &TZMHomeWin::exploreRequested, w.explore, &QWidget::show);
+        // Asked for without input too (the start place of StartHere.txt): the set-up first.
+        QObject::connect(home, &TZMHomeWin::exploreRequested, w.explore, [w] {
+            RunOneTimeSetUp(w);
+            w.explore->show();
+        });
         QObject::connect(w.explore, &TZMExplore::controlScreenRequested, home, &QWidget::show);
         QObject::connect(w.explore, &TZMExplore::exitRequested, home, &TZMHomeWin::CloseBtnClick);
     }
@@ -168,7 +172,8 @@ void wireShow(const ProgramWindows& w) {
     if (!show) return;
     SetSlideshowVisibleQuery(SlideshowVisible);
     if (TZMHomeWin* home = w.home) {
-        QObject::connect(home, &TZMHomeWin::slideshowRequested, show, [show] {
+        QObject::connect(home, &TZMHomeWin::slideshowRequested, show, [w, show] {
+            RunOneTimeSetUp(w);
             show->raise();  // under the map, which raises itself when the show asks for it
             show->show();
         });

@@ -21,6 +21,7 @@
 #include "screens/explore/steppanel.h"
 #include "screens/explore/zmexplor.h"
 #include "screens/explore/zmlon.h"
+#include "screens/home/zmhome.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
 #include "tests/support/mapfixture.h"
@@ -113,6 +114,21 @@ TEST_F(WiringTest, AnOwedSetUpRunsWhenTheProgramIsIdleAndOnlyOnce) {
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
     QApplication::sendEvent(&area, &key);
     EXPECT_FALSE(map->TilesAllocated) << "no longer watching the input";
+}
+
+// The control screen can hand over without input (the start place of StartHere.txt).
+TEST_F(WiringTest, TheExploreScreenIsSetUpBeforeItIsFirstShown) {
+    TZMHomeWin home(&area);
+    ASSERT_FALSE(Startup().Quitting);
+    ProgramWindows screens;
+    screens.home = &home;
+    screens.explore = explore.get();
+    WireWindows(screens);
+    home.show();
+    home.IconImageClick();
+    EXPECT_TRUE(explore->LaidOut);
+    EXPECT_TRUE(explore->isVisible());
+    EXPECT_FALSE(home.isVisible());
 }
 
 TEST_F(WiringTest, TheMapAndItsKeyServeTheExploreScreen) {
