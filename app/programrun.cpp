@@ -39,7 +39,7 @@ void runWindows(TStage& stage, TZMStartWin& startWin) {
     miniMap.start();
     startWin.ShowTitleCard();
     if (Startup().Quitting) return;
-    TZMHomeWin homeWin(stage.area(), &miniMap);
+    TZMHomeWin homeWin(stage.area(), HomeQuickStart{&miniMap, true});
     TZMExplore explore(stage.area());
     TMapWin mapWin(stage.area());
     TMapKey mapKey(stage.area());

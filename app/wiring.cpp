@@ -17,7 +17,6 @@
 #include "screens/explore/zmexplor.h"
 #include "screens/explore/zmlon.h"
 #include "screens/help/zmhelp.h"
-#include "screens/home/showpage.h"
 #include "screens/home/zmhome.h"
 #include "screens/map/zmmap.h"
 #include "screens/map/zmmapkey.h"
@@ -178,7 +177,7 @@ void wireShow(const ProgramWindows& w) {
             show->show();
         });
         QObject::connect(show, &TZMShowWin::exitRequested, home, &TZMHomeWin::CloseBtnClick);
-        QObject::connect(show, &TZMShowWin::musicSwitched, home->ShowSheet, &ShowPage::SetMusicOn);
+        QObject::connect(show, &TZMShowWin::musicSwitched, home, &TZMHomeWin::SetShowMusicOn);
     }
     if (w.explore)
         QObject::connect(show, &TZMShowWin::exploreRequested, w.explore,
@@ -227,6 +226,8 @@ void RunOneTimeSetUp(const ProgramWindows& w) {
     }
     if (quitting()) return;
     if (w.show) w.show->ArrangeControls();
+    if (quitting()) return;
+    if (w.home) w.home->MakeHiddenPages();
     // The exit dialog lays out its credits when first shown: not on the way to the control
     // screen.
     if (!quitting()) Startup().NotInitialised = false;

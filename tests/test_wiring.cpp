@@ -118,7 +118,7 @@ TEST_F(WiringTest, AnOwedSetUpRunsWhenTheProgramIsIdleAndOnlyOnce) {
 
 // The control screen can hand over without input (the start place of StartHere.txt).
 TEST_F(WiringTest, TheExploreScreenIsSetUpBeforeItIsFirstShown) {
-    TZMHomeWin home(&area);
+    TZMHomeWin home(&area, {nullptr, true});
     ASSERT_FALSE(Startup().Quitting);
     ProgramWindows screens;
     screens.home = &home;
@@ -129,6 +129,7 @@ TEST_F(WiringTest, TheExploreScreenIsSetUpBeforeItIsFirstShown) {
     EXPECT_TRUE(explore->LaidOut);
     EXPECT_TRUE(explore->isVisible());
     EXPECT_FALSE(home.isVisible());
+    EXPECT_NE(home.TourSheet, nullptr) << "the control screen's other pages made too";
 }
 
 TEST_F(WiringTest, TheMapAndItsKeyServeTheExploreScreen) {

@@ -38,8 +38,11 @@
 #include "screens/home/gotopage.h"
 #include "screens/home/homelayout.h"
 #include "screens/home/minimapload.h"
+#include "screens/home/searchpage.h"
 #include "screens/home/showpage.h"
 #include "screens/home/simplecombo.h"
+#include "screens/home/timelinepage.h"
+#include "screens/home/tourpage.h"
 #include "screens/home/zmhome.h"
 #include "screens/show/showstate.h"
 #include "tests/support/editions.h"
@@ -127,7 +130,7 @@ TEST_F(HomeTest, AMiniMapReadAheadIsTheOneReadInPlace) {
     const QImage inPlace = TZMHomeWin().miniMapCanvas().image();
     MiniMapLoad ahead;
     ahead.start();
-    TZMHomeWin home(nullptr, &ahead);
+    TZMHomeWin home(nullptr, {&ahead});
     ASSERT_FALSE(Startup().Quitting);
     EXPECT_EQ(home.miniMapCanvas().image(), inPlace);
 
@@ -137,10 +140,59 @@ TEST_F(HomeTest, AMiniMapReadAheadIsTheOneReadInPlace) {
     std::remove((data.path() + (H() == 600 ? "mimimi.bmp" : "mimi.bmp")).c_str());
     MiniMapLoad missing;
     missing.start();
-    TZMHomeWin broken(nullptr, &missing);
+    TZMHomeWin broken(nullptr, {&missing});
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "Cannot read data file - is Vantora Fernvales correctly installed?");
     EXPECT_TRUE(Startup().Quitting);
+}
+
+// The program leaves the pages behind the first tab to its one-time set-up.
+TEST_F(HomeTest, HiddenPagesMadeLaterTakeTheirTabsAndTheStoredOptions) {
+    writeStateBits(kStateCaptions | kStateMusicOff);
+    TZMHomeWin home(nullptr, {nullptr, true});
+    ASSERT_FALSE(Startup().Quitting);
+    EXPECT_EQ(home.HomeTabs->count(), 5);
+    EXPECT_EQ(home.HomeTabs->tabText(3), QStringLiteral("Tour"));
+    EXPECT_EQ(home.SearchSheet, nullptr);
+    EXPECT_EQ(home.HomeTabs->widget(0), static_cast<QWidget*>(home.GoToSheet));
+    home.show();
+    home.hide();  // with no Timeline page yet
+
+    int tabChanges = 0;
+    QObject::connect(home.HomeTabs, &QTabWidget::currentChanged, [&] { ++tabChanges; });
+    home.MakeHiddenPages();
+    ASSERT_NE(home.SearchSheet, nullptr);
+    EXPECT_EQ(tabChanges, 0);
+    EXPECT_EQ(home.HomeTabs->currentIndex(), 0);
+    EXPECT_EQ(home.HomeTabs->widget(1), static_cast<QWidget*>(home.SearchSheet));
+    EXPECT_EQ(home.HomeTabs->widget(2), static_cast<QWidget*>(home.TimeSheet));
+    EXPECT_EQ(home.HomeTabs->widget(3), static_cast<QWidget*>(home.TourSheet));
+    EXPECT_EQ(home.HomeTabs->widget(4), static_cast<QWidget*>(home.ShowSheet));
+    EXPECT_EQ(home.HomeTabs->tabText(4), QStringLiteral("Slideshow"));
+    EXPECT_EQ(home.ShowSheet->Options().TextMode, ShowTextMode::Captions);
+    EXPECT_FALSE(home.ShowSheet->Options().MusicOn);
+    // Laid out as when made with the screen.
+    TZMHomeWin atOnce;
+    EXPECT_EQ(home.TourSheet->geometry(), atOnce.TourSheet->geometry());
+    EXPECT_EQ(home.ShowSheet->childrenRect(), atOnce.ShowSheet->childrenRect());
+
+    SearchPage* search = home.SearchSheet;
+    home.MakeHiddenPages();  // once only
+    EXPECT_EQ(home.SearchSheet, search);
+    home.HomeTabs->setCurrentIndex(4);
+    home.SetShowMusicOn(true);
+    EXPECT_TRUE(home.ShowSheet->Options().MusicOn);
+}
+
+TEST_F(HomeTest, OptionsStayAsStoredWhenTheProgramEndsBeforeThePagesAreMade) {
+    const uint32_t stored = kStateScrollingTitles | kStateMusicOff;
+    writeStateBits(stored);
+    TZMHomeWin home(nullptr, {nullptr, true});
+    home.SetShowMusicOn(true);  // nothing to follow it yet
+    home.WritePreferenceBits();
+    uint32_t bits = 0;
+    ASSERT_TRUE(PrefStore(kRegistryKeyPath).readValue("StateBits", bits));
+    EXPECT_EQ(bits, stored);
 }
 
 TEST_F(HomeTest, MapClickHandsTheNearestPlaceOver) {

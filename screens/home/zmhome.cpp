@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMetaMethod>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -43,6 +44,10 @@ namespace {
 
 const QColor kBackdrop = QColor::fromRgb(kScreenBackdrop);
 
+constexpr int kHomePageCount = 5;
+const char* const kTabCaptions[kHomePageCount] = {"Go To", "Search", "Timeline", "Tour",
+                                                  "Slideshow"};
+
 // Where the logo button lands when no place has been visited yet.
 constexpr int kStartX = 1476;
 constexpr int kStartY = 2510;
@@ -72,14 +77,15 @@ int nearest(int x, int y, bool inFoundSet) {
 
 }  // namespace
 
-TZMHomeWin::TZMHomeWin(QWidget* parent, MiniMapLoad* miniMap)
-    : QWidget(parent), miniMapLoad_(miniMap) {
+TZMHomeWin::TZMHomeWin(QWidget* parent, HomeQuickStart quick)
+    : QWidget(parent), miniMapLoad_(quick.miniMap), hiddenPagesLater_(quick.hiddenPagesLater) {
     Windows().ZMHomeWin = this;
     if (Startup().Quitting) return;  // the checks have already failed and said so
     if (Startup().ScreenHeight == 0) RunStartupChecks();
     if (Startup().Quitting) return;
     ArrangeControls();
     miniMapLoad_ = nullptr;
+    if (!hiddenPagesLater_) MakeHiddenPages();
 }
 
 // Hidden while its members live: the pages tell this screen when they are hidden.
@@ -132,18 +138,12 @@ void TZMHomeWin::ArrangeControls() {
     HomeTabs->tabBar()->setFont(tabFont);
     HomeTabs->tabBar()->setProperty(kTabWidthProperty, layout.tabWidth);
     GoToSheet->Arrange(W, H, layout.sheet);
-    for (int tab = 0; tab < HomeTabs->count(); ++tab)
-        if (FoundSetPage* page = foundSetPage(tab)) page->arrange(W, H, layout.sheet);
-    ShowSheet->Arrange(H, layout.sheet);
 
     IconImage->setGeometry(layout.iconImage);
     LeftBBar->setGeometry(layout.leftBBar);
     LeftBBar->setPixmap(QPixmap::fromImage(PaintSilverBar(layout.leftBBar.size())));
     RightBBar->setGeometry(layout.rightBBar);
     RightBBar->setPixmap(QPixmap::fromImage(PaintSilverBar(layout.rightBBar.size())));
-
-    ShowSheet->SetOptions(ReadShowOptions());
-    showOptionsRead_ = true;
 
     LoadContent(Startup().DataDir);
     if (Startup().Quitting) {
@@ -171,27 +171,14 @@ void TZMHomeWin::createControls() {
     // Made inside the tabs, so each page takes the screen's font and colours once, not again
     // when the tabs adopt it.
     GoToSheet = new GoToPage(HomeTabs);
-    SearchSheet = new SearchPage(Pages, HomeTabs);
-    TimeSheet = new TimelinePage(Pages, HomeTabs);
-    TourSheet = new TourPage(Pages, HomeTabs);
-    ShowSheet = new ShowPage(HomeTabs);
-    struct Page {
-        QWidget* sheet;
-        const char* caption;
-    };
-    for (const Page& page :
-         {Page{GoToSheet, "Go To"}, Page{SearchSheet, "Search"}, Page{TimeSheet, "Timeline"},
-          Page{TourSheet, "Tour"}, Page{ShowSheet, "Slideshow"}}) {
-        page.sheet->setAutoFillBackground(true);
-        HomeTabs->addTab(page.sheet, QString::fromLatin1(page.caption));
-        if (FoundSetPage* builder = qobject_cast<FoundSetPage*>(page.sheet)) {
-            connect(builder, &FoundSetPage::foundSetChanged, this, &TZMHomeWin::showFoundSet);
-            connect(builder, &FoundSetPage::mapRestoreRequested, this, &TZMHomeWin::RestoreMiniMap);
-        }
+    // The other pages load faces and paint pictures of their own: until they are made, plain
+    // stand-ins hold their tabs.
+    for (int tab = 0; tab < kHomePageCount; ++tab) {
+        QWidget* page = tab == 0 ? GoToSheet : new QWidget(HomeTabs);
+        page->setAutoFillBackground(true);
+        HomeTabs->addTab(page, QString::fromLatin1(kTabCaptions[tab]));
     }
     connectGoToPage();
-    connect(ShowSheet, &ShowPage::flashRequested, this, &TZMHomeWin::StartFlash);
-    connect(ShowSheet, &ShowPage::restoreMapRequested, this, &TZMHomeWin::RestoreMiniMap);
     IconImage = new ImageControl(this);
     iconArt_ = PaintIconImage();
     IconImage->setImage(&iconArt_);
@@ -209,6 +196,39 @@ void TZMHomeWin::createControls() {
     connect(CloseBtn, &QToolButton::clicked, this, [this] { CloseBtnClick(); });
     connect(HomeTabs, &QTabWidget::currentChanged, this, &TZMHomeWin::HomeTabsChange);
     connect(MMFlashTimer, &QTimer::timeout, this, &TZMHomeWin::MMFlashTimerTimer);
+}
+
+void TZMHomeWin::MakeHiddenPages() {
+    if (SearchSheet || Startup().Quitting || !HomeTabs) return;
+    SearchSheet = new SearchPage(Pages, HomeTabs);
+    TimeSheet = new TimelinePage(Pages, HomeTabs);
+    TourSheet = new TourPage(Pages, HomeTabs);
+    ShowSheet = new ShowPage(HomeTabs);
+    const int W = Startup().ScreenWidth;
+    const int H = Startup().ScreenHeight;
+    const QSize sheet = ArrangeHomeLayout(W, H).sheet;
+    // Swapped without the tab change handler: no page has been shown or hidden.
+    const QSignalBlocker quiet(HomeTabs);
+    const int current = HomeTabs->currentIndex();
+    QWidget* const pages[] = {GoToSheet, SearchSheet, TimeSheet, TourSheet, ShowSheet};
+    for (int tab = 1; tab < kHomePageCount; ++tab) {
+        QWidget* standIn = HomeTabs->widget(tab);
+        HomeTabs->removeTab(tab);
+        pages[tab]->setAutoFillBackground(true);
+        HomeTabs->insertTab(tab, pages[tab], QString::fromLatin1(kTabCaptions[tab]));
+        delete standIn;
+        if (FoundSetPage* builder = qobject_cast<FoundSetPage*>(pages[tab])) {
+            builder->arrange(W, H, sheet);
+            connect(builder, &FoundSetPage::foundSetChanged, this, &TZMHomeWin::showFoundSet);
+            connect(builder, &FoundSetPage::mapRestoreRequested, this, &TZMHomeWin::RestoreMiniMap);
+        }
+    }
+    HomeTabs->setCurrentIndex(current);
+    ShowSheet->Arrange(H, sheet);
+    ShowSheet->SetOptions(ReadShowOptions());
+    showOptionsRead_ = true;
+    connect(ShowSheet, &ShowPage::flashRequested, this, &TZMHomeWin::StartFlash);
+    connect(ShowSheet, &ShowPage::restoreMapRequested, this, &TZMHomeWin::RestoreMiniMap);
 }
 
 void TZMHomeWin::connectGoToPage() {
@@ -281,7 +301,7 @@ void TZMHomeWin::hideEvent(QHideEvent*) {
     if (!MMFlashTimer) return;
     FlashWasRunning = MMFlashTimer->isActive();
     MMFlashTimer->stop();
-    TimeSheet->SearchTimer->stop();
+    if (TimeSheet) TimeSheet->SearchTimer->stop();
 }
 
 void TZMHomeWin::paintEvent(QPaintEvent* event) {
@@ -324,6 +344,10 @@ void TZMHomeWin::HomePrintSetupClick() { emit printerSetupRequested(); }
 
 void TZMHomeWin::WritePreferenceBits() {
     if (showOptionsRead_) WriteShowOptions(ShowSheet->Options());
+}
+
+void TZMHomeWin::SetShowMusicOn(bool on) {
+    if (ShowSheet) ShowSheet->SetMusicOn(on);
 }
 
 void TZMHomeWin::ReleaseMiniMap() { canvas_.release(); }

@@ -27,12 +27,21 @@ class ShowPage;
 class TimelinePage;
 class TourPage;
 
+// How the program makes the control screen quickly: its mini map already being read, and the
+// pages behind the first tab left to the one-time set-up.
+struct HomeQuickStart {
+    MiniMapLoad* miniMap = nullptr;
+    bool hiddenPagesLater = false;
+};
+
 class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     Q_OBJECT
   public:
-    // miniMap: its mini map when already being read (the program starts it early).
-    explicit TZMHomeWin(QWidget* parent = nullptr, MiniMapLoad* miniMap = nullptr);
+    explicit TZMHomeWin(QWidget* parent = nullptr, HomeQuickStart quick = {});
     ~TZMHomeWin() override;
+
+    // The Search, Timeline, Tour and Slideshow pages, in place of their stand-ins; once.
+    void MakeHiddenPages();
 
     // Controls
     QLabel* ProdTitle = nullptr;
@@ -68,6 +77,8 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
     void MMFlashTimerTimer();
     void DrawPlaceDot(int place, int diameter, QRgb colour);
 
+    // The slideshow window's music button: the Slideshow page's check box follows.
+    void SetShowMusicOn(bool on);
     // Cancel in the exit dialog: back to the screen that asked.
     void ExitCancelled();
     // The shutdown's parts.
@@ -117,6 +128,7 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
 
     MiniMapCanvas canvas_;
     MiniMapLoad* miniMapLoad_ = nullptr;  // only while the window is made
+    bool hiddenPagesLater_ = false;
     std::vector<std::string> placeNames_;
     QImage iconArt_;
     bool startPlacePending_ = true;
