@@ -14,6 +14,7 @@
 #include "app/statebits.h"
 #include "platform/animationclock.h"
 #include "platform/fontsetup.h"
+#include "screens/common/shellart.h"
 #include "screens/title/zmanim.h"
 #include "screens/title/zmstart.h"
 #include "tests/support/music.h"
@@ -78,6 +79,18 @@ TEST_F(TitleSequenceTest, TitleWindowSitsAboveTheMiddle) {
     const QPoint inArea = start.pos() - AreaOriginOnScreen();
     EXPECT_EQ(inArea.y(), H * 2 / 5 - start.height() / 2);
     EXPECT_EQ(inArea.x(), (W - start.width()) / 2);
+}
+
+// The logo is painted on a thread while the window is created, and handed over when shown.
+TEST_F(TitleSequenceTest, TheLogoIsOnTheWindowWhenItShows) {
+    { TZMStartWin neverShown; }  // destroyed while the logo may still be painting
+    std::unique_ptr<TZMStartWin> title = titleWindow();
+    TZMStartWin& start = *title;
+    start.ShowTitleCard();
+    const QPixmap logo = start.Logo->pixmap();
+    ASSERT_FALSE(logo.isNull());
+    EXPECT_EQ(logo.size(), start.size());
+    EXPECT_EQ(logo.toImage().convertToFormat(QImage::Format_RGB32), PaintLogo(start.size()));
 }
 
 TEST_F(TitleSequenceTest, AClickGoesStraightToTheControlScreen) {

@@ -41,11 +41,22 @@ TZMStartWin::TZMStartWin(QWidget* parent)
     Logo = new QLabel(this);
     Logo->installEventFilter(this);
     Logo->setGeometry(rect());
-    Logo->setPixmap(QPixmap::fromImage(PaintLogo(size())));
+    // Painted on a thread while the window is created and mapped (its faces take a while to
+    // load the first time); the picture is handed over when the window is shown.
+    logoPainter_ = std::thread([this, size = size()] { logoArt_ = PaintLogo(size); });
     setWindowTitle(QString::fromLatin1(kProductTitle));
 }
 
-TZMStartWin::~TZMStartWin() = default;
+TZMStartWin::~TZMStartWin() {
+    if (logoPainter_.joinable()) logoPainter_.join();
+}
+
+void TZMStartWin::takeLogo() {
+    if (!logoPainter_.joinable()) return;
+    logoPainter_.join();
+    Logo->setPixmap(QPixmap::fromImage(logoArt_));
+    logoArt_ = QImage();
+}
 
 void TZMStartWin::ShowTitleCard() {
     held_ = true;
@@ -64,6 +75,7 @@ void TZMStartWin::StartSequence() {
 }
 
 void TZMStartWin::showEvent(QShowEvent*) {
+    takeLogo();
     if (!held_) beginSequence();
 }
 

@@ -3,8 +3,10 @@
 // animation. The jingle's end or a click brings up the control screen.
 #pragma once
 
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <thread>
 
 #include "platform/midiplayer.h"
 
@@ -52,9 +54,12 @@ class TZMStartWin : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    void takeLogo();
     void beginSequence();
 
     TZMAnimWin* animWin_ = nullptr;
+    std::thread logoPainter_;
+    QImage logoArt_;                   // written by the painter, read after joining it
     QEventLoop* paintWait_ = nullptr;  // while ShowTitleCard waits for the first paint
     bool started_ = false;
     bool held_ = false;
