@@ -170,8 +170,9 @@ class Watcher {
     double titleMs_ = -1;
 };
 
-// A settings folder with the preference key the installation would have made, and a private
-// runtime folder, so no earlier run or running copy changes what is measured.
+// A settings folder with the preference key the installation would have made, and private
+// runtime and cache folders, so no earlier run or running copy changes what is measured. The
+// first start fills the cache as a user's first start does; the later ones read it.
 std::string prepareHome() {
     char folder[] = "/tmp/fern-bench-XXXXXX";
     if (!mkdtemp(folder)) return {};
@@ -183,6 +184,7 @@ std::string prepareHome() {
     std::ofstream(config + "/1.2.conf") << "[General]\nStateBits=0\n";
     setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (root + "/runtime").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (root + "/cache").c_str(), 1);
     return root;
 }
 

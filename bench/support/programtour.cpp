@@ -119,6 +119,7 @@ ProgramTour::ProgramTour() : display_(std::make_unique<XvfbDisplay>(1024, 768)) 
     std::ofstream(config + "/1.2.conf") << "[General]\nStateBits=0\n";
     setenv("XDG_CONFIG_HOME", (folder_ + "/config").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (folder_ + "/runtime").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (folder_ + "/cache").c_str(), 1);
 }
 
 ProgramTour::~ProgramTour() {

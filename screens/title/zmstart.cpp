@@ -11,7 +11,7 @@
 #include "app/startupchecks.h"
 #include "app/startupstate.h"
 #include "app/statebits.h"
-#include "screens/common/shellart.h"
+#include "screens/title/logocache.h"
 #include "screens/title/zmanim.h"
 
 namespace {
@@ -41,9 +41,9 @@ TZMStartWin::TZMStartWin(QWidget* parent)
     Logo = new QLabel(this);
     Logo->installEventFilter(this);
     Logo->setGeometry(rect());
-    // Painted on a thread while the window is created and mapped (its faces take a while to
-    // load the first time); the picture is handed over when the window is shown.
-    logoPainter_ = std::thread([this, size = size()] { logoArt_ = PaintLogo(size); });
+    // Read back (or painted) on a thread while the window is created and mapped; the picture
+    // is handed over when the window is shown.
+    logoPainter_ = std::thread([this, cache = LogoCache(size())] { logoArt_ = cache.logo(); });
     setWindowTitle(QString::fromLatin1(kProductTitle));
 }
 
