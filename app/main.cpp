@@ -17,11 +17,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fonts.wait();
     SetUpApplication(app);
+    fonts.ListFamilies();  // while the title window is made
+    int exitCode = 0;
     try {
         Content().Tour = EditionTourTable();
-        return RunProgram();
+        exitCode = RunProgram();
     } catch (const std::exception& error) {
         ShowErrorBox(error.what());
-        return 0;
     }
+    fonts.wait();
+    return exitCode;
 }

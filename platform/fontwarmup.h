@@ -1,6 +1,8 @@
-// Reads the font configuration on a thread of its own while the application object connects
-// to the display: the first text the program draws otherwise waits some 6 ms for it. Wait
-// before the first use of a font; the destructor waits too.
+// Gets the fonts ready on a thread of their own while the program does other things: the
+// first text it draws otherwise waits for them. Fontconfig's configuration is read while the
+// application object connects to the display; wait() for it before the first use of a font.
+// Once the application object exists, ListFamilies() has Qt list the fonts while the title
+// window is made; wait() for that before the application object goes.
 #pragma once
 
 #include <thread>
@@ -13,7 +15,10 @@ class FontConfigWarmUp {
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
     void wait();
+    // After the application object is made and its font substitutions installed.
+    void ListFamilies();
 
   private:
     std::thread reader_;
+    std::thread lister_;
 };

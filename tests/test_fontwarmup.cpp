@@ -25,7 +25,9 @@ TEST(FontConfigWarmUp, QtFindsTheProgramsFacesAfterIt) {
     warmUp.wait();  // a second wait finds the reader gone
 
     InstallFontSubstitutions();
-    const QStringList families = QFontDatabase::families();
+    warmUp.ListFamilies();                                   // Qt's list made on the thread...
+    const QStringList families = QFontDatabase::families();  // ...or waited for here
+    warmUp.wait();
     EXPECT_FALSE(families.filter(QStringLiteral("URW Bookman")).isEmpty());
     EXPECT_FALSE(families.filter(QStringLiteral("DejaVu Sans")).isEmpty());
     // The family may carry its foundry: "URW Bookman [urw]".
