@@ -23,10 +23,10 @@ QImage readBack(const QString& path, QSize size) {
 
 }  // namespace
 
-LogoCache::LogoCache(QSize size)
-    : size_(size),
-      folder_(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-              QStringLiteral("/vantora-fernvales")) {
+LogoCache::LogoCache(QSize size) : size_(size) {
+    const QString caches = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (caches.isEmpty()) return;  // nowhere to keep it: painted each time
+    folder_ = caches + QStringLiteral("/vantora-fernvales");
     // A new build or installation paints again: its logo may differ.
     const QFileInfo program(QCoreApplication::applicationFilePath());
     fileName_ = QStringLiteral("logo-%1x%2-%3.png")
@@ -37,6 +37,7 @@ LogoCache::LogoCache(QSize size)
 }
 
 QImage LogoCache::logo() const {
+    if (folder_.isEmpty()) return PaintLogo(size_);
     QImage logo = readBack(filePath_, size_);
     if (!logo.isNull()) return logo;
     logo = PaintLogo(size_);
