@@ -78,14 +78,14 @@ int nearest(int x, int y, bool inFoundSet) {
 }  // namespace
 
 TZMHomeWin::TZMHomeWin(QWidget* parent, HomeQuickStart quick)
-    : QWidget(parent), miniMapLoad_(quick.miniMap), hiddenPagesLater_(quick.hiddenPagesLater) {
+    : QWidget(parent), miniMapLoad_(quick.miniMap) {
     Windows().ZMHomeWin = this;
     if (Startup().Quitting) return;  // the checks have already failed and said so
     if (Startup().ScreenHeight == 0) RunStartupChecks();
     if (Startup().Quitting) return;
     ArrangeControls();
     miniMapLoad_ = nullptr;
-    if (!hiddenPagesLater_) MakeHiddenPages();
+    if (!quick.hiddenPagesLater) MakeHiddenPages();
 }
 
 // Hidden while its members live: the pages tell this screen when they are hidden.

@@ -128,7 +128,6 @@ class TZMHomeWin : public QWidget, public KeyPreviewScreen {
 
     MiniMapCanvas canvas_;
     MiniMapLoad* miniMapLoad_ = nullptr;  // only while the window is made
-    bool hiddenPagesLater_ = false;
     std::vector<std::string> placeNames_;
     QImage iconArt_;
     bool startPlacePending_ = true;
