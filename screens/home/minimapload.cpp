@@ -10,32 +10,33 @@
 
 namespace {
 
-QImage readStretched(const std::string& path, const std::string& seed, QSize size) {
-    const QImage bitmap = LoadScrambledBitmap(path, seed);
-    return bitmap.isNull() ? QImage() : MiniMapCanvas::Stretched(bitmap, size);
+// Everything the reading needs, worked out on the GUI thread: the reader shares nothing else.
+struct MiniMapSource {
+    std::string path;
+    std::string seed;
+    QSize size;
+};
+
+MiniMapSource sourceForThisScreen() {
+    const int W = Startup().ScreenWidth;
+    const int H = Startup().ScreenHeight;
+    const bool small = H == 600;
+    return {DataPath(small ? kSmallMiniMapFile : kLargeMiniMapFile),
+            small ? kSmallMiniMapSeed : kLargeMiniMapSeed, ArrangeHomeLayout(W, H).miniMap.size()};
+}
+
+QImage readStretched(const MiniMapSource& source) {
+    const QImage bitmap = LoadScrambledBitmap(source.path, source.seed);
+    return bitmap.isNull() ? QImage() : MiniMapCanvas::Stretched(bitmap, source.size);
 }
 
 }  // namespace
 
-MiniMapLoad::~MiniMapLoad() {
-    if (reader_.joinable()) reader_.join();
-}
-
 void MiniMapLoad::start() {
-    if (started_) return;
-    started_ = true;
-    const int W = Startup().ScreenWidth;
-    const int H = Startup().ScreenHeight;
-    const bool small = H == 600;
-    // Everything the reader needs is copied here: it shares nothing with the windows.
-    const std::string path = DataPath(small ? kSmallMiniMapFile : kLargeMiniMapFile);
-    const std::string seed = small ? kSmallMiniMapSeed : kLargeMiniMapSeed;
-    const QSize size = ArrangeHomeLayout(W, H).miniMap.size();
-    reader_ = std::thread([this, path, seed, size] { result_ = readStretched(path, seed, size); });
+    if (!reading_.pending())
+        reading_.start([source = sourceForThisScreen()] { return readStretched(source); });
 }
 
 QImage MiniMapLoad::take() {
-    start();
-    if (reader_.joinable()) reader_.join();
-    return std::move(result_);
+    return reading_.pending() ? reading_.take() : readStretched(sourceForThisScreen());
 }

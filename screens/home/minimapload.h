@@ -4,21 +4,15 @@
 #pragma once
 
 #include <QImage>
-#include <thread>
+
+#include "platform/picturethread.h"
 
 class MiniMapLoad {
   public:
-    MiniMapLoad() = default;
-    ~MiniMapLoad();
-    MiniMapLoad(const MiniMapLoad&) = delete;
-    MiniMapLoad& operator=(const MiniMapLoad&) = delete;
-
     void start();
     // The stretched bitmap; null if the file is missing or damaged.
     QImage take();
 
   private:
-    std::thread reader_;
-    QImage result_;  // written by the reader, read after joining it
-    bool started_ = false;
+    PictureOnThread reading_;
 };

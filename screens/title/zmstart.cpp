@@ -43,19 +43,14 @@ TZMStartWin::TZMStartWin(QWidget* parent)
     Logo->setGeometry(rect());
     // Read back (or painted) on a thread while the window is created and mapped; the picture
     // is handed over when the window is shown.
-    logoPainter_ = std::thread([this, cache = LogoCache(size())] { logoArt_ = cache.logo(); });
+    logo_.start([cache = LogoCache(size())] { return cache.logo(); });
     setWindowTitle(QString::fromLatin1(kProductTitle));
 }
 
-TZMStartWin::~TZMStartWin() {
-    if (logoPainter_.joinable()) logoPainter_.join();
-}
+TZMStartWin::~TZMStartWin() = default;
 
 void TZMStartWin::takeLogo() {
-    if (!logoPainter_.joinable()) return;
-    logoPainter_.join();
-    Logo->setPixmap(QPixmap::fromImage(logoArt_));
-    logoArt_ = QImage();
+    if (logo_.pending()) Logo->setPixmap(QPixmap::fromImage(logo_.take()));
 }
 
 void TZMStartWin::ShowTitleCard() {

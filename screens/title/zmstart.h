@@ -3,12 +3,11 @@
 // animation. The jingle's end or a click brings up the control screen.
 #pragma once
 
-#include <QImage>
 #include <QTimer>
 #include <QWidget>
-#include <thread>
 
 #include "platform/midiplayer.h"
+#include "platform/picturethread.h"
 
 class QEventLoop;
 class QLabel;
@@ -58,8 +57,7 @@ class TZMStartWin : public QWidget {
     void beginSequence();
 
     TZMAnimWin* animWin_ = nullptr;
-    std::thread logoPainter_;
-    QImage logoArt_;                   // written by the painter, read after joining it
+    PictureOnThread logo_;
     QEventLoop* paintWait_ = nullptr;  // while ShowTitleCard waits for the first paint
     bool started_ = false;
     bool held_ = false;
