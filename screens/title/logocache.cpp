@@ -25,7 +25,7 @@ QImage readBack(const QString& path, QSize size) {
 
 LogoCache::LogoCache(QSize size) : size_(size) {
     const QString caches = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (caches.isEmpty()) return;  // nowhere to keep it: painted each time
+    if (caches.isEmpty()) return;  // painted each time
     folder_ = caches + QStringLiteral("/vantora-fernvales");
     // A new build or installation paints again: its logo may differ.
     const QFileInfo program(QCoreApplication::applicationFilePath());
@@ -33,12 +33,11 @@ LogoCache::LogoCache(QSize size) : size_(size) {
                     .arg(size.width())
                     .arg(size.height())
                     .arg(program.lastModified().toMSecsSinceEpoch());
-    filePath_ = folder_ + QLatin1Char('/') + fileName_;
 }
 
 QImage LogoCache::logo() const {
     if (folder_.isEmpty()) return PaintLogo(size_);
-    QImage logo = readBack(filePath_, size_);
+    QImage logo = readBack(filePath(), size_);
     if (!logo.isNull()) return logo;
     logo = PaintLogo(size_);
     if (!QDir().mkpath(folder_)) return logo;
@@ -46,7 +45,7 @@ QImage LogoCache::logo() const {
     QDir folder(folder_);
     for (const QString& old : folder.entryList({QStringLiteral("logo-*.png")}, QDir::Files))
         if (old != fileName_) folder.remove(old);
-    QSaveFile file(filePath_);
+    QSaveFile file(filePath());
     if (file.open(QIODevice::WriteOnly) && logo.save(&file, "png")) file.commit();
     return logo;
 }

@@ -15,11 +15,10 @@ class LogoCache {
 
     // Read back, or painted and written; safe on any thread.
     QImage logo() const;
-    const QString& filePath() const { return filePath_; }
+    QString filePath() const { return folder_ + QLatin1Char('/') + fileName_; }
 
   private:
     QSize size_;
-    QString folder_;
+    QString folder_;  // empty when there is nowhere to keep it
     QString fileName_;
-    QString filePath_;
 };
