@@ -10,14 +10,16 @@
 #include "edition/editiontour.h"
 #include "platform/fontwarmup.h"
 #include "platform/memoryuse.h"
+#include "platform/sessionbuswarmup.h"
 
 int main(int argc, char** argv) {
     ReturnLargeBlocksWhenFreed();
-    FontConfigWarmUp fonts;  // read while the display connection opens
     QApplication app(argc, argv);
-    fonts.wait();
+    // Both while the title window is made.
+    const SessionBusWarmUp bus;
+    FontConfigWarmUp fonts;
     SetUpApplication(app);
-    fonts.ListFamilies();  // while the title window is made
+    fonts.ListFamilies();
     int exitCode = 0;
     try {
         Content().Tour = EditionTourTable();
@@ -25,6 +27,5 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         ShowErrorBox(error.what());
     }
-    fonts.wait();
     return exitCode;
 }

@@ -1,24 +1,23 @@
-// Gets the fonts ready on a thread of their own while the program does other things: the
-// first text it draws otherwise waits for them. Fontconfig's configuration is read while the
-// application object connects to the display; wait() for it before the first use of a font.
-// Once the application object exists, ListFamilies() has Qt list the fonts while the title
-// window is made; wait() for that before the application object goes.
+// Gets the fonts ready on a thread of their own while the title window is made: Qt's font
+// list (and with it fontconfig's configuration) is read once per process, and the first text
+// the program lays out would otherwise wait for it. Started once the application object is
+// made, not before: read beside the display connection it slowed that connection more than it
+// gained. The destructor waits for the thread; it goes before the application object.
 #pragma once
 
 #include <thread>
 
 class FontConfigWarmUp {
   public:
-    FontConfigWarmUp();
+    FontConfigWarmUp() = default;
     ~FontConfigWarmUp();
     FontConfigWarmUp(const FontConfigWarmUp&) = delete;
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
-    void wait();
-    // After the application object is made and its font substitutions installed.
+    // After the application object is made and its font substitutions installed; once.
     void ListFamilies();
+    void wait();
 
   private:
-    std::thread reader_;
     std::thread lister_;
 };

@@ -3,7 +3,7 @@
 # librsvg2-bin renders the icon's bitmap sizes from its SVG drawing; ghostscript renders the
 # printing tests' PDF pages.
 FERN_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libqt6printsupport6 \
-libjpeg62-turbo-dev libfontconfig-dev libfluidsynth-dev timgm6mb-soundfont libgtest-dev \
+libjpeg62-turbo-dev libfluidsynth-dev timgm6mb-soundfont libgtest-dev \
 fonts-dejavu-core fonts-urw-base35 librsvg2-bin ghostscript"
 
 # The Debian package: dpkg-shlibdeps finds the packages of the libraries the program links.

@@ -1,5 +1,5 @@
-// The font configuration read on a thread while the application object is made, as the
-// program's entry does: Qt's fonts then work as without it.
+// Qt's font list read on a thread while the title window is made, as the program's entry does:
+// Qt's fonts then work as without it.
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
@@ -16,18 +16,19 @@ TEST(FontConfigWarmUp, QtFindsTheProgramsFacesAfterIt) {
     int argc = 1;
     char name[] = "test_fontwarmup";
     char* argv[] = {name, nullptr};
-    // One left unwaited, as when the application object cannot be made: its destructor joins
-    // the thread (a thread left running would end the process here).
-    { FontConfigWarmUp unwaited; }
-    FontConfigWarmUp warmUp;
     QGuiApplication app(argc, argv);
-    warmUp.wait();
-    warmUp.wait();  // a second wait finds the reader gone
-
     InstallFontSubstitutions();
+    // One never waited for, as when the program ends early: its destructor joins the thread
+    // (a thread left running would end the process here).
+    {
+        FontConfigWarmUp unwaited;
+        unwaited.ListFamilies();
+    }
+    FontConfigWarmUp warmUp;
     warmUp.ListFamilies();                                   // Qt's list made on the thread...
     const QStringList families = QFontDatabase::families();  // ...or waited for here
     warmUp.wait();
+    warmUp.wait();  // a second wait finds the thread gone
     EXPECT_FALSE(families.filter(QStringLiteral("URW Bookman")).isEmpty());
     EXPECT_FALSE(families.filter(QStringLiteral("DejaVu Sans")).isEmpty());
     // The family may carry its foundry: "URW Bookman [urw]".
