@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,13 +139,33 @@ TEST_F(HomeTest, AMiniMapReadAheadIsTheOneReadInPlace) {
     MiniMapLoad unused;
     unused.start();  // dropped unread, as when the start-up fails meanwhile: joined
 
-    std::remove((data.path() + (H() == 600 ? "mimimi.bmp" : "mimi.bmp")).c_str());
+    const std::string file = data.path() + (H() == 600 ? "mimimi.bmp" : "mimi.bmp");
+    std::remove(file.c_str());
     MiniMapLoad missing;
     missing.start();
     TZMHomeWin broken(nullptr, {&missing});
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "Cannot read data file - is Vantora Fernvales correctly installed?");
     EXPECT_TRUE(Startup().Quitting);
+}
+
+// The stretched map is kept in the user's cache for the next start, for that very file.
+TEST_F(HomeTest, TheKeptMiniMapServesOnlyTheFileItWasMadeFrom) {
+    const QImage inPlace = TZMHomeWin().miniMapCanvas().image();
+    const QDir kept(qEnvironmentVariable("XDG_CACHE_HOME") + QStringLiteral("/vantora-fernvales"));
+    EXPECT_EQ(kept.entryList({QStringLiteral("minimap-*")}, QDir::Files).size(), 1);
+    EXPECT_EQ(TZMHomeWin().miniMapCanvas().image(), inPlace);  // read back
+
+    // Changed, even to bytes of the same length, the file is read again (and found damaged).
+    QFile bitmap(QString::fromStdString(data.path() + (H() == 600 ? "mimimi.bmp" : "mimi.bmp")));
+    ASSERT_TRUE(bitmap.open(QIODevice::ReadWrite));
+    bitmap.write(QByteArray(bitmap.size(), 'x'));
+    bitmap.close();
+    MiniMapLoad changed;
+    changed.start();
+    TZMHomeWin broken(nullptr, {&changed});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Cannot read data file - is Vantora Fernvales correctly installed?");
 }
 
 // The program leaves the pages behind the first tab to its one-time set-up.

@@ -11,7 +11,8 @@
 #include "app/startupchecks.h"
 #include "app/startupstate.h"
 #include "app/statebits.h"
-#include "screens/title/logocache.h"
+#include "platform/picturecache.h"
+#include "screens/common/shellart.h"
 #include "screens/title/zmanim.h"
 
 namespace {
@@ -43,7 +44,10 @@ TZMStartWin::TZMStartWin(QWidget* parent)
     Logo->setGeometry(rect());
     // Read back (or painted) on a thread while the window is created and mapped; the picture
     // is handed over when the window is shown.
-    logo_.start([cache = LogoCache(size())] { return cache.logo(); });
+    logo_.start([cache = PictureCache(QStringLiteral("logo"), size(), QString()), size = size()] {
+        // Painting it loads two faces, which takes far longer than reading it back.
+        return cache.picture([size] { return PaintLogo(size); });
+    });
     setWindowTitle(QString::fromLatin1(kProductTitle));
 }
 

@@ -20,6 +20,7 @@ void ScreenTest::SetUp() {
     setenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8().constData(), 1);
     setenv("XDG_CONFIG_HOME", config_.path().toUtf8().constData(), 1);
     setenv("XDG_DATA_HOME", userData_.path().toUtf8().constData(), 1);
+    setenv("XDG_CACHE_HOME", cache_.path().toUtf8().constData(), 1);
     ResetStartupState();
     ResetShellWindows();
     ResetExploreState();

@@ -29,5 +29,6 @@ class ScreenTest : public ::testing::Test {
     QTemporaryDir runtime_;
     QTemporaryDir config_;
     QTemporaryDir userData_;
+    QTemporaryDir cache_;
     ShellHost host_;
 };
