@@ -61,14 +61,17 @@ QImage PictureCache::picture(const std::function<QImage()>& make) const {
     return picture;
 }
 
-// Only a file of exactly the expected header and length is taken.
+// Only a plain file of exactly the expected header and length is taken (opening anything else,
+// a pipe say, could wait for ever).
 QImage PictureCache::readBack() const {
-    QFile file(filePath());
-    if (!file.open(QIODevice::ReadOnly)) return QImage();
     QImage image(size_, QImage::Format_RGB32);
     if (image.isNull()) return QImage();
     const qint64 pixelBytes = image.sizeInBytes();
-    if (file.size() != qint64(sizeof(PictureFileHeader)) + pixelBytes) return QImage();
+    const QFileInfo found(filePath());
+    if (!found.isFile() || found.size() != qint64(sizeof(PictureFileHeader)) + pixelBytes)
+        return QImage();
+    QFile file(filePath());
+    if (!file.open(QIODevice::ReadOnly)) return QImage();
     PictureFileHeader header{};
     const PictureFileHeader expected = headerFor(size_);
     if (file.read(reinterpret_cast<char*>(&header), sizeof header) != qint64(sizeof header) ||

@@ -1,6 +1,7 @@
 // Pictures kept between starts: read back when whole, made and written again when missing,
 // damaged, of another size or key; a picture that could not be made is not kept.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -85,6 +86,16 @@ TEST_F(PictureCacheTest, DamagedFilesAreMadeAndWrittenAgain) {
         EXPECT_EQ(made, 1);
         EXPECT_EQ(readAll(cache.filePath()), whole) << "written again";
     }
+}
+
+TEST_F(PictureCacheTest, OnlyAPlainFileIsOpened) {
+    const PictureCache cache(QStringLiteral("logo"), size, QString());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(cache.filePath()).path()));
+    // A pipe in the file's place would keep the reading waiting for a writer that never comes.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(cache.filePath()).constData(), 0600), 0);
+    EXPECT_EQ(cache.picture(maker(size)).size(), size);
+    EXPECT_EQ(made, 1);
+    EXPECT_TRUE(QFileInfo(cache.filePath()).isFile()) << "written again in its place";
 }
 
 TEST_F(PictureCacheTest, AnotherSizeOrKeyReplacesTheFileBefore) {
