@@ -64,9 +64,7 @@ QImage PictureCache::picture(const std::function<QImage()>& make) const {
 // Only a plain file of exactly the expected header and length is taken (opening anything else,
 // a pipe say, could wait for ever).
 QImage PictureCache::readBack() const {
-    QImage image(size_, QImage::Format_RGB32);
-    if (image.isNull()) return QImage();
-    const qint64 pixelBytes = image.sizeInBytes();
+    const qint64 pixelBytes = qint64(size_.width()) * size_.height() * 4;
     const QFileInfo found(filePath());
     if (!found.isFile() || found.size() != qint64(sizeof(PictureFileHeader)) + pixelBytes)
         return QImage();
@@ -77,7 +75,10 @@ QImage PictureCache::readBack() const {
     if (file.read(reinterpret_cast<char*>(&header), sizeof header) != qint64(sizeof header) ||
         std::memcmp(&header, &expected, sizeof header) != 0)
         return QImage();
-    if (file.read(reinterpret_cast<char*>(image.bits()), pixelBytes) != pixelBytes) return QImage();
+    QImage image(size_, QImage::Format_RGB32);  // rows of 32-bit pixels, nothing between them
+    if (image.isNull() || image.sizeInBytes() != pixelBytes ||
+        file.read(reinterpret_cast<char*>(image.bits()), pixelBytes) != pixelBytes)
+        return QImage();
     return image;
 }
 
