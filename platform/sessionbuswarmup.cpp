@@ -3,8 +3,6 @@
 #include <QDBusConnection>
 #include <QGuiApplication>
 
-#include "/tmp/ftrace.h"
-
 // Only the desktop platforms reach their accessibility bridge over the bus; elsewhere (the
 // offscreen platform of the tests) nothing would ever open it.
 SessionBusWarmUp::SessionBusWarmUp() {
