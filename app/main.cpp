@@ -17,9 +17,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Both while the title window is made.
     const SessionBusWarmUp bus;
-    FontConfigWarmUp fonts;
     SetUpApplication(app);
-    fonts.ListFamilies();
+    const FontConfigWarmUp fonts;
     int exitCode = 0;
     try {
         Content().Tour = EditionTourTable();
